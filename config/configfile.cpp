@@ -1,0 +1,424 @@
+#include "configfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstring>
+#include <limits>
+
+namespace weather {
+
+namespace {
+
+constexpr char HeaderLine[] = "# Number of weather configurations in file";
+constexpr char BlockComments[] = "\r\n"
+                                 "# Start Day,\r\n"
+                                 "# Wind (Calm, Breezy, Gusty, Strong, Gale)\r\n"
+                                 "# Precipitation (Dry, Wet, Drizzle, Shower, Down Pour)\r\n"
+                                 "# Warmth (Freezing, Cold, Mild, Fine, Warm, Hot, Very Hot)\r\n";
+constexpr std::array<const char*, SeasonCount> SeasonPrefixes = {"Spring: ", "SUMMER: ",
+                                                                 "AUTUMN: ", "WINTER: "};
+constexpr int PrefixLength = 8;
+constexpr int LinesPerRecord = 10;
+constexpr int CommentLinesPerRecord = 5;
+// What stands in front of value `position` (1..17) on a season line.
+constexpr std::array<const char*, SeasonValueCount> Separators = {
+    "",    ", W", ", W", ", W", ", W", ", W", ", P", ", P",  ", P",
+    ", P", ", P", ", H", ", H", ", H", ", H", ",  H", ", H", ", H"};
+
+// ---------------------------------------------------------------------------------------------
+// Reading
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+QByteArrayView trimmed(QByteArrayView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+enum class IntResult { Ok, Empty, NotANumber, OutOfRange };
+
+// An optional minus sign and decimal digits, nothing else; leading zeros are fine.
+IntResult parseInteger(QByteArrayView text, qint64 min, qint64 max, qint64& value) {
+    if (text.isEmpty())
+        return IntResult::Empty;
+    qsizetype i = 0;
+    const bool negative = text[0] == '-';
+    if (negative)
+        i = 1;
+    if (i == text.size())
+        return IntResult::NotANumber;
+    constexpr qint64 Cap = qint64(1) << 40; // far beyond any field; stops growth early
+    qint64 magnitude = 0;
+    bool tooBig = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            return IntResult::NotANumber;
+        if (!tooBig) {
+            magnitude = magnitude * 10 + (c - '0');
+            tooBig = magnitude > Cap;
+        }
+    }
+    value = negative ? -magnitude : magnitude;
+    if (tooBig || value < min || value > max)
+        return IntResult::OutOfRange;
+    return IntResult::Ok;
+}
+
+// Shows a piece of the file in a message: printable ASCII as is, other bytes as \xNN, cut short.
+QString quoted(QByteArrayView text) {
+    constexpr qsizetype Shown = 24;
+    QString out = QStringLiteral("\"");
+    for (qsizetype i = 0; i < text.size() && i < Shown; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c < 0x7f)
+            out += QLatin1Char(static_cast<char>(c));
+        else
+            out += QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0'));
+    }
+    if (text.size() > Shown)
+        out += QStringLiteral("...");
+    out += QLatin1Char('"');
+    return out;
+}
+
+QString plural(qint64 n, const char* one, const char* many) {
+    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+}
+
+// Splits the file into lines on LF, dropping one CR in front of each LF.
+class LineReader {
+public:
+    explicit LineReader(QByteArrayView data) : pos_(data.data()), end_(data.data() + data.size()) {}
+
+    bool next(QByteArrayView& line) {
+        if (pos_ >= end_)
+            return false;
+        const auto* nl =
+            static_cast<const char*>(std::memchr(pos_, '\n', static_cast<size_t>(end_ - pos_)));
+        const char* lineEnd = nl ? nl : end_;
+        const char* stop = lineEnd;
+        if (nl && stop > pos_ && stop[-1] == '\r')
+            --stop;
+        line = QByteArrayView(pos_, stop - pos_);
+        pos_ = nl ? nl + 1 : end_;
+        ++number_;
+        return true;
+    }
+    // Number of the line last returned by next(); the next one is number() + 1.
+    [[nodiscard]] int number() const { return number_; }
+
+private:
+    const char* pos_;
+    const char* end_;
+    int number_ = 0;
+};
+
+class Parser {
+public:
+    Parser(QByteArrayView data, const QString& path) : data_(data), lines_(data), path_(path) {}
+
+    std::optional<FileError> run(ConfigTable& table) {
+        if (data_.isEmpty())
+            return error(1, QStringLiteral("the file is empty"));
+        if (data_.startsWith("\xff\xfe") || data_.startsWith("\xfe\xff"))
+            return error(1, QStringLiteral("the file is UTF-16 text (it starts with a byte-order "
+                                           "mark); weather.cfg must be plain single-byte text"));
+        QByteArrayView line;
+        lines_.next(line); // the header line carries no data
+        if (!lines_.next(line)) {
+            if (!data_.contains('\n') && data_.contains('\r'))
+                return error(1, QStringLiteral("the file has carriage returns but no line feeds "
+                                               "as line ends; save it with CRLF or LF line ends"));
+            return error(2, QStringLiteral("the file ends after line 1; line 2 must hold the "
+                                           "number of configurations"));
+        }
+        if (auto e = readCount(line, table))
+            return e;
+        for (int k = 1; k <= table.ConfigCount; ++k) {
+            if (auto e = readRecord(k, table.ConfigCount, table.Configs(k)))
+                return e;
+        }
+        return std::nullopt;
+    }
+
+private:
+    FileError error(int line, QString message) const { return {path_, line, std::move(message)}; }
+
+    std::optional<FileError> readCount(QByteArrayView line, ConfigTable& table) {
+        const QByteArrayView text = trimmed(line);
+        qint64 count = 0;
+        switch (parseInteger(text, std::numeric_limits<qint32>::min(), ConfigTable::MaxRecords,
+                             count)) {
+        case IntResult::Ok:
+            table.ConfigCount = static_cast<qint32>(count);
+            return std::nullopt;
+        case IntResult::Empty:
+            return error(2, QStringLiteral("line 2 must hold the number of configurations, "
+                                           "but it is empty"));
+        case IntResult::NotANumber:
+            return error(2, QStringLiteral("line 2 must hold the number of configurations, "
+                                           "but it holds %1")
+                                .arg(quoted(line)));
+        case IntResult::OutOfRange:
+            if (text.startsWith('-'))
+                return error(2, QStringLiteral("the number of configurations %1 is too small "
+                                               "for a 32-bit number")
+                                    .arg(quoted(text)));
+            return error(2, QStringLiteral("the number of configurations is %1, more than the "
+                                           "%2 the editor can hold")
+                                .arg(quoted(text))
+                                .arg(ConfigTable::MaxRecords));
+        }
+        return std::nullopt;
+    }
+
+    std::optional<FileError> endsEarly(int record, int count, const char* expected) const {
+        const int line = lines_.number() + 1;
+        if (expected == nullptr)
+            return error(line, QStringLiteral("the file ends after %1 of %2")
+                                   .arg(record - 1)
+                                   .arg(plural(count, "configuration", "configurations")));
+        return error(line, QStringLiteral("the file ends inside configuration %1 of %2, where "
+                                          "its %3 was expected")
+                               .arg(record)
+                               .arg(count)
+                               .arg(QLatin1String(expected)));
+    }
+
+    std::optional<FileError> readRecord(int record, int count, WeatherConfig& config) {
+        QByteArrayView line;
+        for (int i = 0; i < CommentLinesPerRecord; ++i) {
+            if (!lines_.next(line))
+                return endsEarly(record, count, i == 0 ? nullptr : "comment line");
+        }
+        if (!lines_.next(line))
+            return endsEarly(record, count, "name line");
+        if (auto e = readNameLine(line, config))
+            return e;
+        static constexpr std::array<const char*, SeasonCount> Expected = {
+            "Spring line", "Summer line", "Autumn line", "Winter line"};
+        for (int s = 0; s < SeasonCount; ++s) {
+            if (!lines_.next(line))
+                return endsEarly(record, count, Expected[static_cast<std::size_t>(s)]);
+            if (auto e = readSeasonLine(line, s, config.season(s)))
+                return e;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<FileError> readNameLine(QByteArrayView line, WeatherConfig& config) {
+        const qsizetype blank = line.indexOf(' ');
+        const QByteArrayView number = blank < 0 ? line : line.first(blank);
+        qint64 value = 0;
+        switch (parseInteger(number, std::numeric_limits<qint32>::min(),
+                             std::numeric_limits<qint32>::max(), value)) {
+        case IntResult::Ok:
+            break;
+        case IntResult::OutOfRange:
+            return error(lines_.number(),
+                         QStringLiteral("the configuration number %1 is outside -2147483648 "
+                                        "to 2147483647")
+                             .arg(quoted(number)));
+        case IntResult::Empty:
+        case IntResult::NotANumber:
+            return error(lines_.number(),
+                         QStringLiteral("a name line must start with the configuration number "
+                                        "and a blank, but it reads %1")
+                             .arg(quoted(line)));
+        }
+        config.Number = static_cast<qint32>(value);
+        if (blank >= 0)
+            config.Name = line.sliced(blank + 1).toByteArray();
+        return std::nullopt;
+    }
+
+    std::optional<FileError> readSeasonLine(QByteArrayView line, int season,
+                                            SeasonWeather& values) {
+        const QString seasonName = QLatin1String(seasonCaption(season));
+        if (line.size() < PrefixLength)
+            return error(lines_.number(),
+                         QStringLiteral("the %1 line is too short: it must start with an "
+                                        "8-character label such as \"%2\"")
+                             .arg(seasonName, QLatin1String(SeasonPrefixes[season])));
+        const QByteArrayView rest = line.sliced(PrefixLength);
+        const qsizetype fields = trimmed(rest).isEmpty() ? 0 : rest.count(',') + 1;
+        if (fields != SeasonValueCount)
+            return error(lines_.number(),
+                         QStringLiteral("the %1 line holds %2; it must hold 18 (the start day "
+                                        "and 17 weather values)")
+                             .arg(seasonName, plural(fields, "value", "values")));
+        qsizetype pos = 0;
+        for (int p = 0; p < SeasonValueCount; ++p) {
+            qsizetype comma = rest.indexOf(',', pos);
+            if (comma < 0)
+                comma = rest.size();
+            QByteArrayView field = trimmed(rest.sliced(pos, comma - pos));
+            pos = comma + 1;
+            if (!field.isEmpty() && (field[0] == 'W' || field[0] == 'P' || field[0] == 'H'))
+                field = field.sliced(1);
+            qint64 value = 0;
+            switch (parseInteger(field, std::numeric_limits<qint16>::min(),
+                                 std::numeric_limits<qint16>::max(), value)) {
+            case IntResult::Ok:
+                values.at(p) = static_cast<qint16>(value);
+                break;
+            case IntResult::Empty:
+                return error(lines_.number(),
+                             QStringLiteral("%1 is empty").arg(valueName(season, p)));
+            case IntResult::NotANumber:
+                return error(lines_.number(), QStringLiteral("%1 is not a whole number: %2")
+                                                  .arg(valueName(season, p), quoted(field)));
+            case IntResult::OutOfRange:
+                return error(lines_.number(),
+                             QStringLiteral("%1 is %2, outside -32768 to 32767")
+                                 .arg(valueName(season, p), QString::fromLatin1(field)));
+            }
+        }
+        return std::nullopt;
+    }
+
+    QByteArrayView data_;
+    LineReader lines_;
+    const QString& path_;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Writing
+
+void appendNumber(QByteArray& out, qint64 value) {
+    char buffer[24];
+    char* end = buffer + sizeof buffer;
+    char* p = end;
+    const bool negative = value < 0;
+    quint64 magnitude = negative ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative)
+        *--p = '-';
+    out.append(p, end - p);
+}
+
+} // namespace
+
+QString FileError::toString() const {
+    const QString where = QDir::toNativeSeparators(path);
+    if (line > 0)
+        return QStringLiteral("%1:%2: %3").arg(where).arg(line).arg(message);
+    return QStringLiteral("%1: %2").arg(where, message);
+}
+
+std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out, const QString& path) {
+    ConfigTable fresh;
+    Parser parser(data, path);
+    if (auto e = parser.run(fresh))
+        return e;
+    out.swap(fresh);
+    return std::nullopt;
+}
+
+std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out) {
+    const auto fail = [&](const QString& message) {
+        return std::optional<FileError>(FileError{path, 0, message});
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(QStringLiteral("the file does not exist"));
+    if (info.isDir())
+        return fail(QStringLiteral("this is a folder, not a configuration file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("cannot open the file: %1").arg(file.errorString()));
+    const auto tooLarge = [&](qint64 size) {
+        return fail(QStringLiteral("the file is %1 bytes, too large for a weather configuration "
+                                   "file (at most 64 MiB)")
+                        .arg(size));
+    };
+    if (file.size() > MaxFileSize)
+        return tooLarge(file.size());
+    QByteArray data;
+    if (file.size() > 0) {
+        data = file.readAll();
+    } else {
+        // Devices that report no size: read in pieces, stopping once past the limit.
+        while (!file.atEnd() && data.size() <= MaxFileSize) {
+            const QByteArray piece = file.read(64 * 1024);
+            if (piece.isEmpty())
+                break;
+            data += piece;
+        }
+    }
+    if (file.error() != QFileDevice::NoError)
+        return fail(QStringLiteral("cannot read the file: %1").arg(file.errorString()));
+    if (data.size() > MaxFileSize)
+        return tooLarge(data.size());
+    return parseConfig(data, out, path);
+}
+
+void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values) {
+    out.append(SeasonPrefixes.at(static_cast<std::size_t>(season)), PrefixLength);
+    for (int p = 0; p < SeasonValueCount; ++p) {
+        out.append(Separators[static_cast<std::size_t>(p)]);
+        appendNumber(out, values.at(p));
+    }
+}
+
+QByteArray formatConfig(const ConfigTable& table) {
+    const int records = table.recordCount();
+    QByteArray out;
+    // The comment lines, a name and four season lines of at most 170 bytes each.
+    out.reserve(64 + static_cast<qsizetype>(records) * (176 + 32 + 4 * 170));
+    out.append(HeaderLine).append("\r\n");
+    appendNumber(out, table.ConfigCount);
+    out.append("\r\n");
+    for (int k = 1; k <= records; ++k) {
+        const WeatherConfig& config = table.Configs(k);
+        out.append(BlockComments, sizeof BlockComments - 1);
+        appendNumber(out, config.Number);
+        out.append(' ').append(config.Name).append("\r\n");
+        for (int s = 0; s < SeasonCount; ++s) {
+            appendSeasonLine(out, s, config.season(s));
+            out.append("\r\n");
+        }
+    }
+    return out;
+}
+
+std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& data) {
+    QSaveFile file(path);
+    const auto fail = [&](const char* what) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return std::optional<FileError>(
+            FileError{path, 0, QStringLiteral("%1: %2").arg(QLatin1String(what), reason)});
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail("cannot save the file");
+    // A short write carries no error of its own; writing the rest brings out the reason.
+    for (qsizetype done = 0; done < data.size();) {
+        const qint64 n = file.write(data.constData() + done, data.size() - done);
+        if (n <= 0)
+            return fail("cannot write the file");
+        done += n;
+    }
+    if (!file.commit())
+        return std::optional<FileError>(FileError{
+            path, 0, QStringLiteral("cannot finish saving the file: %1").arg(file.errorString())});
+    return std::nullopt;
+}
+
+std::optional<FileError> saveConfigFile(const QString& path, const ConfigTable& table) {
+    return writeFileAtomically(path, formatConfig(table));
+}
+
+} // namespace weather

@@ -1,0 +1,50 @@
+// Reading and writing weather.cfg in the game's exact layout.
+#pragma once
+
+#include "weathertable.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+namespace weather {
+
+// The largest file the reader accepts. The biggest file the format allows is about 9 MiB.
+inline constexpr qint64 MaxFileSize = 64LL * 1024 * 1024;
+
+// A failure to read or write a file, in words a user can act on.
+struct FileError {
+    QString path;    // the file, as given by the caller
+    int line = 0;    // 1-based line of the problem; 0 when it concerns the file as a whole
+    QString message; // plain words, no path and no line number
+
+    // "PATH:LINE: message" (or "PATH: message"), the path in native separators.
+    [[nodiscard]] QString toString() const;
+};
+
+// Parses a whole file's bytes into a fresh table. On failure `out` is left untouched and the
+// error names the line; on success `out` is replaced. `path` is only used in the error.
+[[nodiscard]] std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out,
+                                                   const QString& path = {});
+
+// Reads the file at `path` into `out`, all or nothing.
+[[nodiscard]] std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out);
+
+// The file's bytes for a table: CRLF after every line, numbers in plain decimal.
+[[nodiscard]] QByteArray formatConfig(const ConfigTable& table);
+
+// Appends one season line ("SUMMER: 92, W35, ...") without its line end.
+void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values);
+
+// Replaces the file at `path` atomically with `data`: it is written beside the target, flushed
+// and renamed over it, so a failure leaves the previous file exactly as it was.
+[[nodiscard]] std::optional<FileError> writeFileAtomically(const QString& path,
+                                                           const QByteArray& data);
+
+// Writes the table to `path` through writeFileAtomically.
+[[nodiscard]] std::optional<FileError> saveConfigFile(const QString& path,
+                                                      const ConfigTable& table);
+
+} // namespace weather

@@ -1,0 +1,101 @@
+#include "weathertable.h"
+
+#include <string>
+
+namespace weather {
+
+namespace {
+
+constexpr std::array<const char*, SeasonValueCount> ValueCaptions = {
+    "Start Day", "Calm", "Breezy", "Gusty",    "Strong", "Gale", "Dry",  "Wet", "Drizzle",
+    "Shower",    "Downpour", "Freezing", "Cold", "Mild", "Fine", "Warm", "Hot", "Very Hot"};
+
+constexpr std::array<const char*, SeasonCount> SeasonCaptions = {"Spring", "Summer", "Autumn",
+                                                                 "Winter"};
+
+[[noreturn]] void badPosition(int position) {
+    throw std::out_of_range("season value position " + std::to_string(position) +
+                            " is out of range 0 to 17");
+}
+
+[[noreturn]] void badSeason(int season) {
+    throw std::out_of_range("season index " + std::to_string(season) + " is out of range 0 to 3");
+}
+
+} // namespace
+
+qint16& SeasonWeather::at(int position) {
+    if (position == 0)
+        return StartDay;
+    if (position >= 1 && position <= WindCount)
+        return Wind[position - 1];
+    if (position > WindCount && position <= WindCount + PrecipitationCount)
+        return Precipitation[position - 1 - WindCount];
+    if (position > WindCount + PrecipitationCount && position < SeasonValueCount)
+        return Warmth[position - 1 - WindCount - PrecipitationCount];
+    badPosition(position);
+}
+
+qint16 SeasonWeather::at(int position) const {
+    return const_cast<SeasonWeather*>(this)->at(position);
+}
+
+SeasonWeather& WeatherConfig::season(int index) {
+    switch (index) {
+    case Season::Spring:
+        return this->Spring;
+    case Season::Summer:
+        return this->Summer;
+    case Season::Autumn:
+        return this->Autumn;
+    case Season::Winter:
+        return this->Winter;
+    default:
+        badSeason(index);
+    }
+}
+
+const SeasonWeather& WeatherConfig::season(int index) const {
+    return const_cast<WeatherConfig*>(this)->season(index);
+}
+
+IndexOutOfRange::IndexOutOfRange(int index)
+    : std::out_of_range("index out of range: slot " + std::to_string(index) +
+                        " is outside 0 to " + std::to_string(ConfigTable::LastSlot)),
+      index_(index) {}
+
+ConfigTable::ConfigTable() : slots_(SlotCount) {}
+
+WeatherConfig& ConfigTable::Configs(int index) {
+    if (index < 0 || index > LastSlot)
+        throw IndexOutOfRange(index);
+    return slots_[static_cast<std::size_t>(index)];
+}
+
+const WeatherConfig& ConfigTable::Configs(int index) const {
+    return const_cast<ConfigTable*>(this)->Configs(index);
+}
+
+void ConfigTable::swap(ConfigTable& other) noexcept {
+    slots_.swap(other.slots_);
+    std::swap(ConfigCount, other.ConfigCount);
+}
+
+const char* valueCaption(int position) {
+    if (position < 0 || position >= SeasonValueCount)
+        badPosition(position);
+    return ValueCaptions[static_cast<std::size_t>(position)];
+}
+
+const char* seasonCaption(int season) {
+    if (season < 0 || season >= SeasonCount)
+        badSeason(season);
+    return SeasonCaptions[static_cast<std::size_t>(season)];
+}
+
+QString valueName(int season, int position) {
+    return QLatin1String(seasonCaption(season)) + QLatin1Char(' ') +
+           QLatin1String(valueCaption(position));
+}
+
+} // namespace weather
