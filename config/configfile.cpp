@@ -21,7 +21,6 @@ constexpr char BlockComments[] = "\r\n"
 constexpr std::array<const char*, SeasonCount> SeasonPrefixes = {"Spring: ", "SUMMER: ",
                                                                  "AUTUMN: ", "WINTER: "};
 constexpr int PrefixLength = 8;
-constexpr int LinesPerRecord = 10;
 constexpr int CommentLinesPerRecord = 5;
 // What stands in front of value `position` (1..17) on a season line.
 constexpr std::array<const char*, SeasonValueCount> Separators = {
