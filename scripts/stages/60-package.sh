@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a Release build of its own, unpacks it into a scratch folder and
+# checks what a user would get: the unpacked editor checks the unpacked example, the package
+# depends on the Qt libraries it links, and the desktop entry and manual page are well formed.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build=${PKG_BUILD_DIR:-$root/build-pkg}
+werror=OFF
+[ "${CI:-}" = "true" ] && werror=ON
+
+fail() {
+    echo "60-package: $*" >&2
+    exit 1
+}
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWEATHER_WERROR=$werror \
+    -DWEATHER_TESTS=OFF -DWEATHER_BENCH=OFF -DWEATHER_FUZZ=OFF -DWEATHER_SANITIZE= >/dev/null
+cmake --build "$build"
+rm -rf "$build/package"
+if ! log=$(cd "$build" && cpack -G DEB -B "$build/package" 2>&1); then
+    echo "$log" >&2
+    fail "cpack failed"
+fi
+debs=("$build"/package/*.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    fail "expected one .deb in $build/package"
+fi
+deb=${debs[0]}
+echo "package: $deb"
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+dpkg-deb -x "$deb" "$scratch"
+usr=$scratch/usr
+for file in bin/weather-editor share/applications/weather-editor.desktop \
+    share/icons/hicolor/scalable/apps/weather-editor.svg share/man/man1/weather-editor.1.gz \
+    share/doc/weather-editor/examples/weather.cfg; do
+    [ -f "$usr/$file" ] || fail "the package lacks /usr/$file"
+done
+stray=$(cd "$scratch" && find . -mindepth 1 -maxdepth 1 ! -name usr)
+[ -z "$stray" ] || fail "the package installs outside /usr: $stray"
+
+# The unpacked editor on the unpacked example, with no display.
+example=$usr/share/doc/weather-editor/examples/weather.cfg
+status=0
+output=$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/weather-editor" --check "$example") ||
+    status=$?
+echo "--check: $output"
+[ $status -eq 0 ] || fail "--check on the packaged example exited with $status"
+[ "$output" = "$example: 8 configurations" ] || fail "unexpected --check output: $output"
+
+# Dependencies come from dpkg-shlibdeps: every Qt library the binary links must be named, by the
+# Debian package that holds it (the linker drops libraries the binary does not use).
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+mapfile -t qtlibs < <(readelf -d "$usr/bin/weather-editor" |
+    sed -n 's/.*Shared library: \[\(libQt6[^]]*\)\].*/\1/p')
+[[ " ${qtlibs[*]} " == *" libQt6Core.so.6 "* && " ${qtlibs[*]} " == *" libQt6Widgets.so.6 "* ]] ||
+    fail "the binary does not link QtCore and QtWidgets: ${qtlibs[*]}"
+for lib in "${qtlibs[@]}"; do
+    pkg=$(dpkg-query -S "*/$lib" | sed -n "s|^\([^:]*\):[^ ]*: .*/$lib\$|\1|p" | head -n 1)
+    [ -n "$pkg" ] || fail "no installed package holds $lib"
+    grep -Eq "(^|[ ,])$pkg([ ,(]|\$)" <<<"$depends" || fail "Depends does not name $pkg ($lib)"
+done
+
+desktop-file-validate --no-hints "$usr/share/applications/weather-editor.desktop" ||
+    fail "the desktop entry does not validate"
+grep -qx 'Exec=weather-editor %f' "$usr/share/applications/weather-editor.desktop" ||
+    fail "the desktop entry does not start weather-editor with a file"
+
+warnings=$(gzip -dc "$usr/share/man/man1/weather-editor.1.gz" | groff -man -ww -z 2>&1)
+[ -z "$warnings" ] || fail "the manual page has roff warnings: $warnings"
+echo "package checks passed"
