@@ -84,13 +84,13 @@ void ConfigTable::swap(ConfigTable& other) noexcept {
 const char* valueCaption(int position) {
     if (position < 0 || position >= SeasonValueCount)
         badPosition(position);
-    return ValueCaptions[static_cast<std::size_t>(position)];
+    return ValueCaptions.at(static_cast<std::size_t>(position));
 }
 
 const char* seasonCaption(int season) {
     if (season < 0 || season >= SeasonCount)
         badSeason(season);
-    return SeasonCaptions[static_cast<std::size_t>(season)];
+    return SeasonCaptions.at(static_cast<std::size_t>(season));
 }
 
 QString valueName(int season, int position) {
