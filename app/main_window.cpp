@@ -1,9 +1,13 @@
-#include <QString>
-#include <QTextStream>
+// The editor: the window, opened on FILE when one is given, and the event loop.
+#include "frmweather.h"
 
-// Placeholder until the window lands: the editor is only reachable through --check.
+#include <QApplication>
+#include <QString>
+
 int runWindow(const QString& file) {
-    Q_UNUSED(file);
-    QTextStream(stderr) << "This build has no editor window yet; use --check FILE.\n";
-    return 1;
+    weather::frmWeather window;
+    window.show();
+    if (!file.isEmpty())
+        window.openFile(file);
+    return QApplication::exec();
 }

@@ -1,0 +1,47 @@
+// What the window asks of the desktop: the modal dialogs and the web browser. The window talks
+// to them only through this interface, so the tests can stand in for every dialog.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+
+class QWidget;
+
+namespace weather {
+
+// The settings of the open-file dialog.
+struct OpenFileRequest {
+    QString folder;      // the folder it starts in
+    QString fileName;    // the name preselected in its file-name field
+    QStringList filters; // name filters, the first one selected
+};
+
+class Desktop {
+public:
+    enum class Message {
+        Failure, // something went wrong: a warning box
+        Notice,  // a command could not run yet: an information box
+        About,   // the About box: no icon
+    };
+    enum class Answer { Save, Discard, Cancel };
+
+    virtual ~Desktop() = default;
+
+    // Shows the open-file dialog; the chosen file's full path, or an empty string on cancel.
+    virtual QString chooseFileToOpen(QWidget* parent, const OpenFileRequest& request) = 0;
+    // Shows a modal message with one OK button, titled `title`.
+    virtual void showMessage(QWidget* parent, Message kind, const QString& title,
+                             const QString& text) = 0;
+    // Asks `question` with the buttons Save, Discard and Cancel.
+    virtual Answer askToSave(QWidget* parent, const QString& title, const QString& question) = 0;
+    // Opens `url` with the desktop's default handler, without waiting for it.
+    virtual void openUrl(const QUrl& url) = 0;
+};
+
+// The real dialogs: QFileDialog, QMessageBox and QDesktopServices.
+[[nodiscard]] std::unique_ptr<Desktop> makeModalDesktop();
+
+} // namespace weather

@@ -1,0 +1,422 @@
+#include "frmweather.h"
+
+#include "codepage.h"
+#include "configfile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include <type_traits>
+
+namespace weather {
+
+const QString frmWeather::Caption =
+    QStringLiteral("Corvell's Pitchmaster 00-01 Weather Configurations Editor[*]");
+const QUrl frmWeather::WebAddress(QStringLiteral("https://weather.example/"));
+
+namespace {
+
+// The layout is drawn in twips; 15 twips are one logical pixel, so the window keeps its
+// arrangement and proportions at any scale factor.
+constexpr int TwipsPerPixel = 15;
+
+constexpr QRect twips(int left, int top, int width, int height) {
+    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+            height / TwipsPerPixel};
+}
+
+// The layout's client area includes the toolbar along its top edge; the window's own toolbar
+// sits above the central widget, so everything below it moves up by the toolbar's height.
+constexpr int ToolbarTwips = 420;
+constexpr QRect belowToolbar(int left, int top, int width, int height) {
+    return twips(left, top - ToolbarTwips, width, height);
+}
+constexpr QSize ClientSize = twips(0, 0, 10890, 7755 - ToolbarTwips).size();
+
+// Font sizes in pixels (8.25, 9.75 and 12 points at 96 dots per inch) so that text scales with
+// the layout. Liberation Sans is metric-compatible with the classic Windows dialog faces;
+// Liberation Sans Narrow in bold comes closest to the condensed, heavy face of the web link.
+QFont font(const char* family, int pixels, bool bold = false, bool underline = false) {
+    QFont f(QString::fromLatin1(family));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setUnderline(underline);
+    return f;
+}
+QFont controlFont(bool bold = false) {
+    return font("Liberation Sans", 11, bold);
+}
+QFont headingFont() {
+    return font("Liberation Sans", 13, true);
+}
+QFont linkFont() {
+    return font("Liberation Sans Narrow", 16, true, true);
+}
+
+// A column of a season frame: its heading and the values listed under it.
+struct Column {
+    int firstPosition; // season position of its first value
+    int headingLeft;
+    int headingHeight;
+    int labelLeft;
+    int boxLeft;
+};
+constexpr std::array<Column, 3> Columns = {{
+    {1, 120, 195, 120, 1440},                                    // Wind
+    {1 + WindCount, 2880, 315, 3360, 4560},                      // Precipitation
+    {1 + WindCount + PrecipitationCount, 5520, 195, 6360, 7560}, // Warmth
+}};
+constexpr int HeadingTop = 1080;
+constexpr int HeadingWidth = 2760;
+constexpr int FirstRowTop = 2040;
+constexpr int RowPitch = 240;
+
+// One value row of a season frame: value box k holds season position k + 1 and sits in
+// `column` at `row`; its caption is valueCaption(position).
+struct ValueRow {
+    int position;
+    int column;
+    int row;
+};
+constexpr std::array<ValueRow, ValuesPerSeason> ValueRows = [] {
+    std::array<ValueRow, ValuesPerSeason> rows{};
+    int column = 0;
+    for (int k = 0; k < ValuesPerSeason; ++k) {
+        const int position = k + 1;
+        while (column + 1 < int(Columns.size()) && position >= Columns[column + 1].firstPosition)
+            ++column;
+        rows[k] = {position, column, position - Columns[column].firstPosition};
+    }
+    return rows;
+}();
+
+QString indexedName(const char* group, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index);
+}
+
+template <typename W> W* named(W* widget, const QString& name, const QString& accessibleName = {}) {
+    widget->setObjectName(name);
+    if constexpr (std::is_base_of_v<QWidget, W>) {
+        if (!accessibleName.isEmpty())
+            widget->setAccessibleName(accessibleName);
+    }
+    return widget;
+}
+
+// The folder of `path` in native separators, ending in a separator.
+QString folderOf(const QString& path) {
+    QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    if (!folder.endsWith(QDir::separator()))
+        folder += QDir::separator();
+    return folder;
+}
+
+} // namespace
+
+frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
+    : QMainWindow(parent), desktop_(desktop ? std::move(desktop) : makeModalDesktop()) {
+    setObjectName(QStringLiteral("frmWeather"));
+    setWindowTitle(Caption);
+    // Fixed, dialog-style border: no minimise or maximise button, not resizable.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    imgTollbar = {style()->standardIcon(QStyle::SP_DirOpenIcon),
+                  style()->standardIcon(QStyle::SP_DialogSaveButton)};
+    buildMenu();
+    buildToolbar();
+    buildClientArea();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Form_Load();
+    centreOnScreen();
+}
+
+frmWeather::~frmWeather() = default;
+
+void frmWeather::buildMenu() {
+    mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
+    mnuOpen = named(mnuFile->addAction(QStringLiteral("&Open")), QStringLiteral("mnuOpen"));
+    mnuSave = named(mnuFile->addAction(QStringLiteral("&Save")), QStringLiteral("mnuSave"));
+    mnuSep = named(mnuFile->addSeparator(), QStringLiteral("mnuSep"));
+    mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
+    mnuAbout = named(menuBar()->addAction(QStringLiteral("&About")), QStringLiteral("mnuAbout"));
+    connect(mnuOpen, &QAction::triggered, this, &frmWeather::mnuOpen_Click);
+    connect(mnuSave, &QAction::triggered, this, &frmWeather::mnuSave_Click);
+}
+
+void frmWeather::buildToolbar() {
+    Toolbar1 = named(addToolBar(QStringLiteral("Toolbar1")), QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->toggleViewAction()->setEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu); // no menu to hide the toolbar
+    Toolbar1->setIconSize(QSize(16, 16));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const std::array<QString, 2> keys = {QStringLiteral("Open"), QStringLiteral("Save")};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        QAction* button = Toolbar1->addAction(imgTollbar[i], keys[i]);
+        button->setObjectName(keys[i]);
+    }
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &frmWeather::Toolbar1_ButtonClick);
+}
+
+void frmWeather::buildClientArea() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(ClientSize);
+    client->setFont(controlFont());
+    setCentralWidget(client);
+
+    txtPath = named(new QLineEdit(client), QStringLiteral("txtPath"),
+                    QStringLiteral("Configuration Folder"));
+    cmdOpen = named(new QPushButton(imgTollbar[0], QString(), client), QStringLiteral("cmdOpen"),
+                    QStringLiteral("Open"));
+    cmdOpen->setToolTip(QStringLiteral("Open"));
+    lstConfigs = named(new QListWidget(client), QStringLiteral("lstConfigs"),
+                       QStringLiteral("Configurations"));
+    lstConfigs->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstConfigs->setUniformItemSizes(true); // lets a list of thousands fill quickly
+    fraMain = named(new QGroupBox(client), QStringLiteral("fraMain"));
+    lblWebLink = named(new QLabel(WebAddress.host(), client), QStringLiteral("lblWebLink"),
+                       QStringLiteral("Web Site"));
+    lblWebLink->setFont(linkFont());
+    QPalette blue = lblWebLink->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lblWebLink->setPalette(blue);
+    cmdSave = named(new QPushButton(QStringLiteral("&Save"), client), QStringLiteral("cmdSave"),
+                    QStringLiteral("Save"));
+    cmdExit = named(new QPushButton(QStringLiteral("E&xit"), client), QStringLiteral("cmdExit"),
+                    QStringLiteral("Exit"));
+
+    lblName =
+        named(new QLabel(QStringLiteral("Configuration Name"), fraMain), QStringLiteral("lblName"));
+    txtName = named(new QLineEdit(fraMain), QStringLiteral("txtName"),
+                    QStringLiteral("Configuration Name"));
+    lblNumber = named(new QLabel(fraMain), QStringLiteral("lblNumber"),
+                      QStringLiteral("Configuration Number"));
+    lblNumber->setFont(controlFont(true));
+    SSTab1 = named(new QTabWidget(fraMain), QStringLiteral("SSTab1"));
+    for (int s = 0; s < SeasonCount; ++s)
+        SSTab1->addTab(buildSeason(s), QLatin1String(seasonCaption(s)));
+
+    const struct {
+        QWidget* control;
+        QRect place;
+    } placements[] = {
+        {txtPath, belowToolbar(120, 480, 4815, 285)},
+        {cmdOpen, belowToolbar(5040, 480, 735, 315)},
+        {lstConfigs, belowToolbar(120, 840, 1575, 6300)},
+        {fraMain, belowToolbar(1800, 840, 9015, 6375)},
+        {lblWebLink, belowToolbar(120, 7320, 2295, 375)},
+        {cmdSave, belowToolbar(7080, 7320, 1815, 375)},
+        {cmdExit, belowToolbar(9000, 7320, 1815, 375)},
+        {lblName, twips(120, 240, 1575, 255)},
+        {txtName, twips(1920, 240, 2175, 285)},
+        {lblNumber, twips(8160, 240, 615, 255)},
+        {SSTab1, twips(120, 720, 8775, 5535)},
+    };
+    for (const auto& p : placements)
+        p.control->setGeometry(p.place);
+
+    connect(cmdOpen, &QPushButton::clicked, this, &frmWeather::cmdOpen_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmWeather::cmdSave_Click);
+    // Selection, not the current row: a list that merely receives the focus has a current row
+    // without anything selected, and shows nothing.
+    connect(lstConfigs, &QListWidget::itemSelectionChanged, this, &frmWeather::lstConfigs_Click);
+}
+
+QWidget* frmWeather::buildSeason(int s) {
+    const QString season = QLatin1String(seasonCaption(s));
+    auto* page = new QWidget;
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+
+    // The frame lies directly below the row of tabs, centred across the tab control.
+    QGroupBox* frame = fraDetails[s] =
+        named(new QGroupBox(QStringLiteral("Details"), page), indexedName("fraDetails", s));
+    frame->setFixedSize(twips(0, 0, 8535, 5055).size());
+    pageLayout->addWidget(frame, 0, Qt::AlignTop | Qt::AlignHCenter);
+
+    lblStart[s] =
+        named(new QLabel(QLatin1String(valueCaption(0)), frame), indexedName("lblStart", s));
+    lblStart[s]->setGeometry(twips(240, 360, 735, 255));
+    txtStart[s] = named(new QLineEdit(frame), indexedName("txtStart", s), valueName(s, 0));
+    txtStart[s]->setGeometry(twips(1320, 360, 735, 285));
+
+    const struct {
+        std::array<QLabel*, SeasonCount>& group;
+        const char* name;
+        const char* caption;
+    } headings[] = {
+        {lblWind, "lblWind", "Wind"},
+        {lblPrec, "lblPrec", "Precipitation"},
+        {lblWarmth, "lblWarmth", "Warmth"},
+    };
+    for (std::size_t c = 0; c < Columns.size(); ++c) {
+        QLabel* heading = headings[c].group[s] =
+            named(new QLabel(QLatin1String(headings[c].caption), frame),
+                  indexedName(headings[c].name, s));
+        heading->setFont(headingFont());
+        heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        heading->setGeometry(
+            twips(Columns[c].headingLeft, HeadingTop, HeadingWidth, Columns[c].headingHeight));
+    }
+
+    for (int k = 0; k < ValuesPerSeason; ++k) {
+        const ValueRow& row = ValueRows[k];
+        const Column& column = Columns[row.column];
+        const int n = s * ValuesPerSeason + k;
+        const int top = FirstRowTop + row.row * RowPitch;
+        lblDesc[n] = named(new QLabel(QLatin1String(valueCaption(row.position)), frame),
+                           indexedName("lblDesc", n));
+        lblDesc[n]->setGeometry(twips(column.labelLeft, top, 1215, 255));
+        txtVal[n] =
+            named(new QLineEdit(frame), indexedName("txtVal", n), valueName(s, row.position));
+        txtVal[n]->setGeometry(twips(column.boxLeft, top, 615, 285));
+    }
+
+    cmdUpdate[s] = named(new QPushButton(QStringLiteral("Update ") + season, frame),
+                         indexedName("cmdUpdate", s), QStringLiteral("Update ") + season);
+    cmdUpdate[s]->setGeometry(twips(7080, 4560, 1335, 375));
+    return page;
+}
+
+void frmWeather::centreOnScreen() {
+    adjustSize();
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+// Runs once, before the window is first shown.
+void frmWeather::Form_Load() {
+#ifdef Q_OS_WIN
+    dlgOpen.folder = QStringLiteral("C:\\Program Files\\Pitchmaster 00-01\\data\\");
+    txtPath->setText(QStringLiteral("c:\\"));
+#else
+    // The game runs under Wine here: its data folder in the default prefix, when installed.
+    const QString data = QDir::home().filePath(
+        QStringLiteral(".wine/drive_c/Program Files/Pitchmaster 00-01/data/"));
+    dlgOpen.folder = QFileInfo(data).isDir() ? data : QDir::homePath();
+    txtPath->setText(QStringLiteral("/"));
+#endif
+    dlgOpen.fileName = QStringLiteral("weather.cfg");
+    dlgOpen.filters = {QStringLiteral("Weather Files (weather.cfg)"),
+                       QStringLiteral("All files (*)")};
+    SSTab1->setCurrentIndex(Spring);
+}
+
+void frmWeather::cmdOpen_Click() {
+    const QString path = desktop_->chooseFileToOpen(this, dlgOpen);
+    if (path.isEmpty())
+        return; // cancelled
+    openFile(path);
+}
+
+bool frmWeather::openFile(const QString& path) {
+    if (const auto error = loadConfigFile(path, table_)) {
+        showFailure(error->toString());
+        return false;
+    }
+    loadedPath_ = path;
+    dlgOpen.folder = QFileInfo(path).absolutePath();
+    dlgOpen.fileName = QFileInfo(path).fileName();
+
+    QStringList names;
+    names.reserve(table_.recordCount());
+    for (int slot = 1; slot <= table_.recordCount(); ++slot)
+        names << fromWindows1252(table_.Configs(slot).Name);
+    lstConfigs->addItems(names);
+
+    txtPath->setText(folderOf(path));
+    txtPath->setEnabled(false);
+    cmdOpen->setEnabled(false);
+    return true;
+}
+
+void frmWeather::cmdSave_Click() {
+    save();
+}
+
+bool frmWeather::save() {
+    if (loadedPath_.isEmpty()) {
+        showNotice(QStringLiteral("Open a configuration file first."));
+        return false;
+    }
+    if (const auto error = saveConfigFile(loadedPath_, table_)) {
+        showFailure(QStringLiteral("The file was not saved.\n%1").arg(error->toString()));
+        return false;
+    }
+    setWindowModified(false);
+    return true;
+}
+
+// Shows the selected configuration: list position p is slot p + 1.
+void frmWeather::lstConfigs_Click() {
+    const QModelIndexList selected = lstConfigs->selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return;
+    const int position = selected.first().row();
+    const int slot = position + 1;
+    const WeatherConfig& config = table_.Configs(slot);
+    txtName->setText(fromWindows1252(config.Name));
+    lblNumber->setText(QString::number(config.Number));
+    for (int s = 0; s < SeasonCount; ++s) {
+        for (int p = 0; p < SeasonValueCount; ++p)
+            seasonBox(s, p)->setText(QString::number(config.season(s).at(p)));
+    }
+    shownSlot_ = slot;
+}
+
+QLineEdit* frmWeather::seasonBox(int season, int position) const {
+    return position == 0 ? txtStart[season] : txtVal[season * ValuesPerSeason + position - 1];
+}
+
+void frmWeather::mnuOpen_Click() {
+    if (cmdOpen->isEnabled())
+        cmdOpen_Click();
+}
+
+void frmWeather::mnuSave_Click() {
+    cmdSave_Click();
+}
+
+void frmWeather::Toolbar1_ButtonClick(QAction* Button) {
+    switch (Toolbar1->actions().indexOf(Button) + 1) {
+    case 1:
+        mnuOpen_Click();
+        break;
+    case 2:
+        mnuSave_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmWeather::showFailure(const QString& text) {
+    desktop_->showMessage(this, Desktop::Message::Failure, windowTitle().remove("[*]"), text);
+}
+
+void frmWeather::showNotice(const QString& text) {
+    desktop_->showMessage(this, Desktop::Message::Notice, windowTitle().remove("[*]"), text);
+}
+
+} // namespace weather

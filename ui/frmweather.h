@@ -1,0 +1,117 @@
+// The editor's one window: the file's configurations in a list, the one on display on four
+// season tabs, and the commands that open, update and save the file.
+#pragma once
+
+#include "desktop.h"
+#include "weathertable.h"
+
+#include <QIcon>
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QToolBar;
+
+namespace weather {
+
+// Boxes per season on the value tabs: the seventeen weather values (the start day has its own).
+inline constexpr int ValuesPerSeason = SeasonValueCount - 1;
+inline constexpr int ValueBoxCount = SeasonCount * ValuesPerSeason;
+
+class frmWeather : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The window's caption; "[*]" is where the unsaved-changes mark goes.
+    static const QString Caption;
+    // The project's web address, shown bare by the link label and in full in the About box.
+    static const QUrl WebAddress;
+
+    // `desktop` supplies the dialogs; null means the real, modal ones.
+    explicit frmWeather(std::unique_ptr<Desktop> desktop = nullptr, QWidget* parent = nullptr);
+    ~frmWeather() override;
+
+    // Opens `path` as if it had been chosen in the file dialog: on success the list holds its
+    // configurations and Open is switched off; on failure the user is told and nothing changes.
+    bool openFile(const QString& path);
+
+    [[nodiscard]] const ConfigTable& table() const { return table_; }
+    // The file that was loaded and that Save writes; empty before a successful load.
+    [[nodiscard]] const QString& loadedPath() const { return loadedPath_; }
+    // The slot on display, or 0 when no configuration has been shown.
+    [[nodiscard]] int shownSlot() const { return shownSlot_; }
+
+    // Event procedures, named after their control and event.
+    void cmdOpen_Click();
+    void cmdSave_Click();
+    void lstConfigs_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void Toolbar1_ButtonClick(QAction* Button);
+
+private:
+    void Form_Load();
+    void buildMenu();
+    void buildToolbar();
+    void buildClientArea();
+    QWidget* buildSeason(int season);
+    void centreOnScreen();
+
+    // Writes the table to the loaded file; false (after telling the user) when it cannot.
+    bool save();
+    void showFailure(const QString& text);
+    void showNotice(const QString& text);
+    // The season box holding position `position` (0 start day, 1..17 values) of `season`.
+    [[nodiscard]] QLineEdit* seasonBox(int season, int position) const;
+
+    std::unique_ptr<Desktop> desktop_;
+    ConfigTable table_;
+    QString loadedPath_;
+    int shownSlot_ = 0;
+
+    // The settings of the open-file dialog, prepared by Form_Load.
+    OpenFileRequest dlgOpen;
+    // The toolbar's two images, open folder and diskette; the Open button shows the first.
+    std::array<QIcon, 2> imgTollbar;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuSep = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuAbout = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+
+    QLineEdit* txtPath = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QListWidget* lstConfigs = nullptr;
+    QGroupBox* fraMain = nullptr;
+    QLabel* lblName = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLabel* lblNumber = nullptr;
+    QTabWidget* SSTab1 = nullptr;
+    QLabel* lblWebLink = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdExit = nullptr;
+
+    std::array<QGroupBox*, SeasonCount> fraDetails{};
+    std::array<QLabel*, SeasonCount> lblStart{};
+    std::array<QLineEdit*, SeasonCount> txtStart{};
+    std::array<QLabel*, SeasonCount> lblWind{};
+    std::array<QLabel*, SeasonCount> lblPrec{};
+    std::array<QLabel*, SeasonCount> lblWarmth{};
+    std::array<QLabel*, ValueBoxCount> lblDesc{};
+    std::array<QLineEdit*, ValueBoxCount> txtVal{};
+    std::array<QPushButton*, SeasonCount> cmdUpdate{};
+};
+
+} // namespace weather
