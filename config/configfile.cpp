@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
 
@@ -22,9 +24,18 @@ constexpr std::array<const char*, SeasonCount> SeasonPrefixes = {"Spring: ", "SU
                                                                  "AUTUMN: ", "WINTER: "};
 constexpr int PrefixLength = 8;
 constexpr int CommentLinesPerRecord = 5;
-// What stands in front of value `position` (1..17) on a season line.
-constexpr std::array<const char*, SeasonValueCount> Separators = {
-    "",    ", W", ", W", ", W", ", W", ", W", ", P", ", P",  ", P",
+// What stands in front of value `position` (1..17) on a season line, padded to four bytes.
+struct Separator {
+    template <std::size_t N> constexpr Separator(const char (&s)[N]) : size(N - 1) {
+        static_assert(N <= sizeof text + 1);
+        for (std::size_t i = 0; i + 1 < N; ++i)
+            text[i] = s[i];
+    }
+    char text[4] = {};
+    qsizetype size;
+};
+constexpr std::array<Separator, SeasonValueCount> Separators = {
+    "",    ", W", ", W", ", W", ", W", ", W", ", P",  ", P", ", P",
     ", P", ", P", ", H", ", H", ", H", ", H", ",  H", ", H", ", H"};
 
 // ---------------------------------------------------------------------------------------------
@@ -120,6 +131,67 @@ private:
     const char* end_;
     int number_ = 0;
 };
+
+// The season's values in file order, and back; SeasonWeather::at() is the checked way for one
+// value, these are for the whole line at once.
+using SeasonValues = std::array<qint16, SeasonValueCount>;
+
+SeasonValues flatten(const SeasonWeather& season) {
+    SeasonValues values;
+    auto next = values.begin();
+    *next++ = season.StartDay;
+    next = std::copy(season.Wind.begin(), season.Wind.end(), next);
+    next = std::copy(season.Precipitation.begin(), season.Precipitation.end(), next);
+    std::copy(season.Warmth.begin(), season.Warmth.end(), next);
+    return values;
+}
+
+void unflatten(const SeasonValues& values, SeasonWeather& season) {
+    auto next = values.begin();
+    season.StartDay = *next++;
+    for (qint16& v : season.Wind)
+        v = *next++;
+    for (qint16& v : season.Precipitation)
+        v = *next++;
+    for (qint16& v : season.Warmth)
+        v = *next++;
+}
+
+// Reads the values after a season line's label in one pass, by the same rules as
+// Parser::readSeasonLine. Returns false on anything unusual, without saying what: the careful
+// reading then finds the fault and names it. Values written with more than five digits and lines
+// longer than any the writer makes go that way too.
+bool readSeasonValuesQuickly(QByteArrayView text, SeasonValues& values) {
+    // A copy ending in a byte that no rule accepts, so that the loops need no bounds checks.
+    constexpr qsizetype Room = 255;
+    if (text.size() > Room)
+        return false;
+    char line[Room + 1];
+    std::memcpy(line, text.data(), static_cast<size_t>(text.size()));
+    line[text.size()] = '\0';
+    const char* const end = line + text.size();
+    const char* p = line;
+    for (std::size_t i = 0;; ++i) {
+        while (isBlank(*p))
+            ++p;
+        p += *p == 'W' || *p == 'P' || *p == 'H';
+        const bool negative = *p == '-';
+        p += negative;
+        const char* const digits = p;
+        unsigned magnitude = 0;
+        while (*p >= '0' && *p <= '9')
+            magnitude = magnitude * 10 + static_cast<unsigned>(*p++ - '0');
+        if (p == digits || p - digits > 5 || magnitude > 32767u + negative)
+            return false;
+        values[i] = static_cast<qint16>(negative ? -static_cast<int>(magnitude) : magnitude);
+        while (isBlank(*p))
+            ++p;
+        if (i + 1 == values.size())
+            return p == end;
+        if (*p++ != ',')
+            return false;
+    }
+}
 
 class Parser {
 public:
@@ -242,6 +314,12 @@ private:
 
     std::optional<FileError> readSeasonLine(QByteArrayView line, int season,
                                             SeasonWeather& values) {
+        SeasonValues quick;
+        if (line.size() >= PrefixLength &&
+            readSeasonValuesQuickly(line.sliced(PrefixLength), quick)) {
+            unflatten(quick, values);
+            return std::nullopt;
+        }
         const QString seasonName = QLatin1String(seasonCaption(season));
         if (line.size() < PrefixLength)
             return error(lines_.number(),
@@ -293,19 +371,62 @@ private:
 // ---------------------------------------------------------------------------------------------
 // Writing
 
-void appendNumber(QByteArray& out, qint64 value) {
-    char buffer[24];
-    char* end = buffer + sizeof buffer;
+// "00", "01", ..., "99": two digits at a time halve the divisions.
+constexpr auto DigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Writes `value` in plain decimal at `out`; returns the end of what it wrote (at most 11 bytes).
+char* putNumber(char* out, qint32 value) {
+    quint32 magnitude = static_cast<quint32>(value);
+    if (value < 0) {
+        *out++ = '-';
+        magnitude = 0 - magnitude;
+    }
+    int digits = 1;
+    for (quint64 limit = 10; digits < 10 && magnitude >= limit; limit *= 10)
+        ++digits;
+    char* const end = out + digits;
     char* p = end;
-    const bool negative = value < 0;
-    quint64 magnitude = negative ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
-    do {
-        *--p = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (negative)
-        *--p = '-';
-    out.append(p, end - p);
+    for (; magnitude >= 100; magnitude /= 100) {
+        p -= 2;
+        std::memcpy(p, &DigitPairs[2 * (magnitude % 100)], 2);
+    }
+    if (magnitude >= 10)
+        std::memcpy(p - 2, &DigitPairs[2 * magnitude], 2);
+    else
+        p[-1] = static_cast<char>('0' + magnitude);
+    return end;
+}
+
+char* put(char* out, QByteArrayView text) {
+    std::memcpy(out, text.data(), static_cast<size_t>(text.size()));
+    return out + text.size();
+}
+
+// The longest season line with its line end: the label, eighteen values of six characters and
+// the separators.
+constexpr qsizetype MaxSeasonLine = 8 + 18 * 6 + 17 * 3 + 1 + 2;
+constexpr qsizetype MaxNumber = 11; // "-2147483648"
+// Separators are copied four bytes at a time; the bytes beyond one are overwritten by the number
+// after it, but the last copy may reach this far past the end of the text.
+constexpr qsizetype Slack = 3;
+
+// Writes one season line without its line end; returns the end of what it wrote.
+char* putSeasonLine(char* out, int season, const SeasonWeather& weather) {
+    out =
+        put(out, QByteArrayView(SeasonPrefixes.at(static_cast<std::size_t>(season)), PrefixLength));
+    const SeasonValues values = flatten(weather);
+    for (std::size_t p = 0; p < values.size(); ++p) {
+        std::memcpy(out, Separators[p].text, sizeof Separator::text);
+        out = putNumber(out + Separators[p].size, values[p]);
+    }
+    return out;
 }
 
 } // namespace
@@ -365,31 +486,36 @@ std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out) {
 }
 
 void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values) {
-    out.append(SeasonPrefixes.at(static_cast<std::size_t>(season)), PrefixLength);
-    for (int p = 0; p < SeasonValueCount; ++p) {
-        out.append(Separators[static_cast<std::size_t>(p)]);
-        appendNumber(out, values.at(p));
-    }
+    char line[MaxSeasonLine + Slack];
+    out.append(line, putSeasonLine(line, season, values) - line);
 }
 
 QByteArray formatConfig(const ConfigTable& table) {
     const int records = table.recordCount();
-    QByteArray out;
-    // The comment lines, a name and four season lines of at most 170 bytes each.
-    out.reserve(64 + static_cast<qsizetype>(records) * (176 + 32 + 4 * 170));
-    out.append(HeaderLine).append("\r\n");
-    appendNumber(out, table.ConfigCount);
-    out.append("\r\n");
+    // Room for the longest file these records can make, cut to size at the end.
+    qsizetype size = sizeof HeaderLine + 2 + MaxNumber + 2 + Slack;
+    for (int k = 1; k <= records; ++k)
+        size += sizeof BlockComments + MaxNumber + 1 + table.Configs(k).Name.size() + 2 +
+                SeasonCount * MaxSeasonLine;
+    QByteArray out(size, Qt::Uninitialized);
+    char* p = out.data();
+    p = put(p, HeaderLine);
+    p = put(p, "\r\n");
+    p = putNumber(p, table.ConfigCount);
+    p = put(p, "\r\n");
     for (int k = 1; k <= records; ++k) {
         const WeatherConfig& config = table.Configs(k);
-        out.append(BlockComments, sizeof BlockComments - 1);
-        appendNumber(out, config.Number);
-        out.append(' ').append(config.Name).append("\r\n");
+        p = put(p, BlockComments);
+        p = putNumber(p, config.Number);
+        *p++ = ' ';
+        p = put(p, config.Name);
+        p = put(p, "\r\n");
         for (int s = 0; s < SeasonCount; ++s) {
-            appendSeasonLine(out, s, config.season(s));
-            out.append("\r\n");
+            p = putSeasonLine(p, s, config.season(s));
+            p = put(p, "\r\n");
         }
     }
+    out.truncate(p - out.constData());
     return out;
 }
 

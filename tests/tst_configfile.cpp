@@ -287,6 +287,36 @@ private slots:
         QCOMPARE(table.Configs(1).Summer, table.Configs(1).Autumn);
     }
 
+    // Values as people type them by hand, whichever way the reader takes through the line.
+    void unusualValues_data() {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<int>("value");
+        QTest::newRow("lowest") << QByteArray("W-32768") << -32768;
+        QTest::newRow("highest") << QByteArray("32767") << 32767;
+        QTest::newRow("minus zero") << QByteArray("P-0") << 0;
+        QTest::newRow("five digits") << QByteArray("H00012") << 12;
+        QTest::newRow("many leading zeros") << QByteArray("W000000012") << 12;
+        QTest::newRow("lowest, zero-padded") << QByteArray("-0000032768") << -32768;
+        QTest::newRow("highest, zero-padded") << QByteArray("H0000032767") << 32767;
+        QTest::newRow("very long line") << QByteArray(300, ' ') + "H7" + QByteArray(300, '\t') << 7;
+    }
+    void unusualValues() {
+        QFETCH(QByteArray, field);
+        QFETCH(int, value);
+        for (int position : {0, 9, 17}) {
+            QList<QByteArray> lines = fileLines("1", recordLines("0 A"));
+            const ConfigTable plain = parsed(join(lines));
+            QList<QByteArray> fields = lines[9].mid(8).split(',');
+            fields[position] = field;
+            lines[9] = lines[9].left(8) + fields.join(',');
+            ConfigTable table;
+            QVERIFY(!parseConfig(join(lines), table));
+            SeasonWeather expected = plain.Configs(1).Summer;
+            expected.at(position) = static_cast<qint16>(value);
+            QCOMPARE(table.Configs(1).Summer, expected);
+        }
+    }
+
     void loadFileFailures() {
         QTemporaryDir dir;
         ConfigTable table = makeTable(2);
