@@ -43,6 +43,16 @@ constexpr std::array<Separator, SeasonValueCount> Separators = {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+// A byte that text does not hold: a control character other than tab and carriage return.
+bool isControl(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u < 0x20 && c != '\t' && c != '\r') || u == 0x7f;
+}
+
+bool holdsControlBytes(QByteArrayView text) {
+    return std::any_of(text.begin(), text.end(), isControl);
+}
+
 QByteArrayView trimmed(QByteArrayView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -203,9 +213,16 @@ public:
         if (data_.startsWith("\xff\xfe") || data_.startsWith("\xfe\xff"))
             return error(1, QStringLiteral("the file is UTF-16 text (it starts with a byte-order "
                                            "mark); weather.cfg must be plain single-byte text"));
+        QByteArrayView header;
+        lines_.next(header); // the header line carries no data
         QByteArrayView line;
-        lines_.next(line); // the header line carries no data
-        if (!lines_.next(line)) {
+        const bool hasCountLine = lines_.next(line);
+        // Control bytes where the header and the count should be: the file is not text at all,
+        // and quoting its line 2 would not help anyone.
+        const bool binary = holdsControlBytes(header) || (hasCountLine && holdsControlBytes(line));
+        if (!hasCountLine) {
+            if (binary)
+                return notText();
             if (!data_.contains('\n') && data_.contains('\r'))
                 return error(1, QStringLiteral("the file has carriage returns but no line feeds "
                                                "as line ends; save it with CRLF or LF line ends"));
@@ -213,7 +230,7 @@ public:
                                            "number of configurations"));
         }
         if (auto e = readCount(line, table))
-            return e;
+            return binary ? notText() : e;
         for (int k = 1; k <= table.ConfigCount; ++k) {
             if (auto e = readRecord(k, table.ConfigCount, table.Configs(k)))
                 return e;
@@ -223,6 +240,11 @@ public:
 
 private:
     FileError error(int line, QString message) const { return {path_, line, std::move(message)}; }
+
+    FileError notText() const {
+        return error(1, QStringLiteral("the file holds binary data, not the plain text of a "
+                                       "weather configuration file"));
+    }
 
     std::optional<FileError> readCount(QByteArrayView line, ConfigTable& table) {
         const QByteArrayView text = trimmed(line);
@@ -241,8 +263,8 @@ private:
                                 .arg(quoted(line)));
         case IntResult::OutOfRange:
             if (text.startsWith('-'))
-                return error(2, QStringLiteral("the number of configurations %1 is too small "
-                                               "for a 32-bit number")
+                return error(2, QStringLiteral("the number of configurations is %1, below "
+                                               "-2147483648, the lowest the file can hold")
                                     .arg(quoted(text)));
             return error(2, QStringLiteral("the number of configurations is %1, more than the "
                                            "%2 the editor can hold")
