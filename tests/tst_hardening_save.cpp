@@ -1,0 +1,128 @@
+// Saving survives being killed at any moment: the file on disk is always a whole file.
+#include "configfile.h"
+#include "testfiles.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <csignal>
+#include <optional>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace weather;
+using namespace testfiles;
+
+namespace {
+
+// Records per saved file: enough that a save takes a few milliseconds, so kills land inside.
+constexpr int Records = 1500;
+
+// The bytes of version `k` of the file; every version differs from the one before.
+QByteArray version(int k) {
+    return formatConfig(makeTable(Records, k * 7));
+}
+
+// Saves version first, first + 1, ... until killed, announcing each on `announce` before it
+// starts. Runs in a forked child, so it leaves by _exit and never returns.
+[[noreturn]] void saveForever(const QString& path, int first, int announce) {
+    for (int k = first;; ++k) {
+        if (write(announce, &k, sizeof k) != sizeof k)
+            _exit(3);
+        if (saveConfigFile(path, makeTable(Records, k * 7)))
+            _exit(2);
+    }
+}
+
+// The last version the child announced, or nothing; reads until the pipe is closed.
+std::optional<int> lastAnnounced(int fd) {
+    std::optional<int> last;
+    int k = 0;
+    ssize_t n = 0;
+    while ((n = read(fd, &k, sizeof k)) == sizeof k)
+        last = k;
+    return last;
+}
+
+QStringList entries(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                               QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class TestHardeningSave : public QObject {
+    Q_OBJECT
+private slots:
+    // A child saves over and over and is killed with SIGKILL at a random moment, many times.
+    // After each kill the file is exactly the version before the save that was cut short or
+    // the one it was writing, and the folder holds nothing but the file.
+    void killedWhileSaving() {
+        constexpr int Trials = 200;
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("weather.cfg"));
+        int onDisk = 0; // the version the file holds
+        QVERIFY(writeAll(path, version(onDisk)));
+
+        const quint32 seed = QRandomGenerator::global()->generate();
+        QRandomGenerator random(seed);
+        int keptOld = 0;  // killed inside a save
+        int tookNew = 0;  // killed after a save had finished
+        int tooEarly = 0; // killed before the child began its first save
+        for (int trial = 0; trial < Trials; ++trial) {
+            int fds[2];
+            QCOMPARE(pipe(fds), 0);
+            const pid_t child = fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                close(fds[0]);
+                saveForever(path, onDisk + 1, fds[1]);
+            }
+            close(fds[1]);
+            usleep(random.bounded(500U, 15000U));
+            QCOMPARE(kill(child, SIGKILL), 0);
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            const std::optional<int> started = lastAnnounced(fds[0]);
+            close(fds[0]);
+            QVERIFY2(
+                WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
+                qPrintable(
+                    QStringLiteral("the saving child stopped by itself (status %1)").arg(status)));
+
+            const QByteArray now = readAll(path);
+            const int newest = started.value_or(onDisk);
+            const QString where = QStringLiteral("trial %1 (seed %2)").arg(trial).arg(seed);
+            if (now == version(newest)) {
+                ++(started ? tookNew : tooEarly);
+                onDisk = newest;
+            } else if (started && now == version(newest - 1)) {
+                ++keptOld;
+                onDisk = newest - 1;
+            } else {
+                QFAIL(qPrintable(where + QStringLiteral(": the file holds neither the old nor the "
+                                                        "new version (%1 bytes)")
+                                             .arg(now.size())));
+            }
+            QVERIFY2(entries(dir.path()) == QStringList{QStringLiteral("weather.cfg")},
+                     qPrintable(where + QStringLiteral(": left behind: ") +
+                                entries(dir.path()).join(QStringLiteral(", "))));
+        }
+        qInfo("%d kills: %d cut a save short (old bytes kept), %d came after a save finished, "
+              "%d before the first save",
+              Trials, keptOld, tookNew, tooEarly);
+        QVERIFY2(keptOld > 0, "no kill landed inside a save; the test proved nothing");
+
+        // And saving still works afterwards.
+        QVERIFY(!saveConfigFile(path, makeTable(2)));
+        QCOMPARE(readAll(path), formatConfig(makeTable(2)));
+        QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("weather.cfg")});
+    }
+};
+
+QTEST_APPLESS_MAIN(TestHardeningSave)
+#include "tst_hardening_save.moc"
