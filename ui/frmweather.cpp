@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 
+#include <algorithm>
 #include <type_traits>
 
 namespace weather {
@@ -114,6 +115,17 @@ template <typename W> W* named(W* widget, const QString& name, const QString& ac
             widget->setAccessibleName(accessibleName);
     }
     return widget;
+}
+
+// A season box's width: the reference width, or more when the face in use is too wide to show
+// the widest value, "-32768", whole (QLineEdit keeps a 2-pixel margin inside its frame).
+int widthForAnyValue(const QLineEdit* box) {
+    constexpr int InnerMargin = 2;
+    constexpr int Cursor = 1;
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    const int needed = box->fontMetrics().horizontalAdvance(QStringLiteral("-32768")) +
+                       2 * (frame + InnerMargin) + Cursor;
+    return std::max(box->width(), needed);
 }
 
 // The folder of `path` in native separators, ending in a separator.
@@ -257,6 +269,7 @@ QWidget* frmWeather::buildSeason(int s) {
     lblStart[s]->setGeometry(twips(240, 360, 735, 255));
     txtStart[s] = named(new QLineEdit(frame), indexedName("txtStart", s), valueName(s, 0));
     txtStart[s]->setGeometry(twips(1320, 360, 735, 285));
+    txtStart[s]->setFixedWidth(widthForAnyValue(txtStart[s]));
 
     const struct {
         std::array<QLabel*, SeasonCount>& group;
@@ -288,6 +301,7 @@ QWidget* frmWeather::buildSeason(int s) {
         txtVal[n] =
             named(new QLineEdit(frame), indexedName("txtVal", n), valueName(s, row.position));
         txtVal[n]->setGeometry(twips(column.boxLeft, top, 615, 285));
+        txtVal[n]->setFixedWidth(widthForAnyValue(txtVal[n]));
     }
 
     cmdUpdate[s] = named(new QPushButton(QStringLiteral("Update ") + season, frame),

@@ -1,0 +1,595 @@
+// The editor window driven offscreen: its controls, Open, Save and showing a configuration.
+#include "codepage.h"
+#include "testfiles.h"
+#include "tst_window_support.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+using namespace testfiles;
+using namespace windowtest;
+using weather::Desktop;
+
+namespace {
+
+const QStringList Seasons = {"Spring", "Summer", "Autumn", "Winter"};
+// The captions beside the seventeen value boxes of a season, top to bottom, column by column.
+const QStringList ValueCaptions = {"Calm", "Breezy",  "Gusty",  "Strong",   "Gale",     "Dry",
+                                   "Wet",  "Drizzle", "Shower", "Downpour", "Freezing", "Cold",
+                                   "Mild", "Fine",    "Warm",   "Hot",      "Very Hot"};
+
+QString caption(const QWidget* w) {
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->text();
+    if (const auto* box = qobject_cast<const QGroupBox*>(w))
+        return box->title();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w))
+        return edit->text();
+    return {};
+}
+
+QString withoutMnemonic(QString text) {
+    return text.remove('&');
+}
+
+// Whether the ink of `text`, drawn with `alignment` inside `rect`, stays inside it.
+bool inkFits(const QFontMetrics& fm, const QString& text, const QRect& rect,
+             Qt::Alignment alignment) {
+    const QRect ink = fm.tightBoundingRect(text);
+    int baseline = rect.top() + fm.ascent();
+    if (alignment & Qt::AlignVCenter)
+        baseline = rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent();
+    return fm.horizontalAdvance(text) <= rect.width() && baseline + ink.top() >= rect.top() &&
+           baseline + ink.bottom() <= rect.bottom();
+}
+
+QByteArray brokenFile() {
+    QList<QByteArray> lines =
+        fileLines("2", recordLines("0 First", 1) + recordLines("1 Second", 2));
+    lines[18] = "WINTER: 1, W2"; // line 19, the Winter line of the second record
+    return join(lines);
+}
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsCarryTheirNamesAndCaptions_data();
+    void controlsCarryTheirNamesAndCaptions();
+    void menuAndToolbar();
+    void windowIsFixedAndTitled();
+    void valueBoxSitsBesideItsCaption_data();
+    void valueBoxSitsBesideItsCaption();
+    void nothingIsClippedOrOutside();
+    void extremeValuesShowInFull();
+    void startsEmptyOnTheSpringTab();
+    void dialogStartsInTheGamesDataFolder_data();
+    void dialogStartsInTheGamesDataFolder();
+    void openListsNamesAndLocksOpen_data();
+    void openListsNamesAndLocksOpen();
+    void cancelledOpenChangesNothing();
+    void failedOpenChangesNothing();
+    void showsTheSelectedEntry_data();
+    void showsTheSelectedEntry();
+    void showsByListPosition();
+    void noSelectionShowsNothing();
+    void keyboardSelectionShows();
+    void saveBeforeOpenWritesNothing();
+    void saveAfterOpenGivesTheSameBytes();
+    void failedSaveIsReported();
+    void windows1252MatchesTheCodec();
+};
+
+void TestWindow::controlsCarryTheirNamesAndCaptions_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("accessibleName");
+
+    QTest::newRow("txtPath") << "txtPath"
+                             << "QLineEdit" << (QDir::separator() == '/' ? "/" : "c:\\")
+                             << "Configuration Folder";
+    QTest::newRow("cmdOpen") << "cmdOpen"
+                             << "QPushButton"
+                             << ""
+                             << "Open";
+    QTest::newRow("lstConfigs") << "lstConfigs"
+                                << "QListWidget"
+                                << ""
+                                << "Configurations";
+    QTest::newRow("fraMain") << "fraMain"
+                             << "QGroupBox"
+                             << ""
+                             << "";
+    QTest::newRow("lblName") << "lblName"
+                             << "QLabel"
+                             << "Configuration Name"
+                             << "";
+    QTest::newRow("txtName") << "txtName"
+                             << "QLineEdit"
+                             << ""
+                             << "Configuration Name";
+    QTest::newRow("lblNumber") << "lblNumber"
+                               << "QLabel"
+                               << ""
+                               << "Configuration Number";
+    QTest::newRow("SSTab1") << "SSTab1"
+                            << "QTabWidget"
+                            << ""
+                            << "";
+    QTest::newRow("lblWebLink") << "lblWebLink"
+                                << "QLabel"
+                                << "weather.example"
+                                << "Web Site";
+    QTest::newRow("cmdSave") << "cmdSave"
+                             << "QPushButton"
+                             << "&Save"
+                             << "Save";
+    QTest::newRow("cmdExit") << "cmdExit"
+                             << "QPushButton"
+                             << "E&xit"
+                             << "Exit";
+    for (int s = 0; s < 4; ++s) {
+        const auto row = [&](const char* group, const char* className, const QString& text,
+                             const QString& accessible = {}) {
+            const QString name = QStringLiteral("%1(%2)").arg(group).arg(s);
+            QTest::newRow(qPrintable(name)) << name << className << text << accessible;
+        };
+        row("fraDetails", "QGroupBox", "Details");
+        row("lblStart", "QLabel", "Start Day");
+        row("txtStart", "QLineEdit", "", Seasons[s] + " Start Day");
+        row("lblWind", "QLabel", "Wind");
+        row("lblPrec", "QLabel", "Precipitation");
+        row("lblWarmth", "QLabel", "Warmth");
+        row("cmdUpdate", "QPushButton", "Update " + Seasons[s], "Update " + Seasons[s]);
+    }
+}
+
+void TestWindow::controlsCarryTheirNamesAndCaptions() {
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, caption);
+    QFETCH(QString, accessibleName);
+    const Editor editor;
+    const QList<QWidget*> found = editor.window->findChildren<QWidget*>(name);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found[0]->metaObject()->className(), className);
+    QCOMPARE(::caption(found[0]), caption);
+    QCOMPARE(found[0]->accessibleName(), accessibleName);
+}
+
+void TestWindow::menuAndToolbar() {
+    const Editor editor;
+    const QList<QAction*> bar = editor.window->menuBar()->actions();
+    QCOMPARE(bar.size(), 2);
+    QCOMPARE(bar[0]->text(), "&File");
+    QVERIFY(bar[0]->menu());
+    QCOMPARE(bar[1]->objectName(), "mnuAbout");
+    QCOMPARE(bar[1]->text(), "&About");
+    QVERIFY(!bar[1]->menu()); // a command on the bar itself
+
+    const QList<QAction*> file = bar[0]->menu()->actions();
+    QCOMPARE(file.size(), 4);
+    QCOMPARE(file[0]->objectName(), "mnuOpen");
+    QCOMPARE(file[0]->text(), "&Open");
+    QCOMPARE(file[1]->objectName(), "mnuSave");
+    QCOMPARE(file[1]->text(), "&Save");
+    QVERIFY(file[2]->isSeparator());
+    QCOMPARE(file[3]->objectName(), "mnuExit");
+    QCOMPARE(file[3]->text(), "E&xit");
+
+    const auto* toolbar = editor.find<QToolBar>("Toolbar1");
+    QVERIFY(toolbar);
+    QVERIFY(!toolbar->isMovable());
+    QCOMPARE(toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    const QList<QAction*> buttons = toolbar->actions();
+    QCOMPARE(buttons.size(), 2);
+    QCOMPARE(buttons[0]->text(), "Open");
+    QCOMPARE(buttons[1]->text(), "Save");
+    for (const QAction* b : buttons)
+        QVERIFY(!b->icon().isNull());
+}
+
+void TestWindow::windowIsFixedAndTitled() {
+    const Editor editor;
+    QCOMPARE(editor.window->windowTitle().remove("[*]"),
+             "Corvell's Pitchmaster 00-01 Weather Configurations Editor");
+    QCOMPARE(editor.window->minimumSize(), editor.window->maximumSize());
+    const Qt::WindowFlags flags = editor.window->windowFlags();
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    // The area below the toolbar is the reference client area less the toolbar: 726 x 489.
+    QCOMPARE(editor.window->centralWidget()->size(), QSize(726, 489));
+}
+
+void TestWindow::valueBoxSitsBesideItsCaption_data() {
+    QTest::addColumn<int>("n");
+    for (int n = 0; n < 68; ++n)
+        QTest::addRow("txtVal(%d) %s %s", n, qPrintable(Seasons[n / 17]),
+                      qPrintable(ValueCaptions[n % 17]))
+            << n;
+}
+
+// The box of each value sits on its season's tab, and the label nearest to its left on the same
+// row carries the caption of the value it holds.
+void TestWindow::valueBoxSitsBesideItsCaption() {
+    QFETCH(int, n);
+    const Editor editor;
+    const int season = n / 17;
+    const QString expected = ValueCaptions[n % 17];
+    QLineEdit* box = editor.txtVal(n);
+    QVERIFY(box);
+    const auto* tabs = editor.find<QTabWidget>("SSTab1");
+    QVERIFY(tabs->widget(season)->isAncestorOf(box));
+    QCOMPARE(box->accessibleName(), Seasons[season] + ' ' + expected);
+
+    const QLabel* beside = nullptr;
+    for (QLabel* label : box->parentWidget()->findChildren<QLabel*>()) {
+        const QRect r = label->geometry();
+        const bool sameRow =
+            r.top() <= box->geometry().center().y() && r.bottom() >= box->geometry().top() + 2;
+        if (sameRow && r.x() < box->x() && (!beside || r.x() > beside->x()))
+            beside = label;
+    }
+    QVERIFY(beside);
+    QCOMPARE(beside->text(), expected);
+    QCOMPARE(beside->objectName(), QStringLiteral("lblDesc(%1)").arg(n));
+}
+
+// Every caption can be read whole, and no control pokes out of its container.
+void TestWindow::nothingIsClippedOrOutside() {
+    const Editor editor;
+    const auto* tabs = editor.find<QTabWidget>("SSTab1");
+    for (int s = 0; s < tabs->count(); ++s) {
+        tabs->widget(s)->ensurePolished();
+        const QTabBar* bar = tabs->tabBar();
+        QVERIFY2(bar->fontMetrics().horizontalAdvance(bar->tabText(s)) <= bar->tabRect(s).width(),
+                 qPrintable(bar->tabText(s)));
+    }
+    QList<QWidget*> all = editor.window->centralWidget()->findChildren<QWidget*>();
+    for (int s = 0; s < tabs->count(); ++s) // hidden pages are laid out when first shown
+        const_cast<QTabWidget*>(tabs)->setCurrentIndex(s);
+    int captions = 0;
+    for (QWidget* w : all) {
+        static const QRegularExpression ours("^(txt|cmd|lbl|lst|fra|SSTab)");
+        if (!ours.match(w->objectName()).hasMatch())
+            continue; // Qt's own parts of compound widgets
+        const QString where = w->objectName();
+        QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(where));
+        const QString text = withoutMnemonic(caption(w));
+        if (text.isEmpty() || qobject_cast<QLineEdit*>(w))
+            continue;
+        ++captions;
+        if (const auto* label = qobject_cast<QLabel*>(w)) {
+            QVERIFY2(inkFits(label->fontMetrics(), text, label->contentsRect(), label->alignment()),
+                     qPrintable(where));
+        } else if (const auto* button = qobject_cast<QAbstractButton*>(w)) {
+            QVERIFY2(button->fontMetrics().horizontalAdvance(text) <= button->width() - 8,
+                     qPrintable(where));
+        } else if (const auto* box = qobject_cast<QGroupBox*>(w)) {
+            QVERIFY2(box->fontMetrics().horizontalAdvance(text) <= box->width() / 2,
+                     qPrintable(where));
+        }
+    }
+    QVERIFY(captions >= 68 + 4 * 7); // every label, button and frame was looked at
+}
+
+// The widest values a box can hold fit in it without scrolling.
+void TestWindow::extremeValuesShowInFull() {
+    const Editor editor;
+    for (int s = 0; s < 4; ++s) {
+        for (int p = 0; p < 18; ++p) {
+            QLineEdit* box = editor.seasonBox(s, p);
+            box->setText("-32768");
+            box->setCursorPosition(box->text().size());
+            // The text starts at the box's left edge when nothing had to scroll out of view.
+            const int inner =
+                box->width() - 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 4;
+            QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) < inner,
+                     qPrintable(box->objectName()));
+        }
+    }
+}
+
+void TestWindow::startsEmptyOnTheSpringTab() {
+    const Editor editor;
+    QCOMPARE(editor.find<QTabWidget>("SSTab1")->currentIndex(), 0);
+    QCOMPARE(editor.find<QLabel>("lblNumber")->text(), "");
+    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "");
+    for (int s = 0; s < 4; ++s) {
+        for (int p = 0; p < 18; ++p)
+            QCOMPARE(editor.seasonBox(s, p)->text(), "");
+    }
+    QVERIFY(editor.find<QLineEdit>("txtPath")->isEnabled());
+    QVERIFY(editor.find<QPushButton>("cmdOpen")->isEnabled());
+    QCOMPARE(editor.find<QListWidget>("lstConfigs")->count(), 0);
+}
+
+void TestWindow::dialogStartsInTheGamesDataFolder_data() {
+    QTest::addColumn<bool>("gameInstalled");
+    QTest::newRow("game installed under Wine") << true;
+    QTest::newRow("no game: the home folder") << false;
+}
+
+void TestWindow::dialogStartsInTheGamesDataFolder() {
+#ifdef Q_OS_WIN
+    QSKIP("the data folder is a fixed Windows path there");
+#endif
+    QFETCH(bool, gameInstalled);
+    QTemporaryDir home;
+    const QString data = home.filePath(".wine/drive_c/Program Files/Pitchmaster 00-01/data");
+    if (gameInstalled)
+        QVERIFY(QDir().mkpath(data));
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    const Editor editor;
+    qputenv("HOME", oldHome);
+
+    editor.click("cmdOpen");
+    QCOMPARE(editor.desktop->fileRequests.size(), 1);
+    const weather::OpenFileRequest& request = editor.desktop->fileRequests[0];
+    QCOMPARE(QDir(request.folder).canonicalPath(),
+             QDir(gameInstalled ? data : home.path()).canonicalPath());
+    QCOMPARE(request.fileName, "weather.cfg");
+    QCOMPARE(request.filters, QStringList({"Weather Files (weather.cfg)", "All files (*)"}));
+}
+
+void TestWindow::openListsNamesAndLocksOpen_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("weather.cfg") << "weather.cfg";
+    QTest::newRow("a renamed copy") << "coast-2001.txt";
+    QTest::newRow("a short name") << "w";
+}
+
+void TestWindow::openListsNamesAndLocksOpen() {
+    QFETCH(QString, fileName);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(fileName);
+    QVERIFY(QFile::copy(examplePath(), path));
+    const Editor editor;
+    editor.openThroughDialog(path);
+
+    QCOMPARE(editor.desktop->messages.size(), 0);
+    QCOMPARE(editor.listed(), QStringList({"Temperate Coast", "Northern Highlands", "Mediterranean",
+                                           "Continental Plains", "Tropical Monsoon", "Desert Basin",
+                                           "Alpine Valley", "Maritime Isles"}));
+    const auto* txtPath = editor.find<QLineEdit>("txtPath");
+    QCOMPARE(txtPath->text(), QDir::toNativeSeparators(dir.path() + '/'));
+    QVERIFY(!txtPath->isEnabled());
+    QVERIFY(!editor.find<QPushButton>("cmdOpen")->isEnabled());
+    QCOMPARE(editor.window->loadedPath(), path);
+    QCOMPARE(editor.window->table().ConfigCount, 8);
+    // Loading shows nothing by itself.
+    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "");
+}
+
+void TestWindow::cancelledOpenChangesNothing() {
+    const Editor editor;
+    editor.click("cmdOpen"); // no answer: the user cancels
+    QCOMPARE(editor.desktop->fileRequests.size(), 1);
+    QCOMPARE(editor.desktop->messages.size(), 0);
+    QCOMPARE(editor.find<QLineEdit>("txtPath")->text(), QDir::separator() == '/' ? "/" : "c:\\");
+    QVERIFY(editor.find<QLineEdit>("txtPath")->isEnabled());
+    QVERIFY(editor.find<QPushButton>("cmdOpen")->isEnabled());
+    QVERIFY(editor.window->loadedPath().isEmpty());
+    QCOMPARE(editor.window->table(), weather::ConfigTable());
+}
+
+void TestWindow::failedOpenChangesNothing() {
+    QTemporaryDir dir;
+    const QString bad = dir.filePath("weather.cfg");
+    QVERIFY(writeAll(bad, brokenFile()));
+    const Editor editor;
+    editor.openThroughDialog(bad);
+
+    QCOMPARE(editor.desktop->messages.size(), 1);
+    const FakeDesktop::Shown& shown = editor.desktop->messages[0];
+    QCOMPARE(shown.kind, Desktop::Message::Failure);
+    QVERIFY2(shown.text.contains(QDir::toNativeSeparators(bad) + ":19:"), qPrintable(shown.text));
+    QCOMPARE(editor.window->table(), weather::ConfigTable());
+    QCOMPARE(editor.listed(), QStringList());
+    QCOMPARE(editor.find<QLineEdit>("txtPath")->text(), QDir::separator() == '/' ? "/" : "c:\\");
+    QVERIFY(editor.find<QLineEdit>("txtPath")->isEnabled());
+    QVERIFY(editor.find<QPushButton>("cmdOpen")->isEnabled());
+    QVERIFY(editor.window->loadedPath().isEmpty());
+
+    // A missing file is reported the same way, and another file can still be opened.
+    editor.openThroughDialog(dir.filePath("missing.cfg"));
+    QCOMPARE(editor.desktop->messages.size(), 2);
+    QVERIFY(editor.desktop->messages[1].text.contains(
+        QDir::toNativeSeparators(dir.filePath("missing.cfg"))));
+    editor.openThroughDialog(examplePath());
+    QCOMPARE(editor.desktop->messages.size(), 2);
+    QCOMPARE(editor.listed().size(), 8);
+}
+
+void TestWindow::showsTheSelectedEntry_data() {
+    QTest::addColumn<QByteArray>("nameLine");
+    QTest::addColumn<QList<int>>("values"); // 72 values, season by season
+    QTest::addColumn<QString>("name");
+
+    QList<int> negative;
+    for (int i = 0; i < 72; ++i)
+        negative << -1 - i * 7;
+    QList<int> limits;
+    for (int i = 0; i < 72; ++i)
+        limits << (i % 3 == 0 ? -32768 : i % 3 == 1 ? 32767 : 0);
+    QList<int> plain;
+    for (int i = 0; i < 72; ++i)
+        plain << i * 13;
+
+    QTest::newRow("negative values") << QByteArray("1 Frost") << negative << "Frost";
+    QTest::newRow("-32768, 32767 and 0") << QByteArray("1 Limits") << limits << "Limits";
+    QTest::newRow("blanks at either end") << QByteArray("1   Spaced  ") << plain << "  Spaced  ";
+    QTest::newRow("Windows-1252 bytes") << QByteArray("1 Caf\xe9 \x80 \x93Wet\x94") << plain
+                                        << QString::fromUtf8("Café € \u201cWet\u201d");
+}
+
+void TestWindow::showsTheSelectedEntry() {
+    QFETCH(QByteArray, nameLine);
+    QFETCH(QList<int>, values);
+    QFETCH(QString, name);
+    QList<QByteArray> second = recordLines(nameLine);
+    for (int s = 0; s < 4; ++s)
+        second[6 + s] = seasonLine(s, values.mid(s * 18, 18));
+    QTemporaryDir dir;
+    QVERIFY(writeAll(dir.filePath("weather.cfg"),
+                     join(fileLines("2", recordLines("0 Other", 3) + second))));
+    const Editor editor;
+    editor.openThroughDialog(dir.filePath("weather.cfg"));
+    QCOMPARE(editor.desktop->messages.size(), 0);
+    editor.select(1);
+
+    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), name);
+    QCOMPARE(editor.listed()[1], name);
+    QCOMPARE(editor.find<QLabel>("lblNumber")->text(), "1");
+    for (int s = 0; s < 4; ++s) {
+        for (int p = 0; p < 18; ++p)
+            QCOMPARE(editor.seasonBox(s, p)->text(), QString::number(values[s * 18 + p]));
+    }
+    // Showing never writes the table.
+    QCOMPARE(editor.window->table().Configs(2).Name, nameLine.mid(2));
+}
+
+// A file numbered 5, 6, 7 is shown by list position; the label shows the stored number.
+void TestWindow::showsByListPosition() {
+    QTemporaryDir dir;
+    QVERIFY(!writeNumberedFile(dir.filePath("weather.cfg"), {5, 6, 7}).isEmpty());
+    const Editor editor;
+    editor.openThroughDialog(dir.filePath("weather.cfg"));
+    for (int position : {2, 0, 1}) {
+        editor.select(position);
+        QCOMPARE(editor.find<QLabel>("lblNumber")->text(), QString::number(5 + position));
+        QCOMPARE(editor.find<QLineEdit>("txtName")->text(),
+                 QStringLiteral("Climate %1").arg(position + 1));
+        const QList<int> summer = sampleValues((position + 1) * 4 + 1);
+        QCOMPARE(editor.txtStart(1)->text(), QString::number(summer[0]));
+        QCOMPARE(editor.txtVal(33)->text(), QString::number(summer[17]));
+        QCOMPARE(editor.window->shownSlot(), position + 1);
+    }
+}
+
+void TestWindow::noSelectionShowsNothing() {
+    const Editor editor;
+    editor.openThroughDialog(examplePath());
+    auto* list = editor.find<QListWidget>("lstConfigs");
+    // A list that takes the focus gets a current row without a selection: nothing is shown.
+    list->setFocus();
+    QCoreApplication::processEvents();
+    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "");
+    QCOMPARE(editor.txtVal(0)->text(), "");
+    QCOMPARE(editor.window->shownSlot(), 0);
+
+    // Losing the selection leaves what is on display.
+    editor.select(3);
+    list->clearSelection();
+    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "Continental Plains");
+    QCOMPARE(editor.find<QLabel>("lblNumber")->text(), "3");
+}
+
+void TestWindow::keyboardSelectionShows() {
+    const Editor editor;
+    editor.openThroughDialog(examplePath());
+    auto* list = editor.find<QListWidget>("lstConfigs");
+    editor.select(0);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "Northern Highlands");
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "Maritime Isles");
+    QCOMPARE(editor.find<QLabel>("lblNumber")->text(), "7");
+    QCOMPARE(editor.txtStart(3)->text(), "337");
+}
+
+void TestWindow::saveBeforeOpenWritesNothing() {
+    QTemporaryDir dir;
+    const QString old = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const Editor editor;
+    editor.click("cmdSave");
+    QDir::setCurrent(old);
+
+    QCOMPARE(editor.desktop->messages.size(), 1);
+    QCOMPARE(editor.desktop->messages[0].kind, Desktop::Message::Notice);
+    QCOMPARE(editor.desktop->messages[0].text, "Open a configuration file first.");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestWindow::saveAfterOpenGivesTheSameBytes() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("weather.cfg");
+    QVERIFY(QFile::copy(examplePath(), path));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    const Editor editor;
+    editor.openThroughDialog(path);
+    editor.select(2);
+    QVERIFY(writeAll(path, "changed on disk"));
+    editor.click("cmdSave");
+    QCOMPARE(editor.desktop->messages.size(), 0);
+    QCOMPARE(readAll(path), readAll(examplePath()));
+}
+
+void TestWindow::failedSaveIsReported() {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("gone");
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + "/weather.cfg";
+    QVERIFY(QFile::copy(examplePath(), path));
+    const Editor editor;
+    editor.openThroughDialog(path);
+    const weather::ConfigTable before = editor.window->table();
+    QVERIFY(QDir(folder).removeRecursively());
+
+    editor.click("cmdSave");
+    QCOMPARE(editor.desktop->messages.size(), 1);
+    QCOMPARE(editor.desktop->messages[0].kind, Desktop::Message::Failure);
+    QVERIFY2(editor.desktop->messages[0].text.contains(QDir::toNativeSeparators(path)),
+             qPrintable(editor.desktop->messages[0].text));
+    QVERIFY(editor.window->table() == before);
+
+    // The window goes on: once the folder is back, Save works.
+    QVERIFY(QDir().mkpath(folder));
+    editor.click("cmdSave");
+    QCOMPARE(editor.desktop->messages.size(), 1);
+    QCOMPARE(readAll(path), readAll(examplePath()));
+}
+
+void TestWindow::windows1252MatchesTheCodec() {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    const QString ours = weather::fromWindows1252(all);
+    QCOMPARE(ours.size(), 256);
+    QCOMPARE(ours[0x80], QChar(0x20AC));
+    QCOMPARE(ours[0x9F], QChar(0x0178));
+    QCOMPARE(ours[0xE9], QChar(0xE9));
+    QStringDecoder codec("windows-1252");
+    if (!codec.isValid())
+        QSKIP("this Qt has no Windows-1252 codec to compare with");
+    const QString theirs = codec.decode(all);
+    for (int b = 0; b < 256; ++b) {
+        // The codec leaves the five undefined bytes to its own choice.
+        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
+            continue;
+        QVERIFY2(ours[b] == theirs[b], qPrintable(QString::number(b, 16)));
+    }
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"

@@ -1,0 +1,81 @@
+#include "tst_window_support.h"
+
+#include "testfiles.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QTest>
+
+namespace windowtest {
+
+QString FakeDesktop::chooseFileToOpen(QWidget*, const weather::OpenFileRequest& request) {
+    fileRequests << request;
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+void FakeDesktop::showMessage(QWidget*, Message kind, const QString& title, const QString& text) {
+    messages << Shown{kind, title, text};
+}
+
+weather::Desktop::Answer FakeDesktop::askToSave(QWidget*, const QString&, const QString& question) {
+    questions << question;
+    return saveAnswers.isEmpty() ? Answer::Cancel : saveAnswers.takeFirst();
+}
+
+Editor::Editor() {
+    auto fake = std::make_unique<FakeDesktop>();
+    desktop = fake.get();
+    window = std::make_unique<weather::frmWeather>(std::move(fake));
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("the editor window was not exposed");
+}
+
+Editor::~Editor() = default;
+
+QLineEdit* Editor::txtVal(int n) const {
+    return find<QLineEdit>(QStringLiteral("txtVal(%1)").arg(n));
+}
+
+QLineEdit* Editor::txtStart(int s) const {
+    return find<QLineEdit>(QStringLiteral("txtStart(%1)").arg(s));
+}
+
+QLineEdit* Editor::seasonBox(int season, int position) const {
+    return position == 0 ? txtStart(season) : txtVal(season * 17 + position - 1);
+}
+
+QStringList Editor::listed() const {
+    QStringList names;
+    const auto* list = find<QListWidget>(QStringLiteral("lstConfigs"));
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    return names;
+}
+
+void Editor::select(int position) const {
+    auto* list = find<QListWidget>(QStringLiteral("lstConfigs"));
+    const QRect item = list->visualItemRect(list->item(position));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+}
+
+void Editor::click(const QString& name) const {
+    QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
+}
+
+void Editor::openThroughDialog(const QString& path) const {
+    desktop->fileAnswers << path;
+    click(QStringLiteral("cmdOpen"));
+}
+
+QByteArray writeNumberedFile(const QString& path, const QList<int>& numbers) {
+    QList<QByteArray> records;
+    for (int k = 1; k <= numbers.size(); ++k)
+        records << testfiles::recordLines(
+            QByteArray::number(numbers[k - 1]) + " Climate " + QByteArray::number(k), k);
+    const QByteArray bytes =
+        testfiles::join(testfiles::fileLines(QByteArray::number(numbers.size()), records));
+    return testfiles::writeAll(path, bytes) ? bytes : QByteArray();
+}
+
+} // namespace windowtest

@@ -1,0 +1,66 @@
+// Driving the real editor window in tests: a desktop that answers the dialogs from a script and
+// records what the window asked and said, and short ways to reach the window's controls.
+#pragma once
+
+#include "frmweather.h"
+
+#include <QLineEdit>
+#include <QList>
+#include <QStringList>
+
+#include <memory>
+
+namespace windowtest {
+
+class FakeDesktop final : public weather::Desktop {
+public:
+    struct Shown {
+        Message kind;
+        QString title;
+        QString text;
+    };
+
+    // Answers of the open-file dialog, taken in turn; none left means the user cancels.
+    QStringList fileAnswers;
+    // Answers to "Save changes ...?", taken in turn; none left means Cancel.
+    QList<Answer> saveAnswers;
+
+    QList<weather::OpenFileRequest> fileRequests;
+    QList<Shown> messages;
+    QStringList questions;
+    QList<QUrl> openedUrls;
+
+    QString chooseFileToOpen(QWidget* parent, const weather::OpenFileRequest& request) override;
+    void showMessage(QWidget* parent, Message kind, const QString& title,
+                     const QString& text) override;
+    Answer askToSave(QWidget* parent, const QString& title, const QString& question) override;
+    void openUrl(const QUrl& url) override { openedUrls << url; }
+};
+
+// A window with a FakeDesktop, shown.
+struct Editor {
+    Editor();
+    ~Editor();
+
+    FakeDesktop* desktop; // owned by the window
+    std::unique_ptr<weather::frmWeather> window;
+
+    template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+    QLineEdit* txtVal(int n) const;
+    QLineEdit* txtStart(int s) const;
+    // The box of `position` (0 start day, 1..17 values) of `season`.
+    QLineEdit* seasonBox(int season, int position) const;
+    QStringList listed() const;
+    // Selects list position `position` with the mouse, as a user would.
+    void select(int position) const;
+    // Clicks the button named `name`.
+    void click(const QString& name) const;
+    // Opens `path` through the Open button and the file dialog.
+    void openThroughDialog(const QString& path) const;
+};
+
+// A file of records numbered `numbers`, record k named "Climate k" with the sample values of
+// seed k; written to `path`. Returns its bytes.
+QByteArray writeNumberedFile(const QString& path, const QList<int>& numbers);
+
+} // namespace windowtest
