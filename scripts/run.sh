@@ -3,4 +3,4 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
-exec "${BUILD_DIR:-$root/build}/app/weather-editor" --check "$root/examples/weather.cfg"
+exec "${BUILD_DIR:-$root/build}/app/weather-editor" "$root/examples/weather.cfg"
