@@ -427,7 +427,10 @@ char* putNumber(char* out, qint32 value) {
 }
 
 char* put(char* out, QByteArrayView text) {
-    std::memcpy(out, text.data(), static_cast<size_t>(text.size()));
+    // An empty name has no data at all, and memcpy from a null pointer is undefined even for
+    // zero bytes.
+    if (!text.isEmpty())
+        std::memcpy(out, text.data(), static_cast<size_t>(text.size()));
     return out + text.size();
 }
 

@@ -9,7 +9,7 @@ weather::ConfigTable makeTable(int count, int firstNumber) {
     table.ConfigCount = count;
     for (int k = 1; k <= count; ++k) {
         weather::WeatherConfig& c = table.Configs(k);
-        c.Number = firstNumber + k - 1;
+        c.Number = firstNumber + (k - 1); // never past the int32 maximum on the way
         c.Name = "Climate " + QByteArray::number(k);
         for (int s = 0; s < weather::SeasonCount; ++s) {
             for (int p = 0; p < weather::SeasonValueCount; ++p)
