@@ -20,12 +20,14 @@ constexpr char BlockComments[] = "\r\n"
                                  "# Wind (Calm, Breezy, Gusty, Strong, Gale)\r\n"
                                  "# Precipitation (Dry, Wet, Drizzle, Shower, Down Pour)\r\n"
                                  "# Warmth (Freezing, Cold, Mild, Fine, Warm, Hot, Very Hot)\r\n";
-constexpr std::array<const char*, SeasonCount> SeasonPrefixes = {"Spring: ", "SUMMER: ",
-                                                                 "AUTUMN: ", "WINTER: "};
+constexpr std::array<const char*, SeasonCount> SeasonPrefixes = {
+    "Spring: ", "SUMMER: ", "AUTUMN: ", "WINTER: "};
 constexpr int PrefixLength = 8;
 constexpr int CommentLinesPerRecord = 5;
 // What stands in front of value `position` (1..17) on a season line, padded to four bytes.
 struct Separator {
+    // Implicit on purpose: the table below is written as plain string literals.
+    // cppcheck-suppress noExplicitConstructor
     template <std::size_t N> constexpr Separator(const char (&s)[N]) : size(N - 1) {
         static_assert(N <= sizeof text + 1);
         for (std::size_t i = 0; i + 1 < N; ++i)
@@ -41,7 +43,9 @@ constexpr std::array<Separator, SeasonValueCount> Separators = {
 // ---------------------------------------------------------------------------------------------
 // Reading
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // A byte that text does not hold: a control character other than tab and carriage return.
 bool isControl(char c) {
@@ -148,7 +152,7 @@ using SeasonValues = std::array<qint16, SeasonValueCount>;
 
 SeasonValues flatten(const SeasonWeather& season) {
     SeasonValues values;
-    auto next = values.begin();
+    qint16* next = values.data();
     *next++ = season.StartDay;
     next = std::copy(season.Wind.begin(), season.Wind.end(), next);
     next = std::copy(season.Precipitation.begin(), season.Precipitation.end(), next);
@@ -157,14 +161,13 @@ SeasonValues flatten(const SeasonWeather& season) {
 }
 
 void unflatten(const SeasonValues& values, SeasonWeather& season) {
-    auto next = values.begin();
+    const qint16* next = values.data();
     season.StartDay = *next++;
-    for (qint16& v : season.Wind)
-        v = *next++;
-    for (qint16& v : season.Precipitation)
-        v = *next++;
-    for (qint16& v : season.Warmth)
-        v = *next++;
+    std::copy_n(next, WindCount, season.Wind.begin());
+    next += WindCount;
+    std::copy_n(next, PrecipitationCount, season.Precipitation.begin());
+    next += PrecipitationCount;
+    std::copy_n(next, WarmthCount, season.Warmth.begin());
 }
 
 // Reads the values after a season line's label in one pass, by the same rules as
@@ -184,14 +187,14 @@ bool readSeasonValuesQuickly(QByteArrayView text, SeasonValues& values) {
     for (std::size_t i = 0;; ++i) {
         while (isBlank(*p))
             ++p;
-        p += *p == 'W' || *p == 'P' || *p == 'H';
+        p += *p == 'W' || *p == 'P' || *p == 'H' ? 1 : 0;
         const bool negative = *p == '-';
-        p += negative;
+        p += negative ? 1 : 0;
         const char* const digits = p;
         unsigned magnitude = 0;
         while (*p >= '0' && *p <= '9')
             magnitude = magnitude * 10 + static_cast<unsigned>(*p++ - '0');
-        if (p == digits || p - digits > 5 || magnitude > 32767u + negative)
+        if (p == digits || p - digits > 5 || magnitude > (negative ? 32768U : 32767U))
             return false;
         values[i] = static_cast<qint16>(negative ? -static_cast<int>(magnitude) : magnitude);
         while (isBlank(*p))
@@ -239,9 +242,11 @@ public:
     }
 
 private:
-    FileError error(int line, QString message) const { return {path_, line, std::move(message)}; }
+    [[nodiscard]] FileError error(int line, QString message) const {
+        return {path_, line, std::move(message)};
+    }
 
-    FileError notText() const {
+    [[nodiscard]] FileError notText() const {
         return error(1, QStringLiteral("the file holds binary data, not the plain text of a "
                                        "weather configuration file"));
     }
@@ -405,7 +410,7 @@ constexpr auto DigitPairs = [] {
 
 // Writes `value` in plain decimal at `out`; returns the end of what it wrote (at most 11 bytes).
 char* putNumber(char* out, qint32 value) {
-    quint32 magnitude = static_cast<quint32>(value);
+    auto magnitude = static_cast<quint32>(value);
     if (value < 0) {
         *out++ = '-';
         magnitude = 0 - magnitude;
@@ -417,10 +422,10 @@ char* putNumber(char* out, qint32 value) {
     char* p = end;
     for (; magnitude >= 100; magnitude /= 100) {
         p -= 2;
-        std::memcpy(p, &DigitPairs[2 * (magnitude % 100)], 2);
+        std::memcpy(p, &DigitPairs[std::size_t{2} * (magnitude % 100)], 2);
     }
     if (magnitude >= 10)
-        std::memcpy(p - 2, &DigitPairs[2 * magnitude], 2);
+        std::memcpy(p - 2, &DigitPairs[std::size_t{2} * magnitude], 2);
     else
         p[-1] = static_cast<char>('0' + magnitude);
     return end;
@@ -497,7 +502,7 @@ std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out) {
     } else {
         // Devices that report no size: read in pieces, stopping once past the limit.
         while (!file.atEnd() && data.size() <= MaxFileSize) {
-            const QByteArray piece = file.read(64 * 1024);
+            const QByteArray piece = file.read(qint64{64} * 1024);
             if (piece.isEmpty())
                 break;
             data += piece;
@@ -520,7 +525,7 @@ QByteArray formatConfig(const ConfigTable& table) {
     // Room for the longest file these records can make, cut to size at the end.
     qsizetype size = sizeof HeaderLine + 2 + MaxNumber + 2 + Slack;
     for (int k = 1; k <= records; ++k)
-        size += sizeof BlockComments + MaxNumber + 1 + table.Configs(k).Name.size() + 2 +
+        size += qsizetype{sizeof BlockComments} + MaxNumber + 1 + table.Configs(k).Name.size() + 2 +
                 SeasonCount * MaxSeasonLine;
     QByteArray out(size, Qt::Uninitialized);
     char* p = out.data();
