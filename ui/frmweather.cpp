@@ -2,8 +2,10 @@
 
 #include "codepage.h"
 #include "configfile.h"
+#include "seasontext.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -20,6 +23,7 @@
 
 #include <algorithm>
 #include <type_traits>
+#include <vector>
 
 namespace weather {
 
@@ -154,6 +158,7 @@ frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
     buildClientArea();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    setTabOrder();
     Form_Load();
     centreOnScreen();
 }
@@ -167,8 +172,14 @@ void frmWeather::buildMenu() {
     mnuSep = named(mnuFile->addSeparator(), QStringLiteral("mnuSep"));
     mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
     mnuAbout = named(menuBar()->addAction(QStringLiteral("&About")), QStringLiteral("mnuAbout"));
+    // Beyond the classic menu: the shortcuts every desktop user expects.
+    mnuOpen->setShortcut(QKeySequence::Open);
+    mnuSave->setShortcut(QKeySequence::Save);
+    mnuExit->setShortcut(QKeySequence::Quit);
     connect(mnuOpen, &QAction::triggered, this, &frmWeather::mnuOpen_Click);
     connect(mnuSave, &QAction::triggered, this, &frmWeather::mnuSave_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmWeather::mnuExit_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmWeather::mnuAbout_Click);
 }
 
 void frmWeather::buildToolbar() {
@@ -210,6 +221,9 @@ void frmWeather::buildClientArea() {
     QPalette blue = lblWebLink->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     lblWebLink->setPalette(blue);
+    lblWebLink->setCursor(Qt::PointingHandCursor);
+    lblWebLink->setToolTip(WebAddress.toString());
+    lblWebLink->installEventFilter(this);
     cmdSave = named(new QPushButton(QStringLiteral("&Save"), client), QStringLiteral("cmdSave"),
                     QStringLiteral("Save"));
     cmdExit = named(new QPushButton(QStringLiteral("E&xit"), client), QStringLiteral("cmdExit"),
@@ -247,6 +261,7 @@ void frmWeather::buildClientArea() {
 
     connect(cmdOpen, &QPushButton::clicked, this, &frmWeather::cmdOpen_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmWeather::cmdSave_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmWeather::cmdExit_Click);
     // Selection, not the current row: a list that merely receives the focus has a current row
     // without anything selected, and shows nothing.
     connect(lstConfigs, &QListWidget::itemSelectionChanged, this, &frmWeather::lstConfigs_Click);
@@ -270,6 +285,7 @@ QWidget* frmWeather::buildSeason(int s) {
     txtStart[s] = named(new QLineEdit(frame), indexedName("txtStart", s), valueName(s, 0));
     txtStart[s]->setGeometry(twips(1320, 360, 735, 285));
     txtStart[s]->setFixedWidth(widthForAnyValue(txtStart[s]));
+    txtStart[s]->installEventFilter(this);
 
     const struct {
         std::array<QLabel*, SeasonCount>& group;
@@ -302,12 +318,29 @@ QWidget* frmWeather::buildSeason(int s) {
             named(new QLineEdit(frame), indexedName("txtVal", n), valueName(s, row.position));
         txtVal[n]->setGeometry(twips(column.boxLeft, top, 615, 285));
         txtVal[n]->setFixedWidth(widthForAnyValue(txtVal[n]));
+        txtVal[n]->installEventFilter(this);
     }
 
     cmdUpdate[s] = named(new QPushButton(QStringLiteral("Update ") + season, frame),
                          indexedName("cmdUpdate", s), QStringLiteral("Update ") + season);
     cmdUpdate[s]->setGeometry(twips(7080, 4560, 1335, 375));
+    connect(cmdUpdate[s], &QPushButton::clicked, this, [this, s] { cmdUpdate_Click(s); });
     return page;
+}
+
+// Tab goes through the open controls, the name, the tab strip, then on each tab the start day,
+// the values top to bottom column by column and the tab's Update button; then the list, Save
+// and Exit.
+void frmWeather::setTabOrder() {
+    std::vector<QWidget*> order = {txtPath, cmdOpen, txtName, SSTab1};
+    for (int s = 0; s < SeasonCount; ++s) {
+        for (int p = 0; p < SeasonValueCount; ++p)
+            order.push_back(seasonBox(s, p));
+        order.push_back(cmdUpdate[s]);
+    }
+    order.insert(order.end(), {lstConfigs, cmdSave, cmdExit});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void frmWeather::centreOnScreen() {
@@ -425,12 +458,128 @@ void frmWeather::Toolbar1_ButtonClick(QAction* Button) {
     }
 }
 
+// Commits the boxes of season Index to the configuration on display: all eighteen or none.
+void frmWeather::cmdUpdate_Click(int Index) {
+    if (Index < 0 || Index >= SeasonCount)
+        return;
+    const int s = Index;
+    if (shownSlot_ == 0) {
+        showNotice(QStringLiteral("Select a configuration in the list first: there is nothing "
+                                  "to update yet."));
+        return;
+    }
+    SeasonWeather values;
+    for (int p = 0; p < SeasonValueCount; ++p) {
+        QLineEdit* box = seasonBox(s, p);
+        const BoxValue value = readBoxValue(box->text());
+        if (!value.ok()) {
+            SSTab1->setCurrentIndex(s);
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+            showFailure(QStringLiteral("%1\nNothing was updated.")
+                            .arg(boxProblemMessage(valueName(s, p), box->text(), value.problem)));
+            return;
+        }
+        values.at(p) = value.value;
+    }
+    table_.Configs(shownSlot_).season(s) = values;
+    setWindowModified(true);
+}
+
+void frmWeather::cmdExit_Click() {
+    close();
+}
+
+void frmWeather::mnuExit_Click() {
+    close();
+}
+
+// Closing with updates that were not saved asks first; a failed save keeps the window open.
+void frmWeather::closeEvent(QCloseEvent* event) {
+    if (!isWindowModified()) {
+        event->accept();
+        return;
+    }
+    const QString question = QStringLiteral("Save changes to %1 before closing?")
+                                 .arg(QDir::toNativeSeparators(loadedPath_));
+    switch (desktop_->askToSave(this, title(), question)) {
+    case Desktop::Answer::Save:
+        event->setAccepted(save());
+        break;
+    case Desktop::Answer::Discard:
+        event->accept();
+        break;
+    case Desktop::Answer::Cancel:
+        event->ignore();
+        break;
+    }
+}
+
+QString frmWeather::aboutText() {
+    return QStringLiteral("Weather Configurations Editor for Pitchmaster 00-01, version %1 \n"
+                          "Edits the game's weather configurations file, weather.cfg.\n%2")
+        .arg(QStringLiteral(WEATHER_EDITOR_VERSION), WebAddress.toString());
+}
+
+void frmWeather::mnuAbout_Click() {
+    desktop_->showMessage(this, Desktop::Message::About, title(), aboutText());
+}
+
+void frmWeather::lblWebLink_Click() {
+    desktop_->openUrl(WebAddress);
+}
+
+void frmWeather::txtStart_KeyPress(int Index, int& KeyAscii) {
+    Q_UNUSED(Index);
+    filterSeasonKey(KeyAscii);
+}
+
+void frmWeather::txtVal_KeyPress(int Index, int& KeyAscii) {
+    Q_UNUSED(Index);
+    filterSeasonKey(KeyAscii);
+}
+
+bool frmWeather::seasonBoxTakes(QObject* box, const QKeyEvent& key) {
+    // Shortcuts (copy, cut, paste, undo, select all) type nothing and are not filtered.
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return true;
+    const auto start = std::find(txtStart.begin(), txtStart.end(), box);
+    const auto value = std::find(txtVal.begin(), txtVal.end(), box);
+    for (const QChar c : key.text()) {
+        int KeyAscii = c.unicode();
+        if (start != txtStart.end())
+            txtStart_KeyPress(int(start - txtStart.begin()), KeyAscii);
+        else if (value != txtVal.end())
+            txtVal_KeyPress(int(value - txtVal.begin()), KeyAscii);
+        if (KeyAscii == 0)
+            return false;
+    }
+    return true;
+}
+
+bool frmWeather::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress)
+        return !seasonBoxTakes(watched, *static_cast<QKeyEvent*>(event));
+    if (watched == lblWebLink && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            lblWebLink->rect().contains(mouse->position().toPoint()))
+            lblWebLink_Click();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QString frmWeather::title() {
+    return QString(Caption).remove(QStringLiteral("[*]"));
+}
+
 void frmWeather::showFailure(const QString& text) {
-    desktop_->showMessage(this, Desktop::Message::Failure, windowTitle().remove("[*]"), text);
+    desktop_->showMessage(this, Desktop::Message::Failure, title(), text);
 }
 
 void frmWeather::showNotice(const QString& text) {
-    desktop_->showMessage(this, Desktop::Message::Notice, windowTitle().remove("[*]"), text);
+    desktop_->showMessage(this, Desktop::Message::Notice, title(), text);
 }
 
 } // namespace weather

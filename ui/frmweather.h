@@ -12,6 +12,8 @@
 #include <memory>
 
 class QAction;
+class QCloseEvent;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -53,10 +55,24 @@ public:
     // Event procedures, named after their control and event.
     void cmdOpen_Click();
     void cmdSave_Click();
+    void cmdExit_Click();
     void lstConfigs_Click();
+    void cmdUpdate_Click(int Index);
     void mnuOpen_Click();
     void mnuSave_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
     void Toolbar1_ButtonClick(QAction* Button);
+    void lblWebLink_Click();
+    void txtStart_KeyPress(int Index, int& KeyAscii);
+    void txtVal_KeyPress(int Index, int& KeyAscii);
+
+    // The About box's three lines.
+    [[nodiscard]] static QString aboutText();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -64,14 +80,19 @@ private:
     void buildToolbar();
     void buildClientArea();
     QWidget* buildSeason(int season);
+    void setTabOrder();
     void centreOnScreen();
 
     // Writes the table to the loaded file; false (after telling the user) when it cannot.
     bool save();
+    // The caption without the unsaved-changes mark: the title of every message box.
+    [[nodiscard]] static QString title();
     void showFailure(const QString& text);
     void showNotice(const QString& text);
     // The season box holding position `position` (0 start day, 1..17 values) of `season`.
     [[nodiscard]] QLineEdit* seasonBox(int season, int position) const;
+    // Runs a key typed into a season box through its key filter; false when it is dropped.
+    bool seasonBoxTakes(QObject* box, const QKeyEvent& key);
 
     std::unique_ptr<Desktop> desktop_;
     ConfigTable table_;
