@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <limits>
 
@@ -170,40 +172,105 @@ void unflatten(const SeasonValues& values, SeasonWeather& season) {
     std::copy_n(next, WarmthCount, season.Warmth.begin());
 }
 
-// Reads the values after a season line's label in one pass, by the same rules as
-// Parser::readSeasonLine. Returns false on anything unusual, without saying what: the careful
-// reading then finds the fault and names it. Values written with more than five digits and lines
-// longer than any the writer makes go that way too.
-bool readSeasonValuesQuickly(QByteArrayView text, SeasonValues& values) {
-    // A copy ending in a byte that no rule accepts, so that the loops need no bounds checks.
-    constexpr qsizetype Room = 255;
-    if (text.size() > Room)
-        return false;
-    char line[Room + 1];
-    std::memcpy(line, text.data(), static_cast<size_t>(text.size()));
-    line[text.size()] = '\0';
-    const char* const end = line + text.size();
-    const char* p = line;
-    for (std::size_t i = 0;; ++i) {
-        while (isBlank(*p))
-            ++p;
-        p += *p == 'W' || *p == 'P' || *p == 'H' ? 1 : 0;
-        const bool negative = *p == '-';
-        p += negative ? 1 : 0;
-        const char* const digits = p;
-        unsigned magnitude = 0;
-        while (*p >= '0' && *p <= '9')
-            magnitude = magnitude * 10 + static_cast<unsigned>(*p++ - '0');
-        if (p == digits || p - digits > 5 || magnitude > (negative ? 32768U : 32767U))
+// ---------------------------------------------------------------------------------------------
+// Reading the writer's own layout quickly
+
+// Separators[p] as a little-endian number and the mask of its bytes, to compare four bytes at once.
+struct SeparatorPattern {
+    quint32 bytes = 0;
+    quint32 mask = 0;
+    qsizetype size = 0;
+};
+constexpr auto SeparatorPatterns = [] {
+    std::array<SeparatorPattern, SeasonValueCount> patterns{};
+    for (std::size_t p = 0; p < SeasonValueCount; ++p) {
+        const Separator& separator = Separators[p];
+        for (qsizetype i = 0; i < separator.size; ++i) {
+            const auto byte = static_cast<unsigned char>(separator.text[i]);
+            patterns[p].bytes |= quint32{byte} << (8 * i);
+            patterns[p].mask |= quint32{0xff} << (8 * i);
+        }
+        patterns[p].size = separator.size;
+    }
+    return patterns;
+}();
+
+constexpr quint64 AsciiZeros = 0x3030303030303030;
+
+// How many of the eight bytes of `v` (the first in its lowest byte) are digits before the first
+// that is not.
+int leadingDigits(quint64 v) {
+    // A byte is a digit when its upper half is 3 both as it is and with 6 added. A carry out of
+    // a byte comes only from one that is no digit, and changes only the bytes after it.
+    constexpr quint64 Upper = 0xf0f0f0f0f0f0f0f0;
+    constexpr quint64 Sixes = 0x0606060606060606;
+    const quint64 other = ((v & Upper) ^ AsciiZeros) | (((v + Sixes) & Upper) ^ AsciiZeros);
+    return other == 0 ? 8 : std::countr_zero(other) / 8;
+}
+
+// The number that the first `n` (1 to 8) bytes of `v` write, all of them digits: three steps of
+// "ten times the left neighbour plus this one" over pairs, quads and halves of the word.
+unsigned digitsValue(quint64 v, int n) {
+    quint64 d = (v - AsciiZeros) << (8 * (8 - n)); // the digits at the top, zeros before them
+    d = (d * 10 + (d >> 8)) & 0x00ff00ff00ff00ff;
+    d = (d * 100 + (d >> 16)) & 0x0000ffff0000ffff;
+    d = (d * 10000 + (d >> 32)) & 0xffffffff;
+    return static_cast<unsigned>(d);
+}
+
+// How far readLayoutValue() may read past the end of a line.
+constexpr qsizetype Overread = 16;
+
+// Reads value `position` of a season line in the writer's layout at `p`: its separator, an
+// optional minus sign and one to five digits. Moves `p` on by at most 13 bytes, and returns
+// whether the bytes were that; `p` is past the value when they were.
+bool readLayoutValue(const char*& p, std::size_t position, qint16& value) {
+    const SeparatorPattern& separator = SeparatorPatterns[position];
+    bool ok = (qFromLittleEndian<quint32>(p) & separator.mask) == separator.bytes;
+    p += separator.size;
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    const auto bytes = qFromLittleEndian<quint64>(p);
+    const int digits = leadingDigits(bytes);
+    ok = ok && digits >= 1 && digits <= 5;
+    const unsigned magnitude = digitsValue(bytes, std::max(digits, 1));
+    ok = ok && magnitude <= (negative ? 32768U : 32767U);
+    const auto signedValue = static_cast<int>(magnitude);
+    value = static_cast<qint16>(negative ? -signedValue : signedValue);
+    p += digits;
+    return ok;
+}
+
+// Reads the four season lines of a record when they are exactly in the writer's layout. The lines
+// do not depend on each other, so they are read side by side and the processor works on all four
+// at once. Returns false for anything else, which leaves the lines to Parser::readSeasonLine: it
+// accepts more (other blanks, no markers, leading zeros) and names what is wrong. Lines that end
+// within Overread bytes of the end of the data go that way too.
+bool readSeasonLinesQuickly(const std::array<QByteArrayView, SeasonCount>& lines,
+                            const char* dataEnd, WeatherConfig& config) {
+    std::array<const char*, SeasonCount> at{};
+    for (std::size_t s = 0; s < SeasonCount; ++s) {
+        const char* const lineEnd = lines[s].data() + lines[s].size();
+        if (lines[s].size() < PrefixLength || dataEnd - lineEnd < Overread)
             return false;
-        values[i] = static_cast<qint16>(negative ? -static_cast<int>(magnitude) : magnitude);
-        while (isBlank(*p))
-            ++p;
-        if (i + 1 == values.size())
-            return p == end;
-        if (*p++ != ',')
+        at[s] = lines[s].data() + PrefixLength;
+    }
+    std::array<SeasonValues, SeasonCount> values{};
+    for (std::size_t p = 0; p < SeasonValueCount; ++p) {
+        bool ok = true;
+        for (std::size_t s = 0; s < SeasonCount; ++s)
+            ok = readLayoutValue(at[s], p, values[s][p]) && ok;
+        if (!ok)
             return false;
     }
+    for (std::size_t s = 0; s < SeasonCount; ++s) {
+        if (at[s] != lines[s].data() + lines[s].size())
+            return false;
+    }
+    for (std::size_t s = 0; s < SeasonCount; ++s)
+        unflatten(values[s], config.season(static_cast<int>(s)));
+    return true;
 }
 
 class Parser {
@@ -302,6 +369,15 @@ private:
             return endsEarly(record, count, "name line");
         if (auto e = readNameLine(line, config))
             return e;
+        // The season lines: all four at once when they are in the writer's layout.
+        const LineReader seasonsStart = lines_;
+        std::array<QByteArrayView, SeasonCount> seasonLines;
+        bool complete = true;
+        for (QByteArrayView& seasonLine : seasonLines)
+            complete = complete && lines_.next(seasonLine);
+        if (complete && readSeasonLinesQuickly(seasonLines, data_.data() + data_.size(), config))
+            return std::nullopt;
+        lines_ = seasonsStart; // read them one by one, stopping at the first fault
         static constexpr std::array<const char*, SeasonCount> Expected = {
             "Spring line", "Summer line", "Autumn line", "Winter line"};
         for (int s = 0; s < SeasonCount; ++s) {
@@ -341,12 +417,6 @@ private:
 
     std::optional<FileError> readSeasonLine(QByteArrayView line, int season,
                                             SeasonWeather& values) {
-        SeasonValues quick;
-        if (line.size() >= PrefixLength &&
-            readSeasonValuesQuickly(line.sliced(PrefixLength), quick)) {
-            unflatten(quick, values);
-            return std::nullopt;
-        }
         const QString seasonName = QLatin1String(seasonCaption(season));
         if (line.size() < PrefixLength)
             return error(lines_.number(),

@@ -225,6 +225,8 @@ private slots:
                                    << "Winter Very Hot is 32768, outside -32768 to 32767";
         QTest::newRow("too small") << withLine(18, seasonWith(0, 10, "P-32769")) << 19
                                    << "Spring Downpour is -32769";
+        QTest::newRow("six digits") << withLine(9, seasonWith(1, 2, "W100007")) << 10
+                                    << "Summer Breezy is 100007, outside -32768 to 32767";
         QTest::newRow("UTF-16") << QByteArray("\xff\xfe#\0 \0", 6) << 1
                                 << "the file is UTF-16 text (it starts with a byte-order mark); "
                                    "weather.cfg must be plain single-byte text";
