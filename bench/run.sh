@@ -20,7 +20,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWEATHER_BENCH
 cmake --build "$build" -j2 --target weather_bench weather-editor
 
 status=0
-"$build/bench/weather_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+"$build/bench/weather_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
     "$@" || status=1
 
 tmp=$(mktemp -d)
