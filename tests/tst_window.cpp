@@ -51,7 +51,7 @@ bool inkFits(const QFontMetrics& fm, const QString& text, const QRect& rect,
              Qt::Alignment alignment) {
     const QRect ink = fm.tightBoundingRect(text);
     int baseline = rect.top() + fm.ascent();
-    if (alignment & Qt::AlignVCenter)
+    if (alignment.testFlag(Qt::AlignVCenter))
         baseline = rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent();
     return fm.horizontalAdvance(text) <= rect.width() && baseline + ink.top() >= rect.top() &&
            baseline + ink.bottom() <= rect.bottom();
@@ -233,7 +233,7 @@ void TestWindow::valueBoxSitsBesideItsCaption() {
     QFETCH(int, n);
     const Editor editor;
     const int season = n / 17;
-    const QString expected = ValueCaptions[n % 17];
+    const QString& expected = ValueCaptions[n % 17];
     QLineEdit* box = editor.txtVal(n);
     QVERIFY(box);
     const auto* tabs = editor.find<QTabWidget>("SSTab1");
@@ -298,8 +298,7 @@ void TestWindow::extremeValuesShowInFull() {
         for (int p = 0; p < 18; ++p) {
             QLineEdit* box = editor.seasonBox(s, p);
             box->setText("-32768");
-            box->setCursorPosition(box->text().size());
-            // The text starts at the box's left edge when nothing had to scroll out of view.
+            // The whole text fits inside the frame and margins: nothing scrolls out of view.
             const int inner =
                 box->width() - 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 4;
             QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) < inner,
@@ -448,7 +447,7 @@ void TestWindow::showsTheSelectedEntry() {
     QFETCH(QString, name);
     QList<QByteArray> second = recordLines(nameLine);
     for (int s = 0; s < 4; ++s)
-        second[6 + s] = seasonLine(s, values.mid(s * 18, 18));
+        second[6 + s] = seasonLine(s, values.mid(qsizetype(s) * 18, 18));
     QTemporaryDir dir;
     QVERIFY(writeAll(dir.filePath("weather.cfg"),
                      join(fileLines("2", recordLines("0 Other", 3) + second))));

@@ -284,7 +284,7 @@ void TestWindowEdit::keyFilter() {
     QFETCH(QString, typed);
     QFETCH(QString, expected);
     const Editor editor;
-    QLineEdit* edit = editor.find<QLineEdit>(box);
+    auto* edit = editor.find<QLineEdit>(box);
     QVERIFY(edit);
     for (const QChar c : typed) {
         if (c.unicode() < 128) // QTest types ASCII only
@@ -524,7 +524,7 @@ void TestWindowEdit::tabOrderAroundTheTabs() {
     const QList<QWidget*> expected = {editor.find<QWidget>("cmdOpen"),
                                       editor.find<QWidget>("txtName"), tabs->tabBar(),
                                       editor.txtStart(2)};
-    for (QWidget* next : expected) {
+    for (const QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }

@@ -8,16 +8,19 @@
 
 namespace windowtest {
 
-QString FakeDesktop::chooseFileToOpen(QWidget*, const weather::OpenFileRequest& request) {
+QString FakeDesktop::chooseFileToOpen(QWidget* /*parent*/,
+                                      const weather::OpenFileRequest& request) {
     fileRequests << request;
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
-void FakeDesktop::showMessage(QWidget*, Message kind, const QString& title, const QString& text) {
+void FakeDesktop::showMessage(QWidget* /*parent*/, Message kind, const QString& title,
+                              const QString& text) {
     messages << Shown{kind, title, text};
 }
 
-weather::Desktop::Answer FakeDesktop::askToSave(QWidget*, const QString&, const QString& question) {
+weather::Desktop::Answer FakeDesktop::askToSave(QWidget* /*parent*/, const QString& /*title*/,
+                                                const QString& question) {
     questions << question;
     return saveAnswers.isEmpty() ? Answer::Cancel : saveAnswers.takeFirst();
 }

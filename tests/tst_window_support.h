@@ -45,12 +45,14 @@ struct Editor {
     FakeDesktop* desktop; // owned by the window
     std::unique_ptr<weather::frmWeather> window;
 
-    template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
-    QLineEdit* txtVal(int n) const;
-    QLineEdit* txtStart(int s) const;
+    template <typename T> [[nodiscard]] T* find(const QString& name) const {
+        return window->findChild<T*>(name);
+    }
+    [[nodiscard]] QLineEdit* txtVal(int n) const;
+    [[nodiscard]] QLineEdit* txtStart(int s) const;
     // The box of `position` (0 start day, 1..17 values) of `season`.
-    QLineEdit* seasonBox(int season, int position) const;
-    QStringList listed() const;
+    [[nodiscard]] QLineEdit* seasonBox(int season, int position) const;
+    [[nodiscard]] QStringList listed() const;
     // Selects list position `position` with the mouse, as a user would.
     void select(int position) const;
     // Clicks the button named `name`.

@@ -541,10 +541,10 @@ void frmWeather::txtVal_KeyPress(int Index, int& KeyAscii) {
 
 bool frmWeather::seasonBoxTakes(QObject* box, const QKeyEvent& key) {
     // Shortcuts (copy, cut, paste, undo, select all) type nothing and are not filtered.
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    if (key.modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return true;
-    const auto start = std::find(txtStart.begin(), txtStart.end(), box);
-    const auto value = std::find(txtVal.begin(), txtVal.end(), box);
+    auto* const start = std::find(txtStart.begin(), txtStart.end(), box);
+    auto* const value = std::find(txtVal.begin(), txtVal.end(), box);
     for (const QChar c : key.text()) {
         int KeyAscii = c.unicode();
         if (start != txtStart.end())
