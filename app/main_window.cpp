@@ -2,9 +2,22 @@
 #include "frmweather.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QString>
 
+// Gives the application its window icon and the name of its desktop entry (also called by the
+// icon test).
+void setUpDesktopIdentity() {
+    // Our own drawing, from the weather_icon resource; the SVG icon engine draws it sharp at any
+    // scale. The desktop file name lets the desktop match the window to the installed entry
+    // (weather-editor.desktop) and its icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/weather-editor.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("weather-editor"));
+}
+
 int runWindow(const QString& file) {
+    setUpDesktopIdentity();
     weather::frmWeather window;
     window.show();
     if (!file.isEmpty())

@@ -1,4 +1,8 @@
 // The application icon as the window loads it: from the resource, through the SVG icon engine.
+#include "frmweather.h"
+
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
@@ -20,6 +24,8 @@ int paintedPixels(const QImage& image) {
 }
 
 } // namespace
+
+void setUpDesktopIdentity(); // the editor's start-up, in app/main_window.cpp
 
 class TestIcon : public QObject {
     Q_OBJECT
@@ -51,6 +57,20 @@ private slots:
         QVERIFY2(painted > side * side / 4, qPrintable(QString::number(painted)));
         QVERIFY2(painted < side * side * 9 / 10, qPrintable(QString::number(painted)));
         QCOMPARE(qAlpha(image.pixel(side - 1, 0)), 0);
+    }
+
+    // The editor's start-up gives its window our icon, and names the desktop entry that is
+    // installed, so that the desktop can match the running window to the entry.
+    void startUpGivesTheWindowItsIdentity() {
+        setUpDesktopIdentity();
+        const weather::frmWeather window;
+        const QIcon shown = window.windowIcon();
+        QVERIFY(!shown.isNull());
+        QCOMPARE(shown.pixmap(QSize(48, 48)).toImage(),
+                 QIcon(IconPath).pixmap(QSize(48, 48)).toImage());
+        const QString entry = QGuiApplication::desktopFileName() + QStringLiteral(".desktop");
+        QVERIFY2(QDir(QStringLiteral(WEATHER_EXAMPLES_DIR "/../data")).exists(entry),
+                 qPrintable(entry));
     }
 };
 
