@@ -1,4 +1,5 @@
-// The application icon as the window loads it: from the resource, through the SVG icon engine.
+// The application icon as the window loads it: from the resource, through the SVG icon engine;
+// and the window's other icons as a high-DPI screen gets them.
 #include "frmweather.h"
 
 #include <QApplication>
@@ -8,7 +9,12 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTest>
+#include <QToolBar>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -21,6 +27,16 @@ int paintedPixels(const QImage& image) {
         for (int x = 0; x < image.width(); ++x)
             painted += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
     return painted;
+}
+
+// True when `image` is `small` blown up, smoothly or by repeating pixels.
+bool isUpscaled(const QImage& image, const QImage& small) {
+    for (const auto mode : {Qt::FastTransformation, Qt::SmoothTransformation}) {
+        const QImage scaled = small.scaled(image.size(), Qt::IgnoreAspectRatio, mode);
+        if (scaled.convertToFormat(image.format()) == image)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -71,6 +87,28 @@ private slots:
         const QString entry = QGuiApplication::desktopFileName() + QStringLiteral(".desktop");
         QVERIFY2(QDir(QStringLiteral(WEATHER_EXAMPLES_DIR "/../data")).exists(entry),
                  qPrintable(entry));
+    }
+
+    // At scale factor 2 the toolbar's and the Open button's icons must be drawn for twice their
+    // size: an icon that holds only a small bitmap comes back at its own size (and the window
+    // blows it up, blurred), or blown up already.
+    void windowIconsAreSharpAtDoubleScale() {
+        const weather::frmWeather window;
+        const auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+        const auto* open = window.findChild<QPushButton*>(QStringLiteral("cmdOpen"));
+        QVERIFY(toolbar && open);
+        std::vector<std::pair<QString, QIcon>> icons{{open->objectName(), open->icon()}};
+        for (const QAction* button : toolbar->actions())
+            icons.emplace_back(button->objectName(), button->icon());
+        QCOMPARE(icons.size(), std::size_t(3));
+        for (const auto& [name, icon] : icons) {
+            const QSize logical =
+                name == open->objectName() ? open->iconSize() : toolbar->iconSize();
+            const QImage single = icon.pixmap(logical, 1.0).toImage();
+            const QImage twice = icon.pixmap(logical, 2.0).toImage();
+            QVERIFY2(twice.size() == logical * 2, qPrintable(name));
+            QVERIFY2(!isUpscaled(twice, single), qPrintable(name));
+        }
     }
 };
 

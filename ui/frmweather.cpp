@@ -151,7 +151,9 @@ frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
-    imgTollbar = {style()->standardIcon(QStyle::SP_DirOpenIcon),
+    // Standard icons that come in several sizes (or from the desktop's scalable theme), so they
+    // stay sharp at any scale factor; Qt's plain folder icons are 16-pixel bitmaps only.
+    imgTollbar = {style()->standardIcon(QStyle::SP_DialogOpenButton),
                   style()->standardIcon(QStyle::SP_DialogSaveButton)};
     buildMenu();
     buildToolbar();
