@@ -1,5 +1,7 @@
 // Times loading and saving a configuration file against what the same file costs without the
 // file core: reading it and counting its lines, and writing its bytes through the same atomic save.
+// Each operation and its floor run alternately, and the ratio of the two is printed at the end
+// for the largest file the format allows and for a typical one.
 //
 //   weather_bench [benchmark flags]     runs the benchmarks, then prints the ratios
 //   weather_bench --write-largest FILE  writes the largest file the format allows and exits
