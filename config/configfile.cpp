@@ -330,6 +330,8 @@ private:
                              count)) {
         case IntResult::Ok:
             table.ConfigCount = static_cast<qint32>(count);
+            if (count > 0)
+                (void)table.Configs(table.ConfigCount); // takes room for every record at once
             return std::nullopt;
         case IntResult::Empty:
             return error(2, QStringLiteral("line 2 must hold the number of configurations, "

@@ -1,5 +1,6 @@
 #include "weathertable.h"
 
+#include <algorithm>
 #include <string>
 
 namespace weather {
@@ -64,21 +65,39 @@ IndexOutOfRange::IndexOutOfRange(int index)
                         " is outside 0 to " + std::to_string(ConfigTable::LastSlot)),
       index_(index) {}
 
-ConfigTable::ConfigTable() : slots_(SlotCount) {}
+ConfigTable::ConfigTable() = default;
 
 WeatherConfig& ConfigTable::Configs(int index) {
     if (index < 0 || index > LastSlot)
         throw IndexOutOfRange(index);
-    return slots_[static_cast<std::size_t>(index)];
+    const auto slot = static_cast<std::size_t>(index);
+    if (slot >= slots_.size())
+        slots_.resize(slot + 1);
+    return slots_[slot];
 }
 
 const WeatherConfig& ConfigTable::Configs(int index) const {
-    return const_cast<ConfigTable*>(this)->Configs(index);
+    if (index < 0 || index > LastSlot)
+        throw IndexOutOfRange(index);
+    static const WeatherConfig Empty;
+    const auto slot = static_cast<std::size_t>(index);
+    return slot < slots_.size() ? slots_[slot] : Empty;
 }
 
 void ConfigTable::swap(ConfigTable& other) noexcept {
     slots_.swap(other.slots_);
     std::swap(ConfigCount, other.ConfigCount);
+}
+
+bool ConfigTable::operator==(const ConfigTable& other) const {
+    if (ConfigCount != other.ConfigCount)
+        return false;
+    const int used = static_cast<int>(std::max(slots_.size(), other.slots_.size()));
+    for (int i = 0; i < used; ++i) {
+        if (!(Configs(i) == other.Configs(i)))
+            return false;
+    }
+    return true;
 }
 
 const char* valueCaption(int position) {

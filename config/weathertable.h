@@ -6,8 +6,8 @@
 #include <QtGlobal>
 
 #include <array>
+#include <deque>
 #include <stdexcept>
-#include <vector>
 
 namespace weather {
 
@@ -63,7 +63,9 @@ private:
 };
 
 // The whole file in memory: slots 0..10000, records in slots 1..ConfigCount in file order.
-// Slot 0 and the slots above ConfigCount stay empty after a load.
+// Slot 0 and the slots above ConfigCount stay empty after a load. Every slot exists and reads as
+// an empty record until written; storage is only taken for slots up to the highest one written,
+// so a fresh table costs next to nothing and a small file loads quickly.
 class ConfigTable {
 public:
     static constexpr int LastSlot = 10000;
@@ -83,10 +85,13 @@ public:
     [[nodiscard]] int recordCount() const { return ConfigCount > 0 ? ConfigCount : 0; }
 
     void swap(ConfigTable& other) noexcept;
-    bool operator==(const ConfigTable&) const = default;
+    // Tables are equal when every slot and the count are.
+    bool operator==(const ConfigTable& other) const;
 
 private:
-    std::vector<WeatherConfig> slots_;
+    // Slots 0..slots_.size() - 1; the rest are empty. A deque keeps references to slots valid
+    // while later slots are added.
+    std::deque<WeatherConfig> slots_;
 };
 
 // "Start Day", "Calm", ..., "Very Hot": the caption of each position of a season.
