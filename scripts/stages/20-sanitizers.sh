@@ -29,4 +29,5 @@ if compgen -G "$reports/*" >/dev/null; then
     echo "sanitizer reports: $(ls "$reports" | wc -l) (in $reports)"
     status=1
 fi
+echo "20-sanitizers: $([ $status -eq 0 ] && echo passed || echo FAILED) in ${SECONDS} s"
 exit $status

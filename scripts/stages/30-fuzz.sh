@@ -27,3 +27,4 @@ if ! "$build/fuzz/fuzz_reader" -dict="$root/fuzz/weather.dict" -max_len=16384 -t
     exit 1
 fi
 grep -E '^(Done|stat::number_of_executed_units|stat::average_exec_per_sec|stat::new_units_added)' "$log"
+echo "30-fuzz: passed in ${SECONDS} s"
