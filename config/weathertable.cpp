@@ -23,6 +23,12 @@ constexpr std::array<const char*, SeasonCount> SeasonCaptions = {"Spring", "Summ
     throw std::out_of_range("season index " + std::to_string(season) + " is out of range 0 to 3");
 }
 
+// What every slot that was never written reads as.
+const WeatherConfig& emptyConfig() {
+    static const WeatherConfig empty{};
+    return empty;
+}
+
 } // namespace
 
 qint16& SeasonWeather::at(int position) {
@@ -79,9 +85,8 @@ WeatherConfig& ConfigTable::Configs(int index) {
 const WeatherConfig& ConfigTable::Configs(int index) const {
     if (index < 0 || index > LastSlot)
         throw IndexOutOfRange(index);
-    static const WeatherConfig Empty;
     const auto slot = static_cast<std::size_t>(index);
-    return slot < slots_.size() ? slots_[slot] : Empty;
+    return slot < slots_.size() ? slots_[slot] : emptyConfig();
 }
 
 void ConfigTable::swap(ConfigTable& other) noexcept {
