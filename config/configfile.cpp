@@ -10,7 +10,9 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <filesystem>
 #include <limits>
+#include <system_error>
 
 namespace weather {
 
@@ -626,13 +628,53 @@ QByteArray formatConfig(const ConfigTable& table) {
     return out;
 }
 
+namespace {
+
+// A save writes the new bytes to a hidden file beside the target, ".NAME.saving" (through
+// QSaveFile, which itself writes a uniquely named ".NAME.saving.XXXXXX" and renames it), then
+// renames that over the target in one step. A save that is killed on the way can leave either
+// file behind, never the target half-written; both are hidden, and the next save removes them.
+// (QSaveFile on the target itself would name its copy "NAME.XXXXXX", in plain sight, and
+// nothing could later tell that copy from a file of the user's.)
+QString stagingName(const QString& fileName) {
+    return QLatin1Char('.') + fileName + QStringLiteral(".saving");
+}
+
+void removeLeftovers(const QDir& dir, const QString& staging) {
+    const QStringList names = dir.entryList({staging, staging + QStringLiteral(".??????")},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names)
+        QFile::remove(dir.filePath(name));
+}
+
+// The file that a save of `path` replaces: a symbolic link stays a link, and the file it leads
+// to gets the new bytes.
+QFileInfo saveTarget(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 64 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info;
+}
+
+} // namespace
+
 std::optional<FileError> writeFileAtomically(const QString& path, const QByteArray& data) {
-    QSaveFile file(path);
+    const auto failure = [&](const char* what, const QString& reason) {
+        return std::optional<FileError>(
+            FileError{path, 0, QStringLiteral("%1: %2").arg(QLatin1String(what), reason)});
+    };
+    const QFileInfo target = saveTarget(path);
+    if (target.exists() && !target.isWritable())
+        return failure("cannot save the file", QStringLiteral("the file is read-only"));
+    const QDir dir = target.absoluteDir();
+    const QString staging = dir.filePath(stagingName(target.fileName()));
+    removeLeftovers(dir, stagingName(target.fileName()));
+
+    QSaveFile file(staging);
     const auto fail = [&](const char* what) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return std::optional<FileError>(
-            FileError{path, 0, QStringLiteral("%1: %2").arg(QLatin1String(what), reason)});
+        return failure(what, reason);
     };
     if (!file.open(QIODevice::WriteOnly))
         return fail("cannot save the file");
@@ -644,8 +686,17 @@ std::optional<FileError> writeFileAtomically(const QString& path, const QByteArr
         done += n;
     }
     if (!file.commit())
-        return std::optional<FileError>(FileError{
-            path, 0, QStringLiteral("cannot finish saving the file: %1").arg(file.errorString())});
+        return failure("cannot finish saving the file", file.errorString());
+    // The new file keeps the permissions of the one it replaces.
+    if (target.exists())
+        QFile::setPermissions(staging, target.permissions());
+    std::error_code error;
+    std::filesystem::rename(QFile(staging).filesystemFileName(),
+                            QFile(target.filePath()).filesystemFileName(), error);
+    if (error) {
+        QFile::remove(staging);
+        return failure("cannot finish saving the file", QString::fromStdString(error.message()));
+    }
     return std::nullopt;
 }
 

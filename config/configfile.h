@@ -38,8 +38,9 @@ struct FileError {
 // Appends one season line ("SUMMER: 92, W35, ...") without its line end.
 void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values);
 
-// Replaces the file at `path` atomically with `data`: it is written beside the target, flushed
-// and renamed over it, so a failure leaves the previous file exactly as it was.
+// Replaces the file at `path` atomically with `data`: it is written to a hidden file beside the
+// target, flushed and renamed over it, so a failure or a crash leaves the previous file exactly
+// as it was. Hidden files that an interrupted save left behind are removed by the next one.
 [[nodiscard]] std::optional<FileError> writeFileAtomically(const QString& path,
                                                            const QByteArray& data);
 

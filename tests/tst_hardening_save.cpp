@@ -3,6 +3,7 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,7 +48,11 @@ std::optional<int> lastAnnounced(int fd) {
     return last;
 }
 
-QStringList entries(const QString& dir) {
+// What a user sees in the folder, and everything that is in it.
+QStringList visibleEntries(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+}
+QStringList allEntries(const QString& dir) {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                QDir::NoDotAndDotDot);
 }
@@ -59,7 +64,8 @@ class TestHardeningSave : public QObject {
 private slots:
     // A child saves over and over and is killed with SIGKILL at a random moment, many times.
     // After each kill the file is exactly the version before the save that was cut short or
-    // the one it was writing, and the folder holds nothing but the file.
+    // the one it was writing, the folder shows nothing but the file, and whatever hidden file
+    // the kill left is gone after the next save.
     void killedWhileSaving() {
         constexpr int Trials = 200;
         QTemporaryDir dir;
@@ -73,6 +79,7 @@ private slots:
         int keptOld = 0;  // killed inside a save
         int tookNew = 0;  // killed after a save had finished
         int tooEarly = 0; // killed before the child began its first save
+        int leftHidden = 0;
         for (int trial = 0; trial < Trials; ++trial) {
             int fds[2];
             QCOMPARE(pipe(fds), 0);
@@ -108,19 +115,77 @@ private slots:
                                                         "new version (%1 bytes)")
                                              .arg(now.size())));
             }
-            QVERIFY2(entries(dir.path()) == QStringList{QStringLiteral("weather.cfg")},
-                     qPrintable(where + QStringLiteral(": left behind: ") +
-                                entries(dir.path()).join(QStringLiteral(", "))));
+            QVERIFY2(visibleEntries(dir.path()) == QStringList{QStringLiteral("weather.cfg")},
+                     qPrintable(where + QStringLiteral(": left in sight: ") +
+                                visibleEntries(dir.path()).join(QStringLiteral(", "))));
+            leftHidden += allEntries(dir.path()).size() > 1 ? 1 : 0;
         }
         qInfo("%d kills: %d cut a save short (old bytes kept), %d came after a save finished, "
-              "%d before the first save",
-              Trials, keptOld, tookNew, tooEarly);
+              "%d before the first save; %d left a hidden file for the next save to remove",
+              Trials, keptOld, tookNew, tooEarly, leftHidden);
         QVERIFY2(keptOld > 0, "no kill landed inside a save; the test proved nothing");
 
-        // And saving still works afterwards.
+        // And saving still works afterwards, and clears what the last kill left.
         QVERIFY(!saveConfigFile(path, makeTable(2)));
         QCOMPARE(readAll(path), formatConfig(makeTable(2)));
-        QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("weather.cfg")});
+        QCOMPARE(allEntries(dir.path()), QStringList{QStringLiteral("weather.cfg")});
+    }
+
+    // What an interrupted save leaves is removed by the next save; files of the user's with
+    // similar names are not touched.
+    void nextSaveRemovesLeftovers() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("weather.cfg"));
+        const QStringList leftovers = {QStringLiteral(".weather.cfg.saving"),
+                                       QStringLiteral(".weather.cfg.saving.aB3xYz")};
+        const QStringList users = {
+            QStringLiteral("weather.cfg.backup"), QStringLiteral("weather.cfg.Ab12Cd"),
+            QStringLiteral(".weather.cfg.swp"), QStringLiteral(".other.cfg.saving")};
+        for (const QString& name : leftovers + users)
+            QVERIFY(writeAll(dir.filePath(name), name.toUtf8()));
+        QVERIFY(!saveConfigFile(path, makeTable(1)));
+        QStringList expected = users + QStringList{QStringLiteral("weather.cfg")};
+        expected.sort();
+        QCOMPARE(allEntries(dir.path()), expected);
+        for (const QString& name : users)
+            QCOMPARE(readAll(dir.filePath(name)), name.toUtf8());
+    }
+
+    // A save replaces the file's bytes and nothing else about it: its permissions stay, and a
+    // symbolic link stays a link to the file that now holds the new bytes.
+    void saveKeepsPermissionsAndLinks() {
+        QTemporaryDir dir;
+        const QString real = dir.filePath(QStringLiteral("real.cfg"));
+        const QString link = dir.filePath(QStringLiteral("weather.cfg"));
+        QVERIFY(writeAll(real, "old"));
+        const auto permissions =
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(real, permissions));
+        QVERIFY(QFile::link(real, link));
+
+        QVERIFY(!saveConfigFile(link, makeTable(1)));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readAll(real), formatConfig(makeTable(1)));
+        QCOMPARE(QFile::permissions(real) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+                 permissions);
+        QCOMPARE(allEntries(dir.path()),
+                 (QStringList{QStringLiteral("real.cfg"), QStringLiteral("weather.cfg")}));
+    }
+
+    void readOnlyFileIsNotReplaced() {
+        if (geteuid() == 0)
+            QSKIP("running as root, which may write any file: a read-only file cannot be made");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("weather.cfg"));
+        QVERIFY(writeAll(path, "old"));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        const auto error = saveConfigFile(path, makeTable(1));
+        QVERIFY(error.has_value());
+        QCOMPARE(error->toString(), QDir::toNativeSeparators(path) +
+                                        QStringLiteral(": cannot save the file: the file is "
+                                                       "read-only"));
+        QCOMPARE(readAll(path), QByteArray("old"));
+        QCOMPARE(allEntries(dir.path()), QStringList{QStringLiteral("weather.cfg")});
     }
 };
 
