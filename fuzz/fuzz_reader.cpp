@@ -35,9 +35,8 @@ qsizetype lineCount(QByteArrayView data) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const QByteArrayView data(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
     const QString path = QStringLiteral("fuzz/weather.cfg");
-    // The tables live across inputs: each holds 10001 slots, and building them anew for every
-    // input would take most of the fuzzer's time. `table` keeps the last file that loaded, so a
-    // failed load is checked against a table that is not empty.
+    // `table` lives across inputs and keeps the last file that loaded, so that a failed load is
+    // checked against a table that is not empty.
     static ConfigTable table;
     static ConfigTable back;
     static QByteArray before = formatConfig(table);
