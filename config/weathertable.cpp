@@ -8,8 +8,8 @@ namespace weather {
 namespace {
 
 constexpr std::array<const char*, SeasonValueCount> ValueCaptions = {
-    "Start Day", "Calm", "Breezy", "Gusty",    "Strong", "Gale", "Dry",  "Wet", "Drizzle",
-    "Shower",    "Downpour", "Freezing", "Cold", "Mild", "Fine", "Warm", "Hot", "Very Hot"};
+    "Start Day", "Calm",     "Breezy",   "Gusty", "Strong", "Gale", "Dry",  "Wet", "Drizzle",
+    "Shower",    "Downpour", "Freezing", "Cold",  "Mild",   "Fine", "Warm", "Hot", "Very Hot"};
 
 constexpr std::array<const char*, SeasonCount> SeasonCaptions = {"Spring", "Summer", "Autumn",
                                                                  "Winter"};
@@ -67,18 +67,18 @@ const SeasonWeather& WeatherConfig::season(int index) const {
 }
 
 IndexOutOfRange::IndexOutOfRange(int index)
-    : std::out_of_range("index out of range: slot " + std::to_string(index) +
-                        " is outside 0 to " + std::to_string(ConfigTable::LastSlot)),
+    : std::out_of_range("index out of range: slot " + std::to_string(index) + " is outside 0 to " +
+                        std::to_string(ConfigTable::LastSlot)),
       index_(index) {}
-
-ConfigTable::ConfigTable() = default;
 
 WeatherConfig& ConfigTable::Configs(int index) {
     if (index < 0 || index > LastSlot)
         throw IndexOutOfRange(index);
     const auto slot = static_cast<std::size_t>(index);
-    if (slot >= slots_.size())
+    if (slot >= slots_.size()) {
+        slots_.reserve(SlotCount);
         slots_.resize(slot + 1);
+    }
     return slots_[slot];
 }
 

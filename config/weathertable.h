@@ -6,8 +6,8 @@
 #include <QtGlobal>
 
 #include <array>
-#include <deque>
 #include <stdexcept>
+#include <vector>
 
 namespace weather {
 
@@ -72,7 +72,7 @@ public:
     static constexpr int SlotCount = LastSlot + 1;
     static constexpr int MaxRecords = LastSlot; // records live in slots 1..10000
 
-    ConfigTable();
+    ConfigTable() = default;
 
     // Checked access by slot index; throws IndexOutOfRange outside 0..10000.
     [[nodiscard]] WeatherConfig& Configs(int index);
@@ -89,9 +89,10 @@ public:
     bool operator==(const ConfigTable& other) const;
 
 private:
-    // Slots 0..slots_.size() - 1; the rest are empty. A deque keeps references to slots valid
-    // while later slots are added.
-    std::deque<WeatherConfig> slots_;
+    // Slots 0..slots_.size() - 1; the rest are empty. Room for every slot is reserved at the
+    // first write (untouched memory costs nothing), so adding slots never moves the others and
+    // references to slots stay valid.
+    std::vector<WeatherConfig> slots_;
 };
 
 // "Start Day", "Calm", ..., "Very Hot": the caption of each position of a season.
