@@ -9,7 +9,9 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#endif
 #include <type_traits>
 
 using namespace weather;
@@ -378,7 +380,7 @@ private slots:
         QCOMPARE(error->path, path);
         QVERIFY2(error->toString().startsWith(QDir::toNativeSeparators(path) + ": cannot"),
                  qPrintable(error->toString()));
-        QVERIFY2(error->message.contains(QLatin1String("No such file or directory")),
+        QVERIFY2(error->message.contains(QString::fromLocal8Bit(std::strerror(ENOENT))),
                  qPrintable(error->message));
     }
 
@@ -394,7 +396,9 @@ private slots:
             std::is_same_v<decltype(&saveConfigFile),
                            std::optional<FileError> (*)(const QString&, const ConfigTable&)>);
         const ConfigTable table = makeTable(50);
-
+#ifndef Q_OS_UNIX
+        QSKIP("needs a file size limit (RLIMIT_FSIZE) to make the write fail");
+#else
         rlimit saved{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -411,6 +415,7 @@ private slots:
                                         QString::fromLocal8Bit(std::strerror(EFBIG)));
         QCOMPARE(readAll(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"weather.cfg"});
+#endif
     }
 };
 
