@@ -92,14 +92,13 @@ private slots:
         QTest::newRow("empty name") << one("4 ");
         QTest::newRow("high bytes") << one("5 Caf\xe9 \x80\x9f\xa0\xff");
         QTest::newRow("NUL in name") << one(QByteArray("6 a\0b", 5));
-        QTest::newRow("extremes")
-            << join(fileLines("1", recordLines("0 Extremes").mid(0, 6) +
-                                       QList<QByteArray>{
-                                           seasonLine(0, QList<int>(18, -32768)),
-                                           seasonLine(1, QList<int>(18, 32767)),
-                                           seasonLine(2, QList<int>(18, 0)),
-                                           seasonLine(3, sampleValues(9)),
-                                       }));
+        QTest::newRow("extremes") << join(fileLines(
+            "1", recordLines("0 Extremes").mid(0, 6) + QList<QByteArray>{
+                                                           seasonLine(0, QList<int>(18, -32768)),
+                                                           seasonLine(1, QList<int>(18, 32767)),
+                                                           seasonLine(2, QList<int>(18, 0)),
+                                                           seasonLine(3, sampleValues(9)),
+                                                       }));
         QList<QByteArray> three;
         for (int k = 0; k < 3; ++k)
             three += recordLines("1" + QByteArray::number(k) + " Record", k);
@@ -194,14 +193,13 @@ private slots:
             << join(fileLines("-2147483649")) << 2
             << "the number of configurations is \"-2147483649\", below -2147483648, the lowest "
                "the file can hold";
-        QTest::newRow("count above records")
-            << join(fileLines("3", good + recordLines("1 B"))) << 23
-            << "the file ends after 2 of 3 configurations";
+        QTest::newRow("count above records") << join(fileLines("3", good + recordLines("1 B")))
+                                             << 23 << "the file ends after 2 of 3 configurations";
         QTest::newRow("ends inside record")
             << join(fileLines("1", good.mid(0, 6))) << 9
             << "ends inside configuration 1 of 1, where its Spring line was expected";
-        QTest::newRow("ends in comments") << join(fileLines("1", good.mid(0, 2))) << 5
-                                          << "where its comment line was expected";
+        QTest::newRow("ends in comments")
+            << join(fileLines("1", good.mid(0, 2))) << 5 << "where its comment line was expected";
         QTest::newRow("name without number")
             << withLine(7, "Sunny Days") << 8 << "must start with the configuration number";
         QTest::newRow("name starts with blank")
@@ -212,21 +210,20 @@ private slots:
                                    << "the Summer line holds 17 values; it must hold 18";
         QTest::newRow("19 values") << withLine(8, seasonLine(0, sampleValues(1) << 5)) << 9
                                    << "the Spring line holds 19 values";
-        QTest::newRow("label only") << withLine(11, "WINTER: ") << 12
-                                    << "the Winter line holds 0 values";
+        QTest::newRow("label only")
+            << withLine(11, "WINTER: ") << 12 << "the Winter line holds 0 values";
         QTest::newRow("line too short")
             << withLine(9, "SUMMER") << 10 << "the Summer line is too short";
-        QTest::newRow("empty field") << withLine(9, seasonWith(1, 3, "")) << 10
-                                     << "Summer Gusty is empty";
-        QTest::newRow("not a number")
-            << withLine(10, seasonWith(2, 0, "x1")) << 11
-            << "Autumn Start Day is not a whole number: \"x1\"";
+        QTest::newRow("empty field")
+            << withLine(9, seasonWith(1, 3, "")) << 10 << "Summer Gusty is empty";
+        QTest::newRow("not a number") << withLine(10, seasonWith(2, 0, "x1")) << 11
+                                      << "Autumn Start Day is not a whole number: \"x1\"";
         QTest::newRow("fraction") << withLine(20, seasonWith(2, 7, "P2.5")) << 21
                                   << "Autumn Wet is not a whole number";
         QTest::newRow("too large") << withLine(11, seasonWith(3, 17, "H32768")) << 12
                                    << "Winter Very Hot is 32768, outside -32768 to 32767";
-        QTest::newRow("too small") << withLine(18, seasonWith(0, 10, "P-32769")) << 19
-                                   << "Spring Downpour is -32769";
+        QTest::newRow("too small")
+            << withLine(18, seasonWith(0, 10, "P-32769")) << 19 << "Spring Downpour is -32769";
         QTest::newRow("six digits") << withLine(9, seasonWith(1, 2, "W100007")) << 10
                                     << "Summer Breezy is 100007, outside -32768 to 32767";
         QTest::newRow("UTF-16") << QByteArray("\xff\xfe#\0 \0", 6) << 1
