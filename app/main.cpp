@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-
 namespace {
 
 constexpr int UsageError = 2;
@@ -20,8 +19,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QStringLiteral(WEATHER_EDITOR_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Edits the weather configurations file (weather.cfg) of Pitchmaster 00-01."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Edits the weather configurations file (weather.cfg) of Pitchmaster 00-01."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption check(

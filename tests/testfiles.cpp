@@ -60,7 +60,9 @@ QByteArray join(const QList<QByteArray>& lines, const QByteArray& eol) {
     return out;
 }
 
-QString examplePath() { return QStringLiteral(WEATHER_EXAMPLES_DIR "/weather.cfg"); }
+QString examplePath() {
+    return QStringLiteral(WEATHER_EXAMPLES_DIR "/weather.cfg");
+}
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
