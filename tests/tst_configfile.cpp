@@ -384,6 +384,9 @@ private slots:
     // A write that fails part-way (file size limit) leaves the old file byte for byte and the
     // table as it was, and the caller learns the system's reason.
     void failedSaveKeepsOldFile() {
+#ifndef Q_OS_UNIX
+        QSKIP("needs a file size limit (RLIMIT_FSIZE) to make the write fail");
+#else
         QTemporaryDir dir;
         const QString path = dir.filePath("weather.cfg");
         const QByteArray old = join(fileLines("1", recordLines("0 Old")));
@@ -393,9 +396,6 @@ private slots:
             std::is_same_v<decltype(&saveConfigFile),
                            std::optional<FileError> (*)(const QString&, const ConfigTable&)>);
         const ConfigTable table = makeTable(50);
-#ifndef Q_OS_UNIX
-        QSKIP("needs a file size limit (RLIMIT_FSIZE) to make the write fail");
-#else
         rlimit saved{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
