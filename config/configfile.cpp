@@ -122,7 +122,8 @@ QString plural(qint64 n, const char* one, const char* many) {
     return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
 }
 
-// Splits the file into lines on LF, dropping one CR in front of each LF.
+// Splits the file into lines on LF, dropping one CR in front of each LF and one at the very end
+// (a file cut after the CR of its last CR LF).
 class LineReader {
 public:
     explicit LineReader(QByteArrayView data) : pos_(data.data()), end_(data.data() + data.size()) {}
@@ -134,7 +135,7 @@ public:
             static_cast<const char*>(std::memchr(pos_, '\n', static_cast<size_t>(end_ - pos_)));
         const char* lineEnd = nl ? nl : end_;
         const char* stop = lineEnd;
-        if (nl && stop > pos_ && stop[-1] == '\r')
+        if (stop > pos_ && stop[-1] == '\r')
             --stop;
         line = QByteArrayView(pos_, stop - pos_);
         pos_ = nl ? nl + 1 : end_;
@@ -349,8 +350,7 @@ private:
                                     .arg(quoted(text)));
             return error(2, QStringLiteral("the number of configurations is %1, more than the "
                                            "%2 the editor can hold")
-                                .arg(quoted(text))
-                                .arg(ConfigTable::MaxRecords));
+                                .arg(quoted(text), QString::number(ConfigTable::MaxRecords)));
         }
         return std::nullopt;
     }
@@ -542,9 +542,10 @@ char* putSeasonLine(char* out, int season, const SeasonWeather& weather) {
 
 QString FileError::toString() const {
     const QString where = QDir::toNativeSeparators(path);
+    // Joined, not filled into a pattern: a path or message may itself hold "%1".
     if (line > 0)
-        return QStringLiteral("%1:%2: %3").arg(where).arg(line).arg(message);
-    return QStringLiteral("%1: %2").arg(where, message);
+        return where + QLatin1Char(':') + QString::number(line) + QStringLiteral(": ") + message;
+    return where + QStringLiteral(": ") + message;
 }
 
 std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out, const QString& path) {
