@@ -641,11 +641,23 @@ QString stagingName(const QString& fileName) {
     return QLatin1Char('.') + fileName + QStringLiteral(".saving");
 }
 
+// Whether `name` is exactly the staging file or one of QSaveFile's copies of it (six characters
+// after a dot). Compared by hand, case and all: name filters would read "[", "]", "*" and "?" in
+// the file name as wildcards and ignore case, and so match the leftovers of other files.
+bool isLeftover(const QString& name, const QString& staging) {
+    constexpr qsizetype UniqueLength = 6;
+    if (name == staging)
+        return true;
+    return name.size() == staging.size() + 1 + UniqueLength && name.startsWith(staging) &&
+           name.at(staging.size()) == QLatin1Char('.');
+}
+
 void removeLeftovers(const QDir& dir, const QString& staging) {
-    const QStringList names = dir.entryList({staging, staging + QStringLiteral(".??????")},
-                                            QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names)
-        QFile::remove(dir.filePath(name));
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        if (isLeftover(name, staging))
+            QFile::remove(dir.filePath(name));
+    }
 }
 
 // The file that a save of `path` replaces: a symbolic link stays a link, and the file it leads
