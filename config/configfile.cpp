@@ -557,41 +557,62 @@ std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out, cons
     return std::nullopt;
 }
 
-std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out) {
+std::optional<FileError> readInputFile(const QString& path, QByteArray& out) {
     const auto fail = [&](const QString& message) {
         return std::optional<FileError>(FileError{path, 0, message});
     };
-    const QFileInfo info(path);
-    if (!info.exists())
-        return fail(QStringLiteral("the file does not exist"));
-    if (info.isDir())
-        return fail(QStringLiteral("this is a folder, not a configuration file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot open the file: %1").arg(file.errorString()));
-    const auto tooLarge = [&](qint64 size) {
-        return fail(QStringLiteral("the file is %1 bytes, too large for a weather configuration "
-                                   "file (at most 64 MiB)")
-                        .arg(size));
-    };
-    if (file.size() > MaxFileSize)
-        return tooLarge(file.size());
+    QFile file;
+    if (path == QLatin1String("-")) {
+        constexpr int StandardInput = 0;
+        if (!file.open(StandardInput, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+            return fail(QStringLiteral("cannot read standard input: ") + file.errorString());
+    } else {
+        const QFileInfo info(path);
+        if (!info.exists())
+            return fail(QStringLiteral("the file does not exist"));
+        if (info.isDir())
+            return fail(QStringLiteral("this is a folder, not a configuration file"));
+        file.setFileName(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("cannot open the file: ") + file.errorString());
+    }
+    const QString tooLarge = QStringLiteral(", too large for a weather configuration file (at "
+                                            "most 64 MiB)");
+    const qint64 size = file.size();
+    if (size > MaxFileSize)
+        return fail(QStringLiteral("the file is ") + QString::number(size) +
+                    QStringLiteral(" bytes") + tooLarge);
     QByteArray data;
-    if (file.size() > 0) {
+    if (!file.isSequential() && size > 0) {
         data = file.readAll();
     } else {
-        // Devices that report no size: read in pieces, stopping once past the limit.
-        while (!file.atEnd() && data.size() <= MaxFileSize) {
-            const QByteArray piece = file.read(qint64{64} * 1024);
+        // Pipes and devices without a size: read until the end comes, or one byte past the
+        // limit. (A fresh pipe reports itself at its end before anything was read.)
+        constexpr qint64 Piece = qint64{64} * 1024;
+        for (;;) {
+            const qint64 room = MaxFileSize + 1 - data.size();
+            const QByteArray piece = file.read(std::min(Piece, room));
             if (piece.isEmpty())
                 break;
             data += piece;
+            if (data.size() > MaxFileSize)
+                return fail(QStringLiteral("the file is more than ") +
+                            QString::number(MaxFileSize) + QStringLiteral(" bytes") + tooLarge);
         }
     }
     if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("cannot read the file: %1").arg(file.errorString()));
+        return fail(QStringLiteral("cannot read the file: ") + file.errorString());
     if (data.size() > MaxFileSize)
-        return tooLarge(data.size());
+        return fail(QStringLiteral("the file is ") + QString::number(data.size()) +
+                    QStringLiteral(" bytes") + tooLarge);
+    out = std::move(data);
+    return std::nullopt;
+}
+
+std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out) {
+    QByteArray data;
+    if (auto error = readInputFile(path, data))
+        return error;
     return parseConfig(data, out, path);
 }
 
