@@ -4,11 +4,13 @@
 #include "tst_window_support.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -16,6 +18,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 using namespace testfiles;
@@ -94,6 +97,8 @@ private slots:
     void saveAfterOpenGivesTheSameBytes();
     void failedSaveIsReported();
     void windows1252MatchesTheCodec();
+    void messageBoxesShowPlainText_data();
+    void messageBoxesShowPlainText();
 };
 
 void TestWindow::controlsCarryTheirNamesAndCaptions_data() {
@@ -588,6 +593,36 @@ void TestWindow::windows1252MatchesTheCodec() {
             continue;
         QVERIFY2(ours[b] == theirs[b], qPrintable(QString::number(b, 16)));
     }
+}
+
+// The real boxes show a file's text as it is: a web page saved as weather.cfg is not markup.
+void TestWindow::messageBoxesShowPlainText_data() {
+    QTest::addColumn<bool>("question");
+    QTest::newRow("message") << false;
+    QTest::newRow("save question") << true;
+}
+
+void TestWindow::messageBoxesShowPlainText() {
+    QFETCH(bool, question);
+    const QString text =
+        QStringLiteral("C:/web%1/weather.cfg:2: but it holds \"<html lang=\"en\">\"");
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        format = box->textFormat();
+        shown = box->text();
+        box->reject();
+    });
+    const auto desktop = weather::makeModalDesktop();
+    if (question)
+        (void)desktop->askToSave(nullptr, "Editor", text);
+    else
+        desktop->showMessage(nullptr, Desktop::Message::Failure, "Editor", text);
+    QCOMPARE(shown, text);
+    QCOMPARE(format, Qt::PlainText);
 }
 
 QTEST_MAIN(TestWindow)
