@@ -92,6 +92,7 @@ private slots:
     void showsTheSelectedEntry();
     void showsByListPosition();
     void noSelectionShowsNothing();
+    void keyboardSelectionShows_data();
     void keyboardSelectionShows();
     void saveBeforeOpenWritesNothing();
     void saveAfterOpenGivesTheSameBytes();
@@ -174,7 +175,7 @@ void TestWindow::controlsCarryTheirNamesAndCaptions() {
     const Editor editor;
     const QList<QWidget*> found = editor.window->findChildren<QWidget*>(name);
     QCOMPARE(found.size(), 1);
-    QCOMPARE(found[0]->metaObject()->className(), className);
+    QVERIFY2(found[0]->inherits(qPrintable(className)), found[0]->metaObject()->className());
     QCOMPARE(::caption(found[0]), caption);
     QCOMPARE(found[0]->accessibleName(), accessibleName);
 }
@@ -508,17 +509,31 @@ void TestWindow::noSelectionShowsNothing() {
     QCOMPARE(editor.find<QLabel>("lblNumber")->text(), "3");
 }
 
+// Keys alone reach every entry, the first one included, after tabbing into the list.
+void TestWindow::keyboardSelectionShows_data() {
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("slot");
+    QTest::newRow("Home") << QList<int>{Qt::Key_Home} << 1;
+    QTest::newRow("Up") << QList<int>{Qt::Key_Up} << 1;
+    QTest::newRow("Page Up") << QList<int>{Qt::Key_PageUp} << 1;
+    QTest::newRow("Down") << QList<int>{Qt::Key_Down} << 1;
+    QTest::newRow("Down, Down") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 2;
+    QTest::newRow("End") << QList<int>{Qt::Key_End} << 8;
+    QTest::newRow("End, Up") << QList<int>{Qt::Key_End, Qt::Key_Up} << 7;
+}
+
 void TestWindow::keyboardSelectionShows() {
+    QFETCH(QList<int>, keys);
+    QFETCH(int, slot);
     const Editor editor;
     editor.openThroughDialog(examplePath());
     auto* list = editor.find<QListWidget>("lstConfigs");
-    editor.select(0);
-    QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "Northern Highlands");
-    QTest::keyClick(list, Qt::Key_End);
-    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "Maritime Isles");
-    QCOMPARE(editor.find<QLabel>("lblNumber")->text(), "7");
-    QCOMPARE(editor.txtStart(3)->text(), "337");
+    list->setFocus(Qt::TabFocusReason);
+    QCOMPARE(editor.window->shownSlot(), 0);
+    for (const int key : keys)
+        QTest::keyClick(list, Qt::Key(key));
+    QCOMPARE(editor.window->shownSlot(), slot);
+    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), editor.listed()[slot - 1]);
 }
 
 void TestWindow::saveBeforeOpenWritesNothing() {

@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 #include "configfile.h"
+#include "configlist.h"
 #include "seasontext.h"
 
 #include <QAction>
@@ -212,7 +213,7 @@ void frmWeather::buildClientArea() {
     cmdOpen = named(new QPushButton(imgTollbar[0], QString(), client), QStringLiteral("cmdOpen"),
                     QStringLiteral("Open"));
     cmdOpen->setToolTip(QStringLiteral("Open"));
-    lstConfigs = named(new QListWidget(client), QStringLiteral("lstConfigs"),
+    lstConfigs = named(new ConfigList(client), QStringLiteral("lstConfigs"),
                        QStringLiteral("Configurations"));
     lstConfigs->setSelectionMode(QAbstractItemView::SingleSelection);
     lstConfigs->setUniformItemSizes(true); // lets a list of thousands fill quickly
@@ -265,7 +266,7 @@ void frmWeather::buildClientArea() {
     connect(cmdSave, &QPushButton::clicked, this, &frmWeather::cmdSave_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmWeather::cmdExit_Click);
     // Selection, not the current row: a list that merely receives the focus has a current row
-    // without anything selected, and shows nothing.
+    // without anything selected, and shows nothing until a key or a click selects.
     connect(lstConfigs, &QListWidget::itemSelectionChanged, this, &frmWeather::lstConfigs_Click);
 }
 
