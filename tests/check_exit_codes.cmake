@@ -26,5 +26,6 @@ if(NOT rc EQUAL 0 OR NOT out STREQUAL "-: 8 configurations\n")
 endif()
 expect(2 --check)
 expect(2 --no-such-option)
+expect(0 -platform offscreen --version) # Qt's own options, with no display
 expect(0 --version)
 expect(0 --help)
