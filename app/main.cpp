@@ -1,8 +1,8 @@
 // Start-up: the command line, then either the file check or the editor window.
 #include "checkcommand.h"
+#include "commandline.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -18,50 +18,32 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("weather-editor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WEATHER_EDITOR_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Edits the weather configurations file (weather.cfg) of Pitchmaster 00-01."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption check(
-        QStringLiteral("check"),
-        QStringLiteral("Load each FILE without opening a window and report its configuration "
-                       "count or its first error. Exits 0 when every file loads, else 1."));
-    parser.addOption(check);
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The configuration file to open (with --check: "
-                                                "one or more files to check)."),
-                                 QStringLiteral("[FILE...]"));
-
     // The command line is read before any application object exists, so that --check, --help,
-    // --version and usage errors work without a display.
-    QStringList arguments;
+    // --version and usage errors work without a display. File names are taken again below, as
+    // Qt decodes them (on Windows from the wide-character command line, where any name
+    // survives).
+    QStringList rawArguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    QTextStream err(stderr);
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\nTry 'weather-editor --help'.\n";
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    CommandLine commandLine;
+    const CommandLine::Mode mode = commandLine.parse(rawArguments);
+    if (mode == CommandLine::Mode::UsageError) {
+        QTextStream(stderr) << commandLine.errorText() << '\n'
+                            << QCoreApplication::translate("main", "Try 'weather-editor --help'.")
+                            << '\n';
         return UsageError;
     }
-    const QStringList files = parser.positionalArguments();
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
-        parser.isSet(QStringLiteral("version")) || parser.isSet(check)) {
-        const QCoreApplication app(argc, argv);
-        if (parser.isSet(QStringLiteral("version")))
-            parser.showVersion();
-        if (!parser.isSet(check))
-            parser.showHelp(0);
-        if (files.isEmpty()) {
-            err << "--check needs at least one FILE.\nTry 'weather-editor --help'.\n";
-            return UsageError;
-        }
-        QTextStream out(stdout);
-        return runCheck(files, out);
+    if (mode == CommandLine::Mode::Window) {
+        const QApplication app(argc, argv); // takes Qt's own options from the command line
+        (void)commandLine.parse(QCoreApplication::arguments());
+        return runWindow(commandLine.files().value(0));
     }
-    if (files.size() > 1) {
-        err << "The editor opens one FILE at a time.\nTry 'weather-editor --help'.\n";
-        return UsageError;
-    }
-    const QApplication app(argc, argv);
-    return runWindow(files.value(0));
+    const QCoreApplication app(argc, argv);
+    (void)commandLine.parse(QCoreApplication::arguments());
+    if (mode == CommandLine::Mode::Version)
+        commandLine.showVersion();
+    if (mode == CommandLine::Mode::Help)
+        commandLine.showHelp();
+    QTextStream out(stdout);
+    return runCheck(commandLine.files(), out);
 }

@@ -122,7 +122,8 @@ QString plural(qint64 n, const char* one, const char* many) {
     return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
 }
 
-// Splits the file into lines on LF, dropping one CR in front of each LF.
+// Splits the file into lines on LF, dropping one CR in front of each LF and one at the very end
+// (a file cut after the CR of its last CR LF).
 class LineReader {
 public:
     explicit LineReader(QByteArrayView data) : pos_(data.data()), end_(data.data() + data.size()) {}
@@ -134,7 +135,7 @@ public:
             static_cast<const char*>(std::memchr(pos_, '\n', static_cast<size_t>(end_ - pos_)));
         const char* lineEnd = nl ? nl : end_;
         const char* stop = lineEnd;
-        if (nl && stop > pos_ && stop[-1] == '\r')
+        if (stop > pos_ && stop[-1] == '\r')
             --stop;
         line = QByteArrayView(pos_, stop - pos_);
         pos_ = nl ? nl + 1 : end_;
@@ -349,8 +350,7 @@ private:
                                     .arg(quoted(text)));
             return error(2, QStringLiteral("the number of configurations is %1, more than the "
                                            "%2 the editor can hold")
-                                .arg(quoted(text))
-                                .arg(ConfigTable::MaxRecords));
+                                .arg(quoted(text), QString::number(ConfigTable::MaxRecords)));
         }
         return std::nullopt;
     }
@@ -542,9 +542,10 @@ char* putSeasonLine(char* out, int season, const SeasonWeather& weather) {
 
 QString FileError::toString() const {
     const QString where = QDir::toNativeSeparators(path);
+    // Joined, not filled into a pattern: a path or message may itself hold "%1".
     if (line > 0)
-        return QStringLiteral("%1:%2: %3").arg(where).arg(line).arg(message);
-    return QStringLiteral("%1: %2").arg(where, message);
+        return where + QLatin1Char(':') + QString::number(line) + QStringLiteral(": ") + message;
+    return where + QStringLiteral(": ") + message;
 }
 
 std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out, const QString& path) {
@@ -556,41 +557,62 @@ std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out, cons
     return std::nullopt;
 }
 
-std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out) {
+std::optional<FileError> readInputFile(const QString& path, QByteArray& out) {
     const auto fail = [&](const QString& message) {
         return std::optional<FileError>(FileError{path, 0, message});
     };
-    const QFileInfo info(path);
-    if (!info.exists())
-        return fail(QStringLiteral("the file does not exist"));
-    if (info.isDir())
-        return fail(QStringLiteral("this is a folder, not a configuration file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot open the file: %1").arg(file.errorString()));
-    const auto tooLarge = [&](qint64 size) {
-        return fail(QStringLiteral("the file is %1 bytes, too large for a weather configuration "
-                                   "file (at most 64 MiB)")
-                        .arg(size));
-    };
-    if (file.size() > MaxFileSize)
-        return tooLarge(file.size());
+    QFile file;
+    if (path == QLatin1String("-")) {
+        constexpr int StandardInput = 0;
+        if (!file.open(StandardInput, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+            return fail(QStringLiteral("cannot read standard input: ") + file.errorString());
+    } else {
+        const QFileInfo info(path);
+        if (!info.exists())
+            return fail(QStringLiteral("the file does not exist"));
+        if (info.isDir())
+            return fail(QStringLiteral("this is a folder, not a configuration file"));
+        file.setFileName(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("cannot open the file: ") + file.errorString());
+    }
+    const QString tooLarge = QStringLiteral(", too large for a weather configuration file (at "
+                                            "most 64 MiB)");
+    const qint64 size = file.size();
+    if (size > MaxFileSize)
+        return fail(QStringLiteral("the file is ") + QString::number(size) +
+                    QStringLiteral(" bytes") + tooLarge);
     QByteArray data;
-    if (file.size() > 0) {
+    if (!file.isSequential() && size > 0) {
         data = file.readAll();
     } else {
-        // Devices that report no size: read in pieces, stopping once past the limit.
-        while (!file.atEnd() && data.size() <= MaxFileSize) {
-            const QByteArray piece = file.read(qint64{64} * 1024);
+        // Pipes and devices without a size: read until the end comes, or one byte past the
+        // limit. (A fresh pipe reports itself at its end before anything was read.)
+        constexpr qint64 Piece = qint64{64} * 1024;
+        for (;;) {
+            const qint64 room = MaxFileSize + 1 - data.size();
+            const QByteArray piece = file.read(std::min(Piece, room));
             if (piece.isEmpty())
                 break;
             data += piece;
+            if (data.size() > MaxFileSize)
+                return fail(QStringLiteral("the file is more than ") +
+                            QString::number(MaxFileSize) + QStringLiteral(" bytes") + tooLarge);
         }
     }
     if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("cannot read the file: %1").arg(file.errorString()));
+        return fail(QStringLiteral("cannot read the file: ") + file.errorString());
     if (data.size() > MaxFileSize)
-        return tooLarge(data.size());
+        return fail(QStringLiteral("the file is ") + QString::number(data.size()) +
+                    QStringLiteral(" bytes") + tooLarge);
+    out = std::move(data);
+    return std::nullopt;
+}
+
+std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out) {
+    QByteArray data;
+    if (auto error = readInputFile(path, data))
+        return error;
     return parseConfig(data, out, path);
 }
 
@@ -640,11 +662,23 @@ QString stagingName(const QString& fileName) {
     return QLatin1Char('.') + fileName + QStringLiteral(".saving");
 }
 
+// Whether `name` is exactly the staging file or one of QSaveFile's copies of it (six characters
+// after a dot). Compared by hand, case and all: name filters would read "[", "]", "*" and "?" in
+// the file name as wildcards and ignore case, and so match the leftovers of other files.
+bool isLeftover(const QString& name, const QString& staging) {
+    constexpr qsizetype UniqueLength = 6;
+    if (name == staging)
+        return true;
+    return name.size() == staging.size() + 1 + UniqueLength && name.startsWith(staging) &&
+           name.at(staging.size()) == QLatin1Char('.');
+}
+
 void removeLeftovers(const QDir& dir, const QString& staging) {
-    const QStringList names = dir.entryList({staging, staging + QStringLiteral(".??????")},
-                                            QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names)
-        QFile::remove(dir.filePath(name));
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        if (isLeftover(name, staging))
+            QFile::remove(dir.filePath(name));
+    }
 }
 
 // The file that a save of `path` replaces: a symbolic link stays a link, and the file it leads

@@ -29,7 +29,12 @@ struct FileError {
 [[nodiscard]] std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out,
                                                    const QString& path = {});
 
-// Reads the file at `path` into `out`, all or nothing.
+// Reads the whole input at `path` into `out`: a regular file, a pipe, a FIFO, /dev/stdin or a
+// process substitution, to its end; "-" is standard input, and errors then name it "-". More
+// than MaxFileSize bytes are refused. `out` is only written on success.
+[[nodiscard]] std::optional<FileError> readInputFile(const QString& path, QByteArray& out);
+
+// Reads the file at `path` (through readInputFile) into `out`, all or nothing.
 [[nodiscard]] std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out);
 
 // The file's bytes for a table: CRLF after every line, numbers in plain decimal.

@@ -89,6 +89,22 @@ const WeatherConfig& ConfigTable::Configs(int index) const {
     return slot < slots_.size() ? slots_[slot] : emptyConfig();
 }
 
+ConfigTable::ConfigTable(const ConfigTable& other) : ConfigCount(other.ConfigCount) {
+    *this = other;
+}
+
+ConfigTable& ConfigTable::operator=(const ConfigTable& other) {
+    if (this == &other)
+        return *this;
+    ConfigCount = other.ConfigCount;
+    // A vector's copy takes only the room its elements need; with room for every slot
+    // reserved first, the assignment fills that room and nothing moves afterwards.
+    if (!other.slots_.empty())
+        slots_.reserve(SlotCount);
+    slots_ = other.slots_;
+    return *this;
+}
+
 void ConfigTable::swap(ConfigTable& other) noexcept {
     slots_.swap(other.slots_);
     std::swap(ConfigCount, other.ConfigCount);

@@ -73,6 +73,13 @@ public:
     static constexpr int MaxRecords = LastSlot; // records live in slots 1..10000
 
     ConfigTable() = default;
+    // A copy reserves room for every slot as the original does, so that writing to the copy
+    // never moves its slots either.
+    ConfigTable(const ConfigTable& other);
+    ConfigTable& operator=(const ConfigTable& other);
+    ConfigTable(ConfigTable&&) noexcept = default;
+    ConfigTable& operator=(ConfigTable&&) noexcept = default;
+    ~ConfigTable() = default;
 
     // Checked access by slot index; throws IndexOutOfRange outside 0..10000.
     [[nodiscard]] WeatherConfig& Configs(int index);

@@ -18,7 +18,14 @@ expect(1 --check ${EXAMPLE} ${EXAMPLE}.missing)
 if(NOT last_output MATCHES "missing: the file does not exist")
     message(FATAL_ERROR "unexpected output: ${last_output}")
 endif()
+# "-" is standard input, here a pipe from another process.
+execute_process(COMMAND ${CMAKE_COMMAND} -E cat ${EXAMPLE} COMMAND ${EDITOR} --check -
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "-: 8 configurations\n")
+    message(FATAL_ERROR "--check - from a pipe: exit ${rc}\n${out}${err}")
+endif()
 expect(2 --check)
 expect(2 --no-such-option)
+expect(0 -platform offscreen --version) # Qt's own options, with no display
 expect(0 --version)
 expect(0 --help)

@@ -240,12 +240,14 @@ private slots:
         QFETCH(QString, words);
         ConfigTable table = makeTable(4, 10);
         const ConfigTable before = table;
-        const auto error = parseConfig(data, table, QStringLiteral("dir/weather.cfg"));
+        // A "%1" in the path must come out as it is, not filled with the line or message.
+        const QString path = QStringLiteral("dir%2/weather%1.cfg");
+        const auto error = parseConfig(data, table, path);
         QVERIFY(error.has_value());
         QVERIFY2(error->message.contains(words), qPrintable(error->message));
         QCOMPARE(error->line, line);
-        QCOMPARE(error->toString(), QDir::toNativeSeparators(QStringLiteral("dir/weather.cfg")) +
-                                        QStringLiteral(":%1: ").arg(line) + error->message);
+        QCOMPARE(error->toString(), QDir::toNativeSeparators(path) + ':' + QString::number(line) +
+                                        ": " + error->message);
         QVERIFY(table == before); // all or nothing
     }
 
@@ -273,6 +275,7 @@ private slots:
         const QList<QByteArray> lines = fileLines("2", recordLines("0 A") + recordLines("1 B", 2));
         QTest::newRow("LF") << join(lines, "\n");
         QTest::newRow("no final line end") << join(lines).chopped(2);
+        QTest::newRow("cut after the last CR") << join(lines).chopped(1);
         QTest::newRow("mixed") << join(lines.mid(0, 7), "\n") + join(lines.mid(7));
     }
     void lineEnds() {

@@ -13,6 +13,9 @@
 #include <thread>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -41,6 +44,45 @@ qint64 peakMemoryKiB() {
 bool resetPeakMemory() {
     QFile clear(QStringLiteral("/proc/self/clear_refs"));
     return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
+#endif
+
+#ifdef Q_OS_UNIX
+// Writes `data` to `fd` and closes it; the reader may stop early (a broken pipe is fine).
+void writeAndClose(int fd, const QByteArray& data) {
+    for (qsizetype done = 0; done < data.size();) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    ::close(fd);
+}
+
+// Reads `path` while another thread feeds `data` to it: through a FIFO at `path`, or through a
+// pipe put in place of standard input ("-" and "/dev/stdin").
+std::optional<FileError> readFedInput(const QString& path, const QByteArray& data,
+                                      QByteArray& out) {
+    if (path != QLatin1String("-") && path != QLatin1String("/dev/stdin")) {
+        if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+            return FileError{path, 0, QStringLiteral("mkfifo failed")};
+        std::thread writer([&] { writeAndClose(::open(QFile::encodeName(path), O_WRONLY), data); });
+        auto error = readInputFile(path, out);
+        writer.join();
+        return error;
+    }
+    int ends[2];
+    if (::pipe(ends) != 0)
+        return FileError{path, 0, QStringLiteral("pipe failed")};
+    const int savedInput = ::dup(0);
+    ::dup2(ends[0], 0);
+    ::close(ends[0]);
+    std::thread writer([&] { writeAndClose(ends[1], data); });
+    auto error = readInputFile(path, out);
+    ::dup2(savedInput, 0); // closes our read end: a writer still at work sees a broken pipe
+    ::close(savedInput);
+    writer.join();
+    return error;
 }
 #endif
 
@@ -78,6 +120,44 @@ private slots:
                  native(path) + QStringLiteral(":1: the file holds binary data, not the plain "
                                                "text of a weather configuration file"));
         QCOMPARE(table, before);
+    }
+
+    // Inputs without a size are read to their end, in many pieces, and still refused past the
+    // limit.
+    void streamedInput_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("error");
+        const QByteArray large = formatConfig(makeTable(400)); // several pipe buffers
+        QTest::newRow("standard input as -") << "-" << large << "";
+        QTest::newRow("/dev/stdin") << "/dev/stdin" << large << "";
+        QTest::newRow("FIFO") << "fifo.cfg" << large << "";
+        QTest::newRow("too large through standard input")
+            << "-" << QByteArray(MaxFileSize + 100, '#')
+            << ": the file is more than 67108864 bytes, too large for a weather configuration "
+               "file (at most 64 MiB)";
+    }
+    void streamedInput() {
+#ifndef Q_OS_UNIX
+        QSKIP("needs pipes and FIFOs");
+#else
+        QFETCH(QString, name);
+        QFETCH(QByteArray, data);
+        QFETCH(QString, error);
+        std::signal(SIGPIPE, SIG_IGN);
+        QTemporaryDir dir;
+        const QString path = name.startsWith('/') || name == "-" ? name : dir.filePath(name);
+        QByteArray read;
+        const auto failure = readFedInput(path, data, read);
+        if (error.isEmpty()) {
+            QVERIFY2(!failure, failure ? qPrintable(failure->toString()) : "");
+            QCOMPARE(read, data);
+            return;
+        }
+        QVERIFY(failure.has_value());
+        QCOMPARE(failure->toString(), path + error);
+        QVERIFY(read.isEmpty());
+#endif
     }
 
     // A single line of 100 MB is refused by its size, quickly, without being read into memory.

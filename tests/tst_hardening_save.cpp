@@ -131,23 +131,37 @@ private slots:
         QCOMPARE(allEntries(dir.path()), QStringList{QStringLiteral("weather.cfg")});
     }
 
-    // What an interrupted save leaves is removed by the next save; files of the user's with
-    // similar names are not touched.
+    // What an interrupted save leaves is removed by the next save; the files of the user's and
+    // the leftovers of other files' saves are not touched, whatever their names hold.
+    void nextSaveRemovesLeftovers_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("leftovers");
+        QTest::addColumn<QStringList>("others");
+        QTest::newRow("plain name")
+            << "weather.cfg" << QStringList{".weather.cfg.saving", ".weather.cfg.saving.aB3xYz"}
+            << QStringList{"weather.cfg.backup", "weather.cfg.Ab12Cd", ".weather.cfg.swp",
+                           ".other.cfg.saving", ".weather.cfg.saving.toolong"};
+        QTest::newRow("wildcards in the name")
+            << "weather[1].cfg" << QStringList{".weather[1].cfg.saving.AbC123"}
+            << QStringList{".weather1.cfg.saving.AbC123", ".weatherX.cfg.saving"};
+        QTest::newRow("another case is another file")
+            << "weather.cfg" << QStringList{}
+            << QStringList{".WEATHER.CFG.saving.XyZ789", ".Weather.cfg.saving"};
+    }
     void nextSaveRemovesLeftovers() {
+        QFETCH(QString, target);
+        QFETCH(QStringList, leftovers);
+        QFETCH(QStringList, others);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("weather.cfg"));
-        const QStringList leftovers = {QStringLiteral(".weather.cfg.saving"),
-                                       QStringLiteral(".weather.cfg.saving.aB3xYz")};
-        const QStringList users = {
-            QStringLiteral("weather.cfg.backup"), QStringLiteral("weather.cfg.Ab12Cd"),
-            QStringLiteral(".weather.cfg.swp"), QStringLiteral(".other.cfg.saving")};
-        for (const QString& name : leftovers + users)
+        for (const QString& name : leftovers + others)
             QVERIFY(writeAll(dir.filePath(name), name.toUtf8()));
-        QVERIFY(!saveConfigFile(path, makeTable(1)));
-        QStringList expected = users + QStringList{QStringLiteral("weather.cfg")};
+        QVERIFY(!saveConfigFile(dir.filePath(target), makeTable(1)));
+        QStringList expected = others + QStringList{target};
+        QStringList found = allEntries(dir.path());
         expected.sort();
-        QCOMPARE(allEntries(dir.path()), expected);
-        for (const QString& name : users)
+        found.sort();
+        QCOMPARE(found, expected);
+        for (const QString& name : others)
             QCOMPARE(readAll(dir.filePath(name)), name.toUtf8());
     }
 

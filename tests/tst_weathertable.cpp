@@ -49,6 +49,32 @@ private slots:
         QCOMPARE(table, ConfigTable()); // nothing was touched
     }
 
+    // A copy keeps the table's promise: references to its slots survive writes to other slots.
+    void copiesKeepSlotsInPlace_data() {
+        QTest::addColumn<bool>("assigned");
+        QTest::newRow("copy-constructed") << false;
+        QTest::newRow("assigned to a fresh table") << true;
+    }
+    void copiesKeepSlotsInPlace() {
+        QFETCH(bool, assigned);
+        ConfigTable original;
+        original.Configs(2).Name = "Two";
+        ConfigTable target;
+        ConfigTable copy(original);
+        if (assigned) {
+            target = original;
+            copy.swap(target);
+        }
+        const WeatherConfig& kept = copy.Configs(1);
+        const WeatherConfig* const where = &kept;
+        copy.Configs(2).Number = 2;
+        copy.Configs(ConfigTable::LastSlot).Name = "Last";
+        QCOMPARE(&copy.Configs(1), where);
+        QCOMPARE(kept, WeatherConfig());
+        QCOMPARE(copy.Configs(2).Name, QByteArray("Two"));
+        QCOMPARE(original.Configs(2).Number, 0); // the original is a table of its own
+    }
+
     // Positions reach the named fields in file order.
     void positions() {
         SeasonWeather w;

@@ -4,11 +4,13 @@
 #include "tst_window_support.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -16,6 +18,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 using namespace testfiles;
@@ -89,11 +92,14 @@ private slots:
     void showsTheSelectedEntry();
     void showsByListPosition();
     void noSelectionShowsNothing();
+    void keyboardSelectionShows_data();
     void keyboardSelectionShows();
     void saveBeforeOpenWritesNothing();
     void saveAfterOpenGivesTheSameBytes();
     void failedSaveIsReported();
     void windows1252MatchesTheCodec();
+    void messageBoxesShowPlainText_data();
+    void messageBoxesShowPlainText();
 };
 
 void TestWindow::controlsCarryTheirNamesAndCaptions_data() {
@@ -169,7 +175,7 @@ void TestWindow::controlsCarryTheirNamesAndCaptions() {
     const Editor editor;
     const QList<QWidget*> found = editor.window->findChildren<QWidget*>(name);
     QCOMPARE(found.size(), 1);
-    QCOMPARE(found[0]->metaObject()->className(), className);
+    QVERIFY2(found[0]->inherits(qPrintable(className)), found[0]->metaObject()->className());
     QCOMPARE(::caption(found[0]), caption);
     QCOMPARE(found[0]->accessibleName(), accessibleName);
 }
@@ -503,17 +509,31 @@ void TestWindow::noSelectionShowsNothing() {
     QCOMPARE(editor.find<QLabel>("lblNumber")->text(), "3");
 }
 
+// Keys alone reach every entry, the first one included, after tabbing into the list.
+void TestWindow::keyboardSelectionShows_data() {
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("slot");
+    QTest::newRow("Home") << QList<int>{Qt::Key_Home} << 1;
+    QTest::newRow("Up") << QList<int>{Qt::Key_Up} << 1;
+    QTest::newRow("Page Up") << QList<int>{Qt::Key_PageUp} << 1;
+    QTest::newRow("Down") << QList<int>{Qt::Key_Down} << 1;
+    QTest::newRow("Down, Down") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 2;
+    QTest::newRow("End") << QList<int>{Qt::Key_End} << 8;
+    QTest::newRow("End, Up") << QList<int>{Qt::Key_End, Qt::Key_Up} << 7;
+}
+
 void TestWindow::keyboardSelectionShows() {
+    QFETCH(QList<int>, keys);
+    QFETCH(int, slot);
     const Editor editor;
     editor.openThroughDialog(examplePath());
     auto* list = editor.find<QListWidget>("lstConfigs");
-    editor.select(0);
-    QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "Northern Highlands");
-    QTest::keyClick(list, Qt::Key_End);
-    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "Maritime Isles");
-    QCOMPARE(editor.find<QLabel>("lblNumber")->text(), "7");
-    QCOMPARE(editor.txtStart(3)->text(), "337");
+    list->setFocus(Qt::TabFocusReason);
+    QCOMPARE(editor.window->shownSlot(), 0);
+    for (const int key : keys)
+        QTest::keyClick(list, Qt::Key(key));
+    QCOMPARE(editor.window->shownSlot(), slot);
+    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), editor.listed()[slot - 1]);
 }
 
 void TestWindow::saveBeforeOpenWritesNothing() {
@@ -588,6 +608,36 @@ void TestWindow::windows1252MatchesTheCodec() {
             continue;
         QVERIFY2(ours[b] == theirs[b], qPrintable(QString::number(b, 16)));
     }
+}
+
+// The real boxes show a file's text as it is: a web page saved as weather.cfg is not markup.
+void TestWindow::messageBoxesShowPlainText_data() {
+    QTest::addColumn<bool>("question");
+    QTest::newRow("message") << false;
+    QTest::newRow("save question") << true;
+}
+
+void TestWindow::messageBoxesShowPlainText() {
+    QFETCH(bool, question);
+    const QString text =
+        QStringLiteral("C:/web%1/weather.cfg:2: but it holds \"<html lang=\"en\">\"");
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        format = box->textFormat();
+        shown = box->text();
+        box->reject();
+    });
+    const auto desktop = weather::makeModalDesktop();
+    if (question)
+        (void)desktop->askToSave(nullptr, "Editor", text);
+    else
+        desktop->showMessage(nullptr, Desktop::Message::Failure, "Editor", text);
+    QCOMPARE(shown, text);
+    QCOMPARE(format, Qt::PlainText);
 }
 
 QTEST_MAIN(TestWindow)

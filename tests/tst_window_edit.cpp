@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -261,36 +262,49 @@ void TestWindowEdit::keyFilter_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("1, a, 2") << "txtVal(5)"
-                             << "1a2"
-                             << "12";
-    QTest::newRow("-5-") << "txtVal(40)"
-                         << "-5-"
-                         << "-5-";
-    QTest::newRow("blank, point, plus") << "txtStart(2)"
-                                        << " 3.5+"
-                                        << "35";
-    QTest::newRow("accented letter") << "txtVal(67)" << QString::fromUtf8("é7") << "7";
-    QTest::newRow("long numbers") << "txtVal(0)"
-                                  << "--0123456789--"
-                                  << "--0123456789--";
-    QTest::newRow("the name box is not filtered") << "txtName"
-                                                  << "Wet 2a"
-                                                  << "Wet 2a";
+    // How it is typed: one key per character, with these modifiers; or committed by an input
+    // method (dead keys, compose) when "input method" is set.
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("inputMethod");
+    const auto row = [](const char* name, const char* box, const QString& typed,
+                        const char* expected, int modifiers = Qt::NoModifier,
+                        bool inputMethod = false) {
+        QTest::newRow(name) << box << typed << expected << modifiers << inputMethod;
+    };
+    row("1, a, 2", "txtVal(5)", "1a2", "12");
+    row("-5-", "txtVal(40)", "-5-", "-5-");
+    row("blank, point, plus", "txtStart(2)", " 3.5+", "35");
+    row("accented letter", "txtVal(67)", QString::fromUtf8("é7"), "7");
+    row("long numbers", "txtVal(0)", "--0123456789--", "--0123456789--");
+    row("the name box is not filtered", "txtName", "Wet 2a", "Wet 2a");
+    row("AltGr (Ctrl+Alt)", "txtVal(0)", QString::fromUtf8("@€4"), "4",
+        Qt::ControlModifier | Qt::AltModifier);
+    row("input method", "txtVal(0)", QString::fromUtf8("é"), "", Qt::NoModifier, true);
+    row("input method, mixed", "txtStart(0)", QString::fromUtf8("1é-2"), "1-2", Qt::NoModifier,
+        true);
+    row("input method, name box", "txtName", QString::fromUtf8("é"), "é", Qt::NoModifier, true);
 }
 
 void TestWindowEdit::keyFilter() {
     QFETCH(QString, box);
     QFETCH(QString, typed);
     QFETCH(QString, expected);
+    QFETCH(int, modifiers);
+    QFETCH(bool, inputMethod);
     const Editor editor;
     auto* edit = editor.find<QLineEdit>(box);
     QVERIFY(edit);
-    for (const QChar c : typed) {
+    if (inputMethod) {
+        QInputMethodEvent commit;
+        commit.setCommitString(typed);
+        QApplication::sendEvent(edit, &commit);
+    }
+    for (const QChar c : inputMethod ? QString() : typed) {
+        const auto mods = Qt::KeyboardModifiers(modifiers);
         if (c.unicode() < 128) // QTest types ASCII only
-            QTest::keyClick(edit, c.toLatin1());
+            QTest::keyClick(edit, c.toLatin1(), mods);
         else
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), mods);
     }
     QCOMPARE(edit->text(), expected);
 }

@@ -28,12 +28,14 @@ public:
                                        : kind == Message::Notice ? QMessageBox::Information
                                                                  : QMessageBox::NoIcon;
         QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+        box.setTextFormat(Qt::PlainText); // paths, names and file text are never markup
         box.exec();
     }
 
     Answer askToSave(QWidget* parent, const QString& title, const QString& question) override {
         QMessageBox box(QMessageBox::Question, title, question,
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.setTextFormat(Qt::PlainText);
         box.setDefaultButton(QMessageBox::Save);
         switch (box.exec()) {
         case QMessageBox::Save:

@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 #include "configfile.h"
+#include "configlist.h"
 #include "seasontext.h"
 
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -212,7 +214,7 @@ void frmWeather::buildClientArea() {
     cmdOpen = named(new QPushButton(imgTollbar[0], QString(), client), QStringLiteral("cmdOpen"),
                     QStringLiteral("Open"));
     cmdOpen->setToolTip(QStringLiteral("Open"));
-    lstConfigs = named(new QListWidget(client), QStringLiteral("lstConfigs"),
+    lstConfigs = named(new ConfigList(client), QStringLiteral("lstConfigs"),
                        QStringLiteral("Configurations"));
     lstConfigs->setSelectionMode(QAbstractItemView::SingleSelection);
     lstConfigs->setUniformItemSizes(true); // lets a list of thousands fill quickly
@@ -265,7 +267,7 @@ void frmWeather::buildClientArea() {
     connect(cmdSave, &QPushButton::clicked, this, &frmWeather::cmdSave_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmWeather::cmdExit_Click);
     // Selection, not the current row: a list that merely receives the focus has a current row
-    // without anything selected, and shows nothing.
+    // without anything selected, and shows nothing until a key or a click selects.
     connect(lstConfigs, &QListWidget::itemSelectionChanged, this, &frmWeather::lstConfigs_Click);
 }
 
@@ -541,27 +543,45 @@ void frmWeather::txtVal_KeyPress(int Index, int& KeyAscii) {
     filterSeasonKey(KeyAscii);
 }
 
-bool frmWeather::seasonBoxTakes(QObject* box, const QKeyEvent& key) {
-    // Shortcuts (copy, cut, paste, undo, select all) type nothing and are not filtered.
-    if (key.modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return true;
+QString frmWeather::typedIntoSeasonBox(QObject* box, const QString& text) {
     auto* const start = std::find(txtStart.begin(), txtStart.end(), box);
     auto* const value = std::find(txtVal.begin(), txtVal.end(), box);
-    for (const QChar c : key.text()) {
+    if (start == txtStart.end() && value == txtVal.end())
+        return text;
+    QString kept;
+    for (const QChar c : text) {
         int KeyAscii = c.unicode();
         if (start != txtStart.end())
             txtStart_KeyPress(int(start - txtStart.begin()), KeyAscii);
-        else if (value != txtVal.end())
+        else
             txtVal_KeyPress(int(value - txtVal.begin()), KeyAscii);
-        if (KeyAscii == 0)
-            return false;
+        if (KeyAscii != 0)
+            kept += QChar(KeyAscii);
     }
-    return true;
+    return kept;
+}
+
+bool frmWeather::seasonBoxTakes(QObject* box, const QKeyEvent& key) {
+    // Shortcuts (copy, cut, paste, undo, select all) type nothing and are not filtered: the
+    // combinations with Ctrl, which a line edit never types. AltGr arrives as Ctrl+Alt and
+    // types characters, so it is filtered like any other key that types.
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return true;
+    return typedIntoSeasonBox(box, key.text()) == key.text();
 }
 
 bool frmWeather::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress)
         return !seasonBoxTakes(watched, *static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::InputMethod) {
+        // Text an input method commits (dead keys, compose, IBus) is typed too.
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        const QString kept = typedIntoSeasonBox(watched, input->commitString());
+        if (kept != input->commitString())
+            input->setCommitString(kept, input->replacementStart(), input->replacementLength());
+        return false;
+    }
     if (watched == lblWebLink && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&

@@ -91,6 +91,9 @@ private:
     void showNotice(const QString& text);
     // The season box holding position `position` (0 start day, 1..17 values) of `season`.
     [[nodiscard]] QLineEdit* seasonBox(int season, int position) const;
+    // The characters of `text`, typed into `box`, that its key procedure lets through; all of
+    // them when `box` is no season box.
+    QString typedIntoSeasonBox(QObject* box, const QString& text);
     // Runs a key typed into a season box through its key filter; false when it is dropped.
     bool seasonBoxTakes(QObject* box, const QKeyEvent& key);
 

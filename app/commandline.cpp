@@ -1,0 +1,88 @@
+#include "commandline.h"
+
+#include <QCoreApplication>
+
+#include <array>
+
+namespace {
+
+// The options that QGuiApplication and QApplication take for themselves, and whether each takes
+// a value. They are written with one dash, "-style Fusion" or "-style=Fusion".
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr std::array<QtOption, 17> QtOptions = {{
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"session", true},
+    {"display", true},
+    {"geometry", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"qmljsdebugger", true},
+    {"dialogs", true},
+    {"fontengine", true},
+    {"reverse", false},
+    {"widgetcount", false},
+}};
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+} // namespace
+
+CommandLine::CommandLine()
+    : check_(QStringLiteral("check"),
+             translated("Load each FILE without opening a window and report its configuration "
+                        "count or its first error. Exits 0 when every file loads, else 1. A "
+                        "FILE of - is standard input.")) {
+    parser_.setApplicationDescription(
+        translated("Edits the weather configurations file (weather.cfg) of Pitchmaster 00-01."));
+    // Qt's options have one dash and long names.
+    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser_.addHelpOption();
+    parser_.addVersionOption();
+    parser_.addOption(check_);
+    for (const QtOption& qt : QtOptions) {
+        QCommandLineOption option(QLatin1String(qt.name));
+        if (qt.takesValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser_.addOption(option);
+    }
+    parser_.addPositionalArgument(QStringLiteral("FILE"),
+                                  translated("The configuration file to open (with --check: "
+                                             "one or more files to check)."),
+                                  QStringLiteral("[FILE...]"));
+}
+
+CommandLine::Mode CommandLine::parse(const QStringList& arguments) {
+    error_.clear();
+    if (!parser_.parse(arguments)) {
+        error_ = parser_.errorText();
+        return Mode::UsageError;
+    }
+    if (parser_.isSet(QStringLiteral("version")))
+        return Mode::Version;
+    if (parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all")))
+        return Mode::Help;
+    if (parser_.isSet(check_)) {
+        if (files().isEmpty()) {
+            error_ = translated("--check needs at least one FILE.");
+            return Mode::UsageError;
+        }
+        return Mode::Check;
+    }
+    if (files().size() > 1) {
+        error_ = translated("The editor opens one FILE at a time.");
+        return Mode::UsageError;
+    }
+    return Mode::Window;
+}

@@ -1,0 +1,32 @@
+// The program's command line: its own options and files, and Qt's standard options, which are
+// recognised here and left to QApplication.
+#pragma once
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+class CommandLine {
+public:
+    enum class Mode { Window, Check, Help, Version, UsageError };
+
+    CommandLine();
+
+    // Reads `arguments`, the program's name first. Needs no application object, so that the
+    // mode is known before one is made; may be called again with the same words as Qt decodes
+    // them once one exists.
+    Mode parse(const QStringList& arguments);
+
+    // The FILE arguments of the last parse.
+    [[nodiscard]] QStringList files() const { return parser_.positionalArguments(); }
+    // What was wrong with the command line, for a UsageError.
+    [[nodiscard]] const QString& errorText() const { return error_; }
+
+    // Print the help or the version and end the program; need an application object.
+    [[noreturn]] void showHelp() { parser_.showHelp(0); }
+    [[noreturn]] void showVersion() { parser_.showVersion(); }
+
+private:
+    QCommandLineParser parser_;
+    QCommandLineOption check_;
+    QString error_;
+};
