@@ -519,7 +519,7 @@ void frmWeather::closeEvent(QCloseEvent* event) {
 
 QString frmWeather::aboutText() {
     return QStringLiteral("Weather Configurations Editor for Pitchmaster 00-01, version %1 \n"
-                          "Edits the game's weather configurations file, weather.cfg.\n%2")
+                          "Edits the game's weather.cfg. Free software under the MIT licence.\n%2")
         .arg(QStringLiteral(WEATHER_EDITOR_VERSION), WebAddress.toString());
 }
 
