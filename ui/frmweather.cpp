@@ -380,7 +380,7 @@ void frmWeather::cmdOpen_Click() {
 }
 
 bool frmWeather::openFile(const QString& path) {
-    if (const auto error = loadConfigFile(path, table_)) {
+    if (const auto error = loadConfigFile(path, table_, &loadedStamp_)) {
         showFailure(error->toString());
         return false;
     }
@@ -409,12 +409,25 @@ bool frmWeather::save() {
         showNotice(QStringLiteral("Open a configuration file first."));
         return false;
     }
-    if (const auto error = saveConfigFile(loadedPath_, table_)) {
+    if (!mayOverwrite())
+        return false;
+    const QByteArray bytes = formatConfig(table_);
+    if (const auto error = writeFileAtomically(loadedPath_, bytes)) {
         showFailure(QStringLiteral("The file was not saved.\n%1").arg(error->toString()));
         return false;
     }
+    loadedStamp_ = FileStamp::of(bytes);
     setWindowModified(false);
     return true;
+}
+
+bool frmWeather::mayOverwrite() {
+    if (diskState(loadedPath_, loadedStamp_) != DiskState::Changed)
+        return true;
+    const QString question = tr("%1 was changed by another program after it was opened. "
+                                "Overwrite it with the configurations in this window?")
+                                 .arg(QFileInfo(loadedPath_).fileName());
+    return desktop_->askToOverwrite(this, title(), question);
 }
 
 // Shows the selected configuration: list position p is slot p + 1.
