@@ -1,9 +1,11 @@
 // The editor: the window, opened on FILE when one is given, and the event loop.
 #include "frmweather.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QString>
 
 // Gives the application its window icon and the name of its desktop entry (also called by the
@@ -18,6 +20,8 @@ void setUpDesktopIdentity() {
 
 int runWindow(const QString& file) {
     setUpDesktopIdentity();
+    // QLocale::system() follows LC_ALL, LC_MESSAGES and LANG.
+    installTranslations(*QCoreApplication::instance(), QLocale::system());
     weather::frmWeather window;
     window.show();
     if (!file.isEmpty())

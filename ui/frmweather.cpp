@@ -239,8 +239,10 @@ void frmWeather::buildClientArea() {
                       QStringLiteral("Configuration Number"));
     lblNumber->setFont(controlFont(true));
     SSTab1 = named(new QTabWidget(fraMain), QStringLiteral("SSTab1"));
+    static constexpr std::array<const char*, SeasonCount> TabCaptions = {
+        QT_TR_NOOP("Spring"), QT_TR_NOOP("Summer"), QT_TR_NOOP("Autumn"), QT_TR_NOOP("Winter")};
     for (int s = 0; s < SeasonCount; ++s)
-        SSTab1->addTab(buildSeason(s), QLatin1String(seasonCaption(s)));
+        SSTab1->addTab(buildSeason(s), tr(TabCaptions[static_cast<std::size_t>(s)]));
 
     const struct {
         QWidget* control;
