@@ -220,9 +220,8 @@ void frmWeather::buildClientArea() {
     lblWebLink = named(new QLabel(WebAddress.host(), client), QStringLiteral("lblWebLink"),
                        QStringLiteral("Web Site"));
     lblWebLink->setFont(linkFont());
-    QPalette blue = lblWebLink->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblWebLink->setPalette(blue);
+    // Drawn in the palette's link colour, which follows the desktop's theme, light or dark.
+    lblWebLink->setForegroundRole(QPalette::Link);
     lblWebLink->setCursor(Qt::PointingHandCursor);
     lblWebLink->setToolTip(WebAddress.toString());
     lblWebLink->installEventFilter(this);
