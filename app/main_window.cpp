@@ -13,9 +13,9 @@
 void setUpDesktopIdentity() {
     // Our own drawing, from the weather_icon resource; the SVG icon engine draws it sharp at any
     // scale. The desktop file name lets the desktop match the window to the installed entry
-    // (weather-editor.desktop) and its icon.
+    // (example.weather.editor.desktop) and its icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/weather-editor.svg")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("weather-editor"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.weather.editor"));
 }
 
 int runWindow(const QString& file) {
