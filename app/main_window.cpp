@@ -1,9 +1,11 @@
 // The editor: the window, opened on FILE when one is given, and the event loop.
 #include "frmweather.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QString>
 
 // Gives the application its window icon and the name of its desktop entry (also called by the
@@ -11,13 +13,15 @@
 void setUpDesktopIdentity() {
     // Our own drawing, from the weather_icon resource; the SVG icon engine draws it sharp at any
     // scale. The desktop file name lets the desktop match the window to the installed entry
-    // (weather-editor.desktop) and its icon.
+    // (example.weather.editor.desktop) and its icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/weather-editor.svg")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("weather-editor"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.weather.editor"));
 }
 
 int runWindow(const QString& file) {
     setUpDesktopIdentity();
+    // QLocale::system() follows LC_ALL, LC_MESSAGES and LANG.
+    installTranslations(*QCoreApplication::instance(), QLocale::system());
     weather::frmWeather window;
     window.show();
     if (!file.isEmpty())

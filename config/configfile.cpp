@@ -14,6 +14,11 @@
 #include <limits>
 #include <system_error>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace weather {
 
 namespace {
@@ -609,11 +614,14 @@ std::optional<FileError> readInputFile(const QString& path, QByteArray& out) {
     return std::nullopt;
 }
 
-std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out) {
+std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out, FileStamp* stamp) {
     QByteArray data;
     if (auto error = readInputFile(path, data))
         return error;
-    return parseConfig(data, out, path);
+    auto error = parseConfig(data, out, path);
+    if (!error && stamp)
+        *stamp = FileStamp::of(data);
+    return error;
 }
 
 void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values) {
@@ -731,6 +739,18 @@ std::optional<FileError> writeFileAtomically(const QString& path, const QByteArr
         QFile::remove(staging);
         return failure("cannot finish saving the file", QString::fromStdString(error.message()));
     }
+#ifdef Q_OS_UNIX
+    // The rename is an entry in the folder, and the folder's new contents can sit in memory for
+    // a while after the file's own bytes are on the disk: a power cut then brings back the old
+    // entry, the old file. Flushing the folder makes the rename itself durable. The save has
+    // already happened by now, so a folder that cannot be flushed is not reported as a failure.
+    if (const int folder = ::open(QFile::encodeName(dir.absolutePath()).constData(),
+                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+#endif
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 // Reading and writing weather.cfg in the game's exact layout.
 #pragma once
 
+#include "filestamp.h"
 #include "weathertable.h"
 
 #include <QByteArray>
@@ -34,8 +35,10 @@ struct FileError {
 // than MaxFileSize bytes are refused. `out` is only written on success.
 [[nodiscard]] std::optional<FileError> readInputFile(const QString& path, QByteArray& out);
 
-// Reads the file at `path` (through readInputFile) into `out`, all or nothing.
-[[nodiscard]] std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out);
+// Reads the file at `path` (through readInputFile) into `out`, all or nothing. On success
+// `stamp`, when given, receives the stamp of the bytes that were read.
+[[nodiscard]] std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out,
+                                                      FileStamp* stamp = nullptr);
 
 // The file's bytes for a table: CRLF after every line, numbers in plain decimal.
 [[nodiscard]] QByteArray formatConfig(const ConfigTable& table);

@@ -1,5 +1,6 @@
 // The editor window driven offscreen: its controls, Open, Save and showing a configuration.
 #include "codepage.h"
+#include "configfile.h"
 #include "testfiles.h"
 #include "tst_window_support.h"
 
@@ -97,6 +98,8 @@ private slots:
     void saveBeforeOpenWritesNothing();
     void saveAfterOpenGivesTheSameBytes();
     void failedSaveIsReported();
+    void saveNoticesOutsideChanges_data();
+    void saveNoticesOutsideChanges();
     void windows1252MatchesTheCodec();
     void messageBoxesShowPlainText_data();
     void messageBoxesShowPlainText();
@@ -559,6 +562,7 @@ void TestWindow::saveAfterOpenGivesTheSameBytes() {
     editor.openThroughDialog(path);
     editor.select(2);
     QVERIFY(writeAll(path, "changed on disk"));
+    editor.desktop->overwriteAnswers << true;
     editor.click("cmdSave");
     QCOMPARE(editor.desktop->messages.size(), 0);
     QCOMPARE(readAll(path), readAll(examplePath()));
@@ -587,6 +591,53 @@ void TestWindow::failedSaveIsReported() {
     editor.click("cmdSave");
     QCOMPARE(editor.desktop->messages.size(), 1);
     QCOMPARE(readAll(path), readAll(examplePath()));
+}
+
+// Save asks before it writes over a file that another program changed after it was opened, and
+// writes back one that was deleted. What it saved is what the next save compares with.
+void TestWindow::saveNoticesOutsideChanges_data() {
+    QTest::addColumn<QList<int>>("outside"); // records written by another program; none: deleted
+    QTest::addColumn<bool>("overwrite");     // the answer, when asked
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("same size, Overwrite") << QList<int>{5, 7} << true << true << true;
+    QTest::newRow("same size, Cancel") << QList<int>{5, 7} << false << true << false;
+    QTest::newRow("other size, Cancel") << QList<int>{5, 6, 7} << false << true << false;
+    QTest::newRow("same bytes again") << QList<int>{5, 6} << false << false << true;
+    QTest::newRow("deleted") << QList<int>{} << false << false << true;
+}
+
+void TestWindow::saveNoticesOutsideChanges() {
+    QFETCH(QList<int>, outside);
+    QFETCH(bool, overwrite);
+    QFETCH(bool, asked);
+    QFETCH(bool, saved);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("weather.cfg");
+    const Editor editor;
+    editor.openNumberedFile(path);
+    editor.select(0);
+    editor.txtStart(0)->setText("99");
+    editor.click("cmdUpdate(0)");
+    QByteArray theirs;
+    if (outside.isEmpty())
+        QVERIFY(QFile::remove(path));
+    else
+        theirs = writeNumberedFile(path, outside);
+    editor.desktop->overwriteAnswers << overwrite;
+    editor.click("cmdSave");
+
+    const QString question = "weather.cfg was changed by another program after it was opened. "
+                             "Overwrite it with the configurations in this window?";
+    QCOMPARE(editor.desktop->questions, asked ? QStringList{question} : QStringList());
+    QCOMPARE(readAll(path), saved ? weather::formatConfig(editor.window->table()) : theirs);
+    QCOMPARE(editor.window->isWindowModified(), !saved);
+    QCOMPARE(editor.window->table().Configs(1).season(0).StartDay, 99);
+    QCOMPARE(editor.desktop->messages.size(), 0);
+    if (saved) {
+        editor.click("cmdSave");
+        QCOMPARE(editor.desktop->questions.size(), asked ? 1 : 0);
+    }
 }
 
 void TestWindow::windows1252MatchesTheCodec() {

@@ -88,6 +88,7 @@ private slots:
     void saveFromMenuToolbarAndShortcut();
     void aboutBox();
     void webLink();
+    void webLinkTakesTheLinkColour();
     void exit_data();
     void exit();
     void tabOrderOnEachTab_data();
@@ -437,6 +438,33 @@ void TestWindowEdit::webLink() {
     QCOMPARE(editor.desktop->openedUrls[0].scheme(), "https");
     QTest::mouseClick(link, Qt::RightButton);
     QCOMPARE(editor.desktop->openedUrls.size(), 1);
+}
+
+// The link is drawn in the palette's link colour, and follows a later change to a dark palette.
+// With WEATHER_SCREENSHOT_DIR set, the dark window is saved there as window-dark.png.
+void TestWindowEdit::webLinkTakesTheLinkColour() {
+    const Editor editor;
+    QPalette dark = editor.window->palette();
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(45, 45, 45));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(230, 230, 230));
+    const QColor link(255, 170, 40);
+    dark.setColor(QPalette::Link, link);
+    editor.window->setPalette(dark);
+
+    const QImage image = editor.find<QLabel>("lblWebLink")->grab().toImage();
+    int inLinkColour = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            inLinkColour += image.pixelColor(x, y).rgb() == link.rgb() ? 1 : 0;
+    QVERIFY2(inLinkColour > 20, qPrintable(QString::number(inLinkColour)));
+
+    if (const QString folder = qEnvironmentVariable("WEATHER_SCREENSHOT_DIR"); !folder.isEmpty()) {
+        editor.openThroughDialog(examplePath());
+        editor.select(1);
+        QVERIFY(editor.window->grab().save(QDir(folder).filePath("window-dark.png")));
+    }
 }
 
 void TestWindowEdit::exit_data() {

@@ -25,6 +25,12 @@ weather::Desktop::Answer FakeDesktop::askToSave(QWidget* /*parent*/, const QStri
     return saveAnswers.isEmpty() ? Answer::Cancel : saveAnswers.takeFirst();
 }
 
+bool FakeDesktop::askToOverwrite(QWidget* /*parent*/, const QString& /*title*/,
+                                 const QString& question) {
+    questions << question;
+    return !overwriteAnswers.isEmpty() && overwriteAnswers.takeFirst();
+}
+
 Editor::Editor() {
     auto fake = std::make_unique<FakeDesktop>();
     desktop = fake.get();
@@ -69,6 +75,12 @@ void Editor::click(const QString& name) const {
 void Editor::openThroughDialog(const QString& path) const {
     desktop->fileAnswers << path;
     click(QStringLiteral("cmdOpen"));
+}
+
+void Editor::openNumberedFile(const QString& path) const {
+    if (writeNumberedFile(path, {5, 6}).isEmpty())
+        qWarning("cannot write %s", qPrintable(path));
+    openThroughDialog(path);
 }
 
 QByteArray writeNumberedFile(const QString& path, const QList<int>& numbers) {

@@ -24,6 +24,8 @@ public:
     QStringList fileAnswers;
     // Answers to "Save changes ...?", taken in turn; none left means Cancel.
     QList<Answer> saveAnswers;
+    // Answers to "... Overwrite it ...?", taken in turn; none left means Cancel.
+    QList<bool> overwriteAnswers;
 
     QList<weather::OpenFileRequest> fileRequests;
     QList<Shown> messages;
@@ -34,6 +36,7 @@ public:
     void showMessage(QWidget* parent, Message kind, const QString& title,
                      const QString& text) override;
     Answer askToSave(QWidget* parent, const QString& title, const QString& question) override;
+    bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) override;
     void openUrl(const QUrl& url) override { openedUrls << url; }
 };
 
@@ -59,6 +62,8 @@ struct Editor {
     void click(const QString& name) const;
     // Opens `path` through the Open button and the file dialog.
     void openThroughDialog(const QString& path) const;
+    // Writes a file of records numbered 5 and 6 to `path` and opens it.
+    void openNumberedFile(const QString& path) const;
 };
 
 // A file of records numbered `numbers`, record k named "Climate k" with the sample values of

@@ -1,8 +1,10 @@
 #include "desktop.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace weather {
 
@@ -45,6 +47,15 @@ public:
         default:
             return Answer::Cancel;
         }
+    }
+
+    bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) override {
+        QMessageBox box(QMessageBox::Warning, title, question, QMessageBox::Cancel, parent);
+        const QAbstractButton* overwrite = box.addButton(
+            QCoreApplication::translate("weather::Desktop", "Overwrite"), QMessageBox::AcceptRole);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == overwrite;
     }
 
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }

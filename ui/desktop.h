@@ -37,6 +37,8 @@ public:
                              const QString& text) = 0;
     // Asks `question` with the buttons Save, Discard and Cancel.
     virtual Answer askToSave(QWidget* parent, const QString& title, const QString& question) = 0;
+    // Asks `question` with the buttons Overwrite and Cancel; true for Overwrite.
+    virtual bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) = 0;
     // Opens `url` with the desktop's default handler, without waiting for it.
     virtual void openUrl(const QUrl& url) = 0;
 };

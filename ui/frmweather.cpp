@@ -222,9 +222,8 @@ void frmWeather::buildClientArea() {
     lblWebLink = named(new QLabel(WebAddress.host(), client), QStringLiteral("lblWebLink"),
                        QStringLiteral("Web Site"));
     lblWebLink->setFont(linkFont());
-    QPalette blue = lblWebLink->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblWebLink->setPalette(blue);
+    // Drawn in the palette's link colour, which follows the desktop's theme, light or dark.
+    lblWebLink->setForegroundRole(QPalette::Link);
     lblWebLink->setCursor(Qt::PointingHandCursor);
     lblWebLink->setToolTip(WebAddress.toString());
     lblWebLink->installEventFilter(this);
@@ -241,8 +240,10 @@ void frmWeather::buildClientArea() {
                       QStringLiteral("Configuration Number"));
     lblNumber->setFont(controlFont(true));
     SSTab1 = named(new QTabWidget(fraMain), QStringLiteral("SSTab1"));
+    static constexpr std::array<const char*, SeasonCount> TabCaptions = {
+        QT_TR_NOOP("Spring"), QT_TR_NOOP("Summer"), QT_TR_NOOP("Autumn"), QT_TR_NOOP("Winter")};
     for (int s = 0; s < SeasonCount; ++s)
-        SSTab1->addTab(buildSeason(s), QLatin1String(seasonCaption(s)));
+        SSTab1->addTab(buildSeason(s), tr(TabCaptions[static_cast<std::size_t>(s)]));
 
     const struct {
         QWidget* control;
@@ -382,7 +383,7 @@ void frmWeather::cmdOpen_Click() {
 }
 
 bool frmWeather::openFile(const QString& path) {
-    if (const auto error = loadConfigFile(path, table_)) {
+    if (const auto error = loadConfigFile(path, table_, &loadedStamp_)) {
         showFailure(error->toString());
         return false;
     }
@@ -411,12 +412,25 @@ bool frmWeather::save() {
         showNotice(QStringLiteral("Open a configuration file first."));
         return false;
     }
-    if (const auto error = saveConfigFile(loadedPath_, table_)) {
+    if (!mayOverwrite())
+        return false;
+    const QByteArray bytes = formatConfig(table_);
+    if (const auto error = writeFileAtomically(loadedPath_, bytes)) {
         showFailure(QStringLiteral("The file was not saved.\n%1").arg(error->toString()));
         return false;
     }
+    loadedStamp_ = FileStamp::of(bytes);
     setWindowModified(false);
     return true;
+}
+
+bool frmWeather::mayOverwrite() {
+    if (diskState(loadedPath_, loadedStamp_) != DiskState::Changed)
+        return true;
+    const QString question = tr("%1 was changed by another program after it was opened. "
+                                "Overwrite it with the configurations in this window?")
+                                 .arg(QFileInfo(loadedPath_).fileName());
+    return desktop_->askToOverwrite(this, title(), question);
 }
 
 // Shows the selected configuration: list position p is slot p + 1.
@@ -521,7 +535,7 @@ void frmWeather::closeEvent(QCloseEvent* event) {
 
 QString frmWeather::aboutText() {
     return QStringLiteral("Weather Configurations Editor for Pitchmaster 00-01, version %1 \n"
-                          "Edits the game's weather configurations file, weather.cfg.\n%2")
+                          "Edits the game's weather.cfg. Free software under the MIT licence.\n%2")
         .arg(QStringLiteral(WEATHER_EDITOR_VERSION), WebAddress.toString());
 }
 

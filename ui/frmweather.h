@@ -3,6 +3,7 @@
 #pragma once
 
 #include "desktop.h"
+#include "filestamp.h"
 #include "weathertable.h"
 
 #include <QIcon>
@@ -85,6 +86,9 @@ private:
 
     // Writes the table to the loaded file; false (after telling the user) when it cannot.
     bool save();
+    // Whether a save may replace the file on disk: yes when it still holds what was loaded or
+    // last saved, or is gone; when another program has changed it, the user decides.
+    bool mayOverwrite();
     // The caption without the unsaved-changes mark: the title of every message box.
     [[nodiscard]] static QString title();
     void showFailure(const QString& text);
@@ -100,6 +104,7 @@ private:
     std::unique_ptr<Desktop> desktop_;
     ConfigTable table_;
     QString loadedPath_;
+    FileStamp loadedStamp_; // what the file held at the last load or save
     int shownSlot_ = 0;
 
     // The settings of the open-file dialog, prepared by Form_Load.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a Release build of its own, unpacks it into a scratch folder and
 # checks what a user would get: the unpacked editor checks the unpacked example, the package
-# depends on the Qt libraries it links, and the desktop entry and manual page are well formed.
+# depends on the Qt libraries it links, the desktop entry, AppStream metadata and manual page are
+# well formed, the changelog and metadata name this version, and lintian finds nothing to warn of.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=${PKG_BUILD_DIR:-$root/build-pkg}
@@ -32,9 +33,13 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 dpkg-deb -x "$deb" "$scratch"
 usr=$scratch/usr
-for file in bin/weather-editor share/applications/weather-editor.desktop \
+desktop=$usr/share/applications/example.weather.editor.desktop
+metainfo=$usr/share/metainfo/example.weather.editor.metainfo.xml
+doc=$usr/share/doc/weather-editor
+for file in bin/weather-editor "${desktop#"$usr"/}" "${metainfo#"$usr"/}" \
     share/icons/hicolor/scalable/apps/weather-editor.svg share/man/man1/weather-editor.1.gz \
-    share/doc/weather-editor/examples/weather.cfg; do
+    share/doc/weather-editor/examples/weather.cfg share/doc/weather-editor/changelog.gz \
+    share/doc/weather-editor/copyright; do
     [ -f "$usr/$file" ] || fail "the package lacks /usr/$file"
 done
 stray=$(cd "$scratch" && find . -mindepth 1 -maxdepth 1 ! -name usr)
@@ -63,11 +68,24 @@ for lib in "${qtlibs[@]}"; do
     grep -Eq "(^|[ ,])$pkg([ ,(]|\$)" <<<"$depends" || fail "Depends does not name $pkg ($lib)"
 done
 
-desktop-file-validate --no-hints "$usr/share/applications/weather-editor.desktop" ||
-    fail "the desktop entry does not validate"
-grep -qx 'Exec=weather-editor %f' "$usr/share/applications/weather-editor.desktop" ||
+desktop-file-validate --no-hints "$desktop" || fail "the desktop entry does not validate"
+grep -qx 'Exec=weather-editor %f' "$desktop" ||
     fail "the desktop entry does not start weather-editor with a file"
+appstreamcli validate --no-net "$metainfo" || fail "the AppStream metadata does not validate"
+
+# The package's version opens the changelog and the metadata's list of releases.
+version=$(dpkg-deb -f "$deb" Version)
+logged=$(gzip -dc "$doc/changelog.gz" | dpkg-parsechangelog -l - -S Version)
+[ "$logged" = "$version" ] || fail "the changelog's latest entry is $logged, the package $version"
+released=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
+[ "$released" = "$version" ] || fail "the metadata's latest release is $released, not $version"
 
 warnings=$(gzip -dc "$usr/share/man/man1/weather-editor.1.gz" | groff -man -ww -z 2>&1)
 [ -z "$warnings" ] || fail "the manual page has roff warnings: $warnings"
+# Lintian: any error or warning fails (informational tags are shown, not counted).
+if ! findings=$(lintian --fail-on error,warning "$deb" 2>&1); then
+    echo "$findings" >&2
+    fail "lintian reports errors or warnings"
+fi
+[ -z "$findings" ] || echo "lintian: $findings"
 echo "package checks passed"

@@ -1,0 +1,53 @@
+// The window's language follows the locale: German under a German one, English under any other.
+#include "translations.h"
+#include "tst_window_support.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace windowtest;
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+private slots:
+    void followsTheLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("spring");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("cancel"); // Qt's own text for the standard button
+        const QString german = "weather.cfg wurde nach dem Öffnen von einem anderen Programm "
+                               "geändert. Mit den Konfigurationen in diesem Fenster überschreiben?";
+        const QString english = "weather.cfg was changed by another program after it was opened. "
+                                "Overwrite it with the configurations in this window?";
+        // German first, so that the later rows show that a new locale replaces the translation.
+        QTest::newRow("de_DE") << "de_DE"
+                               << "Frühling" << german << "Abbrechen";
+        QTest::newRow("fr_FR") << "fr_FR"
+                               << "Spring" << english << "Cancel";
+        QTest::newRow("de_AT") << "de_AT"
+                               << "Frühling" << german << "Abbrechen";
+    }
+    void followsTheLocale() {
+        QFETCH(QString, locale);
+        QFETCH(QString, spring);
+        QFETCH(QString, question);
+        QFETCH(QString, cancel);
+        installTranslations(*QCoreApplication::instance(), QLocale(locale));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("weather.cfg");
+        const Editor editor;
+        QCOMPARE(editor.find<QTabWidget>("SSTab1")->tabText(0), spring);
+        editor.openNumberedFile(path);
+        writeNumberedFile(path, {5, 7});
+        editor.click("cmdSave");
+        QCOMPARE(editor.desktop->questions, QStringList{question});
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

@@ -1,0 +1,10 @@
+// The language of the window: German texts under a German locale, English under any other.
+#pragma once
+
+class QCoreApplication;
+class QLocale;
+
+// Installs into `app` the editor's translation for `locale` and, with it, Qt's own texts (the
+// standard buttons) in the same language; when there is none, the texts stay English. Replaces
+// what an earlier call installed.
+void installTranslations(QCoreApplication& app, const QLocale& locale);
