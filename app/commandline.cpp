@@ -84,5 +84,10 @@ CommandLine::Mode CommandLine::parse(const QStringList& arguments) {
         error_ = translated("The editor opens one FILE at a time.");
         return Mode::UsageError;
     }
+    // Save writes back where the file came from, and standard input has no such place.
+    if (files().value(0) == QLatin1String("-")) {
+        error_ = translated("The editor cannot open standard input (-); give it a FILE.");
+        return Mode::UsageError;
+    }
     return Mode::Window;
 }

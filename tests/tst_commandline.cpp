@@ -27,6 +27,8 @@ private slots:
             << QStringList{"-platfrom", "x"} << Mode::UsageError << QStringList{"x"};
         QTest::newRow("two files for the window")
             << QStringList{"a.cfg", "b.cfg"} << Mode::UsageError << QStringList{"a.cfg", "b.cfg"};
+        QTest::newRow("standard input for the window")
+            << QStringList{"-"} << Mode::UsageError << QStringList{"-"};
         QTest::newRow("--check without a file")
             << QStringList{"-style", "Fusion", "--check"} << Mode::UsageError << QStringList{};
     }
