@@ -177,12 +177,17 @@ void TestWindow::controlsCarryTheirNamesAndCaptions() {
 void TestWindow::menuAndToolbar() {
     const Editor editor;
     const QList<QAction*> bar = editor.window->menuBar()->actions();
-    QCOMPARE(bar.size(), 2);
+    QCOMPARE(bar.size(), 3);
     QCOMPARE(bar[0]->text(), "&File");
     QVERIFY(bar[0]->menu());
-    QCOMPARE(bar[1]->objectName(), "mnuAbout");
-    QCOMPARE(bar[1]->text(), "&About");
-    QVERIFY(!bar[1]->menu()); // a command on the bar itself
+    QCOMPARE(bar[1]->text(), "&Edit");
+    QStringList edit;
+    for (const QAction* item : bar[1]->menu()->actions())
+        edit << (item->isSeparator() ? "-" : item->objectName());
+    QCOMPARE(edit, QStringList({"mnuUndo", "mnuRedo", "-", "mnuDuplicate", "mnuDeleteLast"}));
+    QCOMPARE(bar[2]->objectName(), "mnuAbout");
+    QCOMPARE(bar[2]->text(), "&About");
+    QVERIFY(!bar[2]->menu()); // a command on the bar itself
 
     const QList<QAction*> file = bar[0]->menu()->actions();
     QCOMPARE(file.size(), 4);

@@ -25,6 +25,19 @@ weather::Desktop::Answer FakeDesktop::askToSave(QWidget* /*parent*/, const QStri
     return saveAnswers.isEmpty() ? Answer::Cancel : saveAnswers.takeFirst();
 }
 
+weather::Desktop::PendingAnswer FakeDesktop::askAboutPendingEdits(QWidget* /*parent*/,
+                                                                  const QString& /*title*/,
+                                                                  const QString& question) {
+    questions << question;
+    return pendingAnswers.isEmpty() ? PendingAnswer::Cancel : pendingAnswers.takeFirst();
+}
+
+bool FakeDesktop::confirmDelete(QWidget* /*parent*/, const QString& /*title*/,
+                                const QString& question) {
+    questions << question;
+    return !deleteAnswers.isEmpty() && deleteAnswers.takeFirst();
+}
+
 Editor::Editor() {
     auto fake = std::make_unique<FakeDesktop>();
     desktop = fake.get();

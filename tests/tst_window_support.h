@@ -24,6 +24,10 @@ public:
     QStringList fileAnswers;
     // Answers to "Save changes ...?", taken in turn; none left means Cancel.
     QList<Answer> saveAnswers;
+    // Answers to the pending-edit question, taken in turn; none left means Cancel.
+    QList<PendingAnswer> pendingAnswers;
+    // Answers to the delete question, taken in turn; none left means Cancel.
+    QList<bool> deleteAnswers;
 
     QList<weather::OpenFileRequest> fileRequests;
     QList<Shown> messages;
@@ -34,6 +38,9 @@ public:
     void showMessage(QWidget* parent, Message kind, const QString& title,
                      const QString& text) override;
     Answer askToSave(QWidget* parent, const QString& title, const QString& question) override;
+    PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
+                                       const QString& question) override;
+    bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override;
     void openUrl(const QUrl& url) override { openedUrls << url; }
 };
 

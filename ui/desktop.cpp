@@ -1,12 +1,18 @@
 #include "desktop.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace weather {
 
 namespace {
+
+QString translate(const char* text) {
+    return QCoreApplication::translate("Desktop", text);
+}
 
 class ModalDesktop final : public Desktop {
 public:
@@ -43,6 +49,30 @@ public:
         default:
             return Answer::Cancel;
         }
+    }
+
+    PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
+                                       const QString& question) override {
+        QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
+        QPushButton* update = box.addButton(translate("Update"), QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(translate("Discard"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(translate("Cancel"), QMessageBox::RejectRole);
+        box.setDefaultButton(update);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == update)
+            return PendingAnswer::Update;
+        return box.clickedButton() == discard ? PendingAnswer::Discard : PendingAnswer::Cancel;
+    }
+
+    bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override {
+        QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
+        QPushButton* remove = box.addButton(translate("Delete"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(translate("Cancel"), QMessageBox::RejectRole);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == remove;
     }
 
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
