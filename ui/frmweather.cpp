@@ -523,6 +523,7 @@ void frmWeather::showSeason(int slot, int season) {
     const SeasonWeather& values = table_.Configs(slot).season(season);
     for (int p = 0; p < SeasonValueCount; ++p)
         seasonBox(season, p)->setText(QString::number(values.at(p)));
+    seasonEdited(season); // the record may have changed under texts that did not
 }
 
 void frmWeather::showSlot(int slot) {
