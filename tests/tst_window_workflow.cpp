@@ -4,6 +4,7 @@
 #include "testfiles.h"
 #include "tst_window_support.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QTabWidget>
@@ -82,6 +83,7 @@ class TestWindowWorkflow : public QObject {
 private slots:
     void undoRedoEachStep_data();
     void undoRedoEachStep();
+    void undoKeysInABox();
     void refusedName_data();
     void refusedName();
     void editCommandsFollowTheShownEntry();
@@ -157,6 +159,30 @@ void TestWindowWorkflow::undoRedoEachStep() {
     undo->trigger();
     QVERIFY(editor.window->isWindowModified());
     QCOMPARE(editor.desktop->questions.size(), step.startsWith("Delete") ? 1 : 0);
+}
+
+// Ctrl+Z in a box undoes its own typing first, then the window's last step.
+void TestWindowWorkflow::undoKeysInABox() {
+    OpenedExample opened;
+    const Editor& editor = opened.editor;
+    QApplication::setActiveWindow(editor.window.get());
+    QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+    editor.select(2);
+    const qint16 stored = editor.window->table().Configs(3).Winter.StartDay;
+    QLineEdit* box = editor.txtStart(3);
+    editor.find<QTabWidget>("SSTab1")->setCurrentIndex(3);
+    box->setFocus();
+    typeInto(box, "77");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClicks(box, "1");
+    QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(box->text(), "77");
+    QCOMPARE(editor.window->table().Configs(3).Winter.StartDay, 77);
+    QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(editor.window->table().Configs(3).Winter.StartDay, stored);
+    QCOMPARE(box->text(), QString::number(stored));
+    QTest::keySequence(box, QKeySequence(Qt::CTRL | Qt::Key_Y));
+    QCOMPARE(editor.window->table().Configs(3).Winter.StartDay, 77);
 }
 
 void TestWindowWorkflow::refusedName_data() {

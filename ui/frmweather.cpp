@@ -6,6 +6,7 @@
 #include "editcommands.h"
 #include "pendingedits.h"
 #include "seasontext.h"
+#include "undokeys.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -169,6 +170,7 @@ frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
     imgTollbar = {style()->standardIcon(QStyle::SP_DialogOpenButton),
                   style()->standardIcon(QStyle::SP_DialogSaveButton)};
     undoStack_ = new QUndoStack(this);
+    undoKeys_ = new UndoKeys(this);
     connect(undoStack_, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
     buildMenu();
@@ -316,6 +318,7 @@ void frmWeather::buildClientArea() {
     connect(lstConfigs, &QListWidget::itemSelectionChanged, this, &frmWeather::lstConfigs_Click);
     // Enter, or leaving the box with a changed text.
     connect(txtName, &QLineEdit::editingFinished, this, &frmWeather::txtName_Validate);
+    txtName->installEventFilter(undoKeys_);
 }
 
 QWidget* frmWeather::buildSeason(int s) {
@@ -385,6 +388,7 @@ QWidget* frmWeather::buildSeason(int s) {
     }
     for (int p = 0; p < SeasonValueCount; ++p) {
         QLineEdit* box = seasonBox(s, p);
+        box->installEventFilter(undoKeys_);
         connect(box, &QLineEdit::textChanged, this, [this, s] { seasonEdited(s); });
         // Enter runs the season's Update, as a default button would.
         connect(box, &QLineEdit::returnPressed, this, [this, s] { cmdUpdate_Click(s); });

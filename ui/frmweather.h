@@ -136,6 +136,7 @@ private:
     QString loadedPath_;
     int shownSlot_ = 0;
     QUndoStack* undoStack_ = nullptr;
+    QObject* undoKeys_ = nullptr; // lets Ctrl+Z reach Edit, Undo from a box with no typing to undo
 
     // The settings of the open-file dialog, prepared by Form_Load.
     OpenFileRequest dlgOpen;
