@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 #include <utility>
@@ -24,12 +25,12 @@ char32_t characterAt(QStringView text, qsizetype index) {
 
 EncodedName encodeName(QStringView name) {
     EncodedName result;
-    for (const QChar c : name) {
-        if (c == u'\n' || c == u'\r') {
-            result.problem = EncodedName::LineBreak;
-            result.character = c.unicode();
-            return result;
-        }
+    const auto* lineBreak =
+        std::find_if(name.begin(), name.end(), [](QChar c) { return c == u'\n' || c == u'\r'; });
+    if (lineBreak != name.end()) {
+        result.problem = EncodedName::LineBreak;
+        result.character = lineBreak->unicode();
+        return result;
     }
     qsizetype unencodable = -1;
     auto bytes = toWindows1252(name, &unencodable);

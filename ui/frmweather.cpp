@@ -95,6 +95,10 @@ constexpr int rowsOf(std::size_t c) {
     return (c + 1 < Columns.size() ? Columns[c + 1].firstPosition : SeasonValueCount) -
            Columns[c].firstPosition;
 }
+// The item of lblTotal under `column` of `season`.
+constexpr std::size_t totalIndex(int season, std::size_t column) {
+    return static_cast<std::size_t>(season) * Columns.size() + column;
+}
 constexpr int HeadingTop = 1080;
 constexpr int HeadingWidth = 2760;
 constexpr int FirstRowTop = 2040;
@@ -379,8 +383,9 @@ QWidget* frmWeather::buildSeason(int s) {
         const QRect lastBox = seasonBox(s, Columns[c].firstPosition + rowsOf(c) - 1)->geometry();
         const int left = Columns[c].labelLeft / TwipsPerPixel;
         const QLatin1String column(headings[c].caption);
-        QLabel* total = lblTotal[3 * s + c] =
-            named(new QLabel(frame), indexedName("lblTotal", int(3 * s + c)),
+        const std::size_t n = totalIndex(s, c);
+        QLabel* total = lblTotal[n] =
+            named(new QLabel(frame), indexedName("lblTotal", int(n)),
                   season + QLatin1Char(' ') + column + QStringLiteral(" Total"));
         total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         total->setGeometry(left, TotalTop / TwipsPerPixel, lastBox.right() + 1 - left,
@@ -597,7 +602,7 @@ void frmWeather::seasonEdited(int season) {
     if (SSTab1->tabText(season) != caption)
         SSTab1->setTabText(season, caption);
     for (std::size_t c = 0; c < Columns.size(); ++c) {
-        lblTotal[3 * season + c]->setText(
+        lblTotal[totalIndex(season, c)]->setText(
             columnTotalText(texts.mid(Columns[c].firstPosition, rowsOf(c))));
     }
 }

@@ -179,7 +179,7 @@ private:
     std::array<QLineEdit*, ValueBoxCount> txtVal{};
     std::array<QPushButton*, SeasonCount> cmdUpdate{};
     // Totals under the Wind, Precipitation and Warmth columns: item 3 * season + column.
-    std::array<QLabel*, SeasonCount * 3> lblTotal{};
+    std::array<QLabel*, std::size_t{SeasonCount} * 3> lblTotal{};
 };
 
 } // namespace weather
