@@ -190,7 +190,11 @@ frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
     centreOnScreen();
 }
 
-frmWeather::~frmWeather() = default;
+frmWeather::~frmWeather() {
+    // The stack clears itself when Qt deletes it with the other children, after this window is
+    // gone; what it would say about that must not reach the window.
+    undoStack_->blockSignals(true);
+}
 
 void frmWeather::buildMenu() {
     mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
