@@ -1,6 +1,7 @@
 // The editing workflow driven offscreen: undo and redo of every step, renaming, the question
 // about typed values not updated, Enter in a season box and the column totals.
 #include "codepage.h"
+#include "configfile.h"
 #include "testfiles.h"
 #include "tst_window_support.h"
 
@@ -87,6 +88,7 @@ private slots:
     void refusedName_data();
     void refusedName();
     void editCommandsFollowTheShownEntry();
+    void duplicateRefusedWhenFull();
     void pendingEditsAreAsked_data();
     void pendingEditsAreAsked();
     void totalsAsTyped_data();
@@ -238,6 +240,21 @@ void TestWindowWorkflow::editCommandsFollowTheShownEntry() {
     QVERIFY(deleteLast->isEnabled()); // the copy is the last one now
     editor.select(0);
     QVERIFY(!deleteLast->isEnabled());
+}
+
+void TestWindowWorkflow::duplicateRefusedWhenFull() {
+    QTemporaryDir dir;
+    QVERIFY(writeAll(dir.filePath("weather.cfg"),
+                     weather::formatConfig(makeTable(ConfigTable::MaxRecords))));
+    const Editor editor;
+    editor.openThroughDialog(dir.filePath("weather.cfg"));
+    editor.find<QListWidget>("lstConfigs")->setCurrentRow(5);
+    editor.find<QAction>("mnuDuplicate")->trigger();
+    QCOMPARE(editor.desktop->messages.size(), 1);
+    QVERIFY2(editor.desktop->messages[0].text.contains("10000 configurations"),
+             qPrintable(editor.desktop->messages[0].text));
+    QCOMPARE(editor.window->table().ConfigCount, ConfigTable::MaxRecords);
+    QCOMPARE(editor.window->undoStack()->count(), 0);
 }
 
 void TestWindowWorkflow::pendingEditsAreAsked_data() {
