@@ -186,12 +186,17 @@ void TestWindow::controlsCarryTheirNamesAndCaptions() {
 void TestWindow::menuAndToolbar() {
     const Editor editor;
     const QList<QAction*> bar = editor.window->menuBar()->actions();
-    QCOMPARE(bar.size(), 2);
+    QCOMPARE(bar.size(), 3);
     QCOMPARE(bar[0]->text(), "&File");
     QVERIFY(bar[0]->menu());
-    QCOMPARE(bar[1]->objectName(), "mnuAbout");
-    QCOMPARE(bar[1]->text(), "&About");
-    QVERIFY(!bar[1]->menu()); // a command on the bar itself
+    QCOMPARE(bar[1]->text(), "&Edit");
+    QStringList edit;
+    for (const QAction* item : bar[1]->menu()->actions())
+        edit << (item->isSeparator() ? "-" : item->objectName());
+    QCOMPARE(edit, QStringList({"mnuUndo", "mnuRedo", "-", "mnuDuplicate", "mnuDeleteLast"}));
+    QCOMPARE(bar[2]->objectName(), "mnuAbout");
+    QCOMPARE(bar[2]->text(), "&About");
+    QVERIFY(!bar[2]->menu()); // a command on the bar itself
 
     const QList<QAction*> file = bar[0]->menu()->actions();
     QCOMPARE(file.size(), 4);
@@ -272,6 +277,11 @@ void TestWindow::nothingIsClippedOrOutside() {
         QVERIFY2(bar->fontMetrics().horizontalAdvance(bar->tabText(s)) <= bar->tabRect(s).width(),
                  qPrintable(bar->tabText(s)));
     }
+    // The widest values make the widest column totals.
+    for (int s = 0; s < 4; ++s) {
+        for (int p = 0; p < 18; ++p)
+            editor.seasonBox(s, p)->setText("-32768");
+    }
     QList<QWidget*> all = editor.window->centralWidget()->findChildren<QWidget*>();
     for (int s = 0; s < tabs->count(); ++s) // hidden pages are laid out when first shown
         const_cast<QTabWidget*>(tabs)->setCurrentIndex(s);
@@ -297,7 +307,7 @@ void TestWindow::nothingIsClippedOrOutside() {
                      qPrintable(where));
         }
     }
-    QVERIFY(captions >= 68 + 4 * 7); // every label, button and frame was looked at
+    QVERIFY(captions >= 68 + 4 * 7 + 12); // every label, button, frame and total was looked at
 }
 
 // The widest values a box can hold fit in it without scrolling.

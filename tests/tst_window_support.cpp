@@ -31,6 +31,19 @@ bool FakeDesktop::askToOverwrite(QWidget* /*parent*/, const QString& /*title*/,
     return !overwriteAnswers.isEmpty() && overwriteAnswers.takeFirst();
 }
 
+weather::Desktop::PendingAnswer FakeDesktop::askAboutPendingEdits(QWidget* /*parent*/,
+                                                                  const QString& /*title*/,
+                                                                  const QString& question) {
+    questions << question;
+    return pendingAnswers.isEmpty() ? PendingAnswer::Cancel : pendingAnswers.takeFirst();
+}
+
+bool FakeDesktop::confirmDelete(QWidget* /*parent*/, const QString& /*title*/,
+                                const QString& question) {
+    questions << question;
+    return !deleteAnswers.isEmpty() && deleteAnswers.takeFirst();
+}
+
 Editor::Editor() {
     auto fake = std::make_unique<FakeDesktop>();
     desktop = fake.get();

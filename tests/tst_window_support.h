@@ -26,6 +26,10 @@ public:
     QList<Answer> saveAnswers;
     // Answers to "... Overwrite it ...?", taken in turn; none left means Cancel.
     QList<bool> overwriteAnswers;
+    // Answers to the pending-edit question, taken in turn; none left means Cancel.
+    QList<PendingAnswer> pendingAnswers;
+    // Answers to the delete question, taken in turn; none left means Cancel.
+    QList<bool> deleteAnswers;
 
     QList<weather::OpenFileRequest> fileRequests;
     QList<Shown> messages;
@@ -37,6 +41,9 @@ public:
                      const QString& text) override;
     Answer askToSave(QWidget* parent, const QString& title, const QString& question) override;
     bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) override;
+    PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
+                                       const QString& question) override;
+    bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override;
     void openUrl(const QUrl& url) override { openedUrls << url; }
 };
 

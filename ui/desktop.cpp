@@ -10,6 +10,15 @@ namespace weather {
 
 namespace {
 
+QString translate(const char* text) {
+    return QCoreApplication::translate("Desktop", text);
+}
+
+// Every question can show a path, a name or file text: never read it as markup.
+void makePlain(QMessageBox& box) {
+    box.setTextFormat(Qt::PlainText);
+}
+
 class ModalDesktop final : public Desktop {
 public:
     QString chooseFileToOpen(QWidget* parent, const OpenFileRequest& request) override {
@@ -30,14 +39,14 @@ public:
                                        : kind == Message::Notice ? QMessageBox::Information
                                                                  : QMessageBox::NoIcon;
         QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
-        box.setTextFormat(Qt::PlainText); // paths, names and file text are never markup
+        makePlain(box);
         box.exec();
     }
 
     Answer askToSave(QWidget* parent, const QString& title, const QString& question) override {
         QMessageBox box(QMessageBox::Question, title, question,
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-        box.setTextFormat(Qt::PlainText);
+        makePlain(box);
         box.setDefaultButton(QMessageBox::Save);
         switch (box.exec()) {
         case QMessageBox::Save:
@@ -51,11 +60,38 @@ public:
 
     bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) override {
         QMessageBox box(QMessageBox::Warning, title, question, QMessageBox::Cancel, parent);
-        const QAbstractButton* overwrite = box.addButton(
-            QCoreApplication::translate("weather::Desktop", "Overwrite"), QMessageBox::AcceptRole);
+        makePlain(box);
+        const QAbstractButton* overwrite =
+            box.addButton(translate("Overwrite"), QMessageBox::AcceptRole);
         box.setDefaultButton(QMessageBox::Cancel);
         box.exec();
         return box.clickedButton() == overwrite;
+    }
+
+    PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
+                                       const QString& question) override {
+        QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
+        makePlain(box);
+        QPushButton* update = box.addButton(translate("Update"), QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(translate("Discard"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(translate("Cancel"), QMessageBox::RejectRole);
+        box.setDefaultButton(update);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == update)
+            return PendingAnswer::Update;
+        return box.clickedButton() == discard ? PendingAnswer::Discard : PendingAnswer::Cancel;
+    }
+
+    bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override {
+        QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
+        makePlain(box);
+        QPushButton* remove = box.addButton(translate("Delete"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(translate("Cancel"), QMessageBox::RejectRole);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == remove;
     }
 
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }

@@ -27,6 +27,7 @@ public:
         About,   // the About box: no icon
     };
     enum class Answer { Save, Discard, Cancel };
+    enum class PendingAnswer { Update, Discard, Cancel };
 
     virtual ~Desktop() = default;
 
@@ -39,6 +40,12 @@ public:
     virtual Answer askToSave(QWidget* parent, const QString& title, const QString& question) = 0;
     // Asks `question` with the buttons Overwrite and Cancel; true for Overwrite.
     virtual bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) = 0;
+    // Asks `question` about season edits not yet updated, with the buttons "Update", "Discard"
+    // and "Cancel".
+    virtual PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
+                                               const QString& question) = 0;
+    // Asks `question` with the buttons Delete and Cancel; true when the user chose Delete.
+    virtual bool confirmDelete(QWidget* parent, const QString& title, const QString& question) = 0;
     // Opens `url` with the desktop's default handler, without waiting for it.
     virtual void openUrl(const QUrl& url) = 0;
 };

@@ -1,9 +1,14 @@
 #include "frmweather.h"
 
 #include "codepage.h"
+#include "columntotals.h"
 #include "configfile.h"
 #include "configlist.h"
+#include "editcommands.h"
+#include "pendingedits.h"
 #include "seasontext.h"
+#include "uitext.h"
+#include "undokeys.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,9 +24,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <type_traits>
@@ -86,10 +93,22 @@ constexpr std::array<Column, 3> Columns = {{
     {1 + WindCount, 2880, 315, 3360, 4560},                      // Precipitation
     {1 + WindCount + PrecipitationCount, 5520, 195, 6360, 7560}, // Warmth
 }};
+// Number of values in column `c`.
+constexpr int rowsOf(std::size_t c) {
+    return (c + 1 < Columns.size() ? Columns[c + 1].firstPosition : SeasonValueCount) -
+           Columns[c].firstPosition;
+}
+// The item of lblTotal under `column` of `season`.
+constexpr std::size_t totalIndex(int season, std::size_t column) {
+    return static_cast<std::size_t>(season) * Columns.size() + column;
+}
 constexpr int HeadingTop = 1080;
 constexpr int HeadingWidth = 2760;
 constexpr int FirstRowTop = 2040;
 constexpr int RowPitch = 240;
+// The column totals share one line below the longest column.
+constexpr int TotalTop = FirstRowTop + WarmthCount * RowPitch + 60;
+constexpr int TotalHeight = 255;
 
 // One value row of a season frame: value box k holds season position k + 1 and sits in
 // `column` at `row`; its caption is valueCaption(position).
@@ -157,9 +176,16 @@ frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
     // stay sharp at any scale factor; Qt's plain folder icons are 16-pixel bitmaps only.
     imgTollbar = {style()->standardIcon(QStyle::SP_DialogOpenButton),
                   style()->standardIcon(QStyle::SP_DialogSaveButton)};
+    undoStack_ = new QUndoStack(this);
+    undoKeys_ = new UndoKeys(this);
+    connect(undoStack_, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
     buildMenu();
     buildToolbar();
     buildClientArea();
+    for (int s = 0; s < SeasonCount; ++s)
+        seasonEdited(s);
+    updateEditActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder();
@@ -167,7 +193,11 @@ frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
     centreOnScreen();
 }
 
-frmWeather::~frmWeather() = default;
+frmWeather::~frmWeather() {
+    // The stack clears itself when Qt deletes it with the other children, after this window is
+    // gone; what it would say about that must not reach the window.
+    undoStack_->blockSignals(true);
+}
 
 void frmWeather::buildMenu() {
     mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
@@ -175,6 +205,7 @@ void frmWeather::buildMenu() {
     mnuSave = named(mnuFile->addAction(QStringLiteral("&Save")), QStringLiteral("mnuSave"));
     mnuSep = named(mnuFile->addSeparator(), QStringLiteral("mnuSep"));
     mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
+    buildEditMenu();
     mnuAbout = named(menuBar()->addAction(QStringLiteral("&About")), QStringLiteral("mnuAbout"));
     // Beyond the classic menu: the shortcuts every desktop user expects.
     mnuOpen->setShortcut(QKeySequence::Open);
@@ -184,6 +215,33 @@ void frmWeather::buildMenu() {
     connect(mnuSave, &QAction::triggered, this, &frmWeather::mnuSave_Click);
     connect(mnuExit, &QAction::triggered, this, &frmWeather::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmWeather::mnuAbout_Click);
+}
+
+void frmWeather::buildEditMenu() {
+    mnuEdit = named(menuBar()->addMenu(tr("&Edit")), QStringLiteral("mnuEdit"));
+    mnuEdit->setToolTipsVisible(true);
+    // Their text names the step they undo or redo: "Undo Update Summer".
+    mnuUndo = named(undoStack_->createUndoAction(mnuEdit, tr("&Undo")), QStringLiteral("mnuUndo"));
+    mnuUndo->setShortcuts(QKeySequence::Undo);
+    mnuRedo = named(undoStack_->createRedoAction(mnuEdit, tr("&Redo")), QStringLiteral("mnuRedo"));
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mnuEdit->addActions({mnuUndo, mnuRedo});
+    mnuEditSep = named(mnuEdit->addSeparator(), QStringLiteral("mnuEditSep"));
+    mnuDuplicate =
+        named(mnuEdit->addAction(tr("&Duplicate Configuration")), QStringLiteral("mnuDuplicate"));
+    mnuDuplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuDuplicate->setStatusTip(tr("Appends a copy of the configuration on display as the last "
+                                  "one."));
+    mnuDeleteLast = named(mnuEdit->addAction(tr("Delete &Last Configuration")),
+                          QStringLiteral("mnuDeleteLast"));
+    mnuDeleteLast->setStatusTip(tr("Deletes the last configuration while it is on display. "
+                                   "Configurations in the middle cannot be deleted, so the "
+                                   "game's numbering stays unbroken."));
+    for (QAction* item : {mnuDuplicate, mnuDeleteLast})
+        item->setToolTip(item->statusTip());
+    connect(mnuDuplicate, &QAction::triggered, this, &frmWeather::mnuDuplicate_Click);
+    connect(mnuDeleteLast, &QAction::triggered, this, &frmWeather::mnuDeleteLast_Click);
 }
 
 void frmWeather::buildToolbar() {
@@ -240,10 +298,8 @@ void frmWeather::buildClientArea() {
                       QStringLiteral("Configuration Number"));
     lblNumber->setFont(controlFont(true));
     SSTab1 = named(new QTabWidget(fraMain), QStringLiteral("SSTab1"));
-    static constexpr std::array<const char*, SeasonCount> TabCaptions = {
-        QT_TR_NOOP("Spring"), QT_TR_NOOP("Summer"), QT_TR_NOOP("Autumn"), QT_TR_NOOP("Winter")};
     for (int s = 0; s < SeasonCount; ++s)
-        SSTab1->addTab(buildSeason(s), tr(TabCaptions[static_cast<std::size_t>(s)]));
+        SSTab1->addTab(buildSeason(s), seasonText(s));
 
     const struct {
         QWidget* control;
@@ -270,10 +326,12 @@ void frmWeather::buildClientArea() {
     // Selection, not the current row: a list that merely receives the focus has a current row
     // without anything selected, and shows nothing until a key or a click selects.
     connect(lstConfigs, &QListWidget::itemSelectionChanged, this, &frmWeather::lstConfigs_Click);
+    // Enter, or leaving the box with a changed text.
+    connect(txtName, &QLineEdit::editingFinished, this, &frmWeather::txtName_Validate);
+    txtName->installEventFilter(undoKeys_);
 }
 
 QWidget* frmWeather::buildSeason(int s) {
-    const QString season = QLatin1String(seasonCaption(s));
     auto* page = new QWidget;
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(0, 0, 0, 0);
@@ -284,10 +342,9 @@ QWidget* frmWeather::buildSeason(int s) {
     frame->setFixedSize(twips(0, 0, 8535, 5055).size());
     pageLayout->addWidget(frame, 0, Qt::AlignTop | Qt::AlignHCenter);
 
-    lblStart[s] =
-        named(new QLabel(QLatin1String(valueCaption(0)), frame), indexedName("lblStart", s));
+    lblStart[s] = named(new QLabel(valueText(0), frame), indexedName("lblStart", s));
     lblStart[s]->setGeometry(twips(240, 360, 735, 255));
-    txtStart[s] = named(new QLineEdit(frame), indexedName("txtStart", s), valueName(s, 0));
+    txtStart[s] = named(new QLineEdit(frame), indexedName("txtStart", s), valueNameText(s, 0));
     txtStart[s]->setGeometry(twips(1320, 360, 735, 285));
     txtStart[s]->setFixedWidth(widthForAnyValue(txtStart[s]));
     txtStart[s]->installEventFilter(this);
@@ -295,16 +352,14 @@ QWidget* frmWeather::buildSeason(int s) {
     const struct {
         std::array<QLabel*, SeasonCount>& group;
         const char* name;
-        const char* caption;
     } headings[] = {
-        {lblWind, "lblWind", "Wind"},
-        {lblPrec, "lblPrec", "Precipitation"},
-        {lblWarmth, "lblWarmth", "Warmth"},
+        {lblWind, "lblWind"},
+        {lblPrec, "lblPrec"},
+        {lblWarmth, "lblWarmth"},
     };
     for (std::size_t c = 0; c < Columns.size(); ++c) {
         QLabel* heading = headings[c].group[s] =
-            named(new QLabel(QLatin1String(headings[c].caption), frame),
-                  indexedName(headings[c].name, s));
+            named(new QLabel(columnText(int(c)), frame), indexedName(headings[c].name, s));
         heading->setFont(headingFont());
         heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         heading->setGeometry(
@@ -316,18 +371,35 @@ QWidget* frmWeather::buildSeason(int s) {
         const Column& column = Columns[row.column];
         const int n = s * ValuesPerSeason + k;
         const int top = FirstRowTop + row.row * RowPitch;
-        lblDesc[n] = named(new QLabel(QLatin1String(valueCaption(row.position)), frame),
-                           indexedName("lblDesc", n));
+        lblDesc[n] = named(new QLabel(valueText(row.position), frame), indexedName("lblDesc", n));
         lblDesc[n]->setGeometry(twips(column.labelLeft, top, 1215, 255));
         txtVal[n] =
-            named(new QLineEdit(frame), indexedName("txtVal", n), valueName(s, row.position));
+            named(new QLineEdit(frame), indexedName("txtVal", n), valueNameText(s, row.position));
         txtVal[n]->setGeometry(twips(column.boxLeft, top, 615, 285));
         txtVal[n]->setFixedWidth(widthForAnyValue(txtVal[n]));
         txtVal[n]->installEventFilter(this);
     }
 
-    cmdUpdate[s] = named(new QPushButton(QStringLiteral("Update ") + season, frame),
-                         indexedName("cmdUpdate", s), QStringLiteral("Update ") + season);
+    for (std::size_t c = 0; c < Columns.size(); ++c) {
+        const QRect lastBox = seasonBox(s, Columns[c].firstPosition + rowsOf(c) - 1)->geometry();
+        const int left = Columns[c].labelLeft / TwipsPerPixel;
+        const std::size_t n = totalIndex(s, c);
+        QLabel* total = lblTotal[n] =
+            named(new QLabel(frame), indexedName("lblTotal", int(n)), columnTotalName(s, int(c)));
+        total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        total->setGeometry(left, TotalTop / TwipsPerPixel, lastBox.right() + 1 - left,
+                           TotalHeight / TwipsPerPixel);
+    }
+    for (int p = 0; p < SeasonValueCount; ++p) {
+        QLineEdit* box = seasonBox(s, p);
+        box->installEventFilter(undoKeys_);
+        connect(box, &QLineEdit::textChanged, this, [this, s] { seasonEdited(s); });
+        // Enter runs the season's Update, as a default button would.
+        connect(box, &QLineEdit::returnPressed, this, [this, s] { cmdUpdate_Click(s); });
+    }
+
+    cmdUpdate[s] =
+        named(new QPushButton(updateText(s), frame), indexedName("cmdUpdate", s), updateText(s));
     cmdUpdate[s]->setGeometry(twips(7080, 4560, 1335, 375));
     connect(cmdUpdate[s], &QPushButton::clicked, this, [this, s] { cmdUpdate_Click(s); });
     return page;
@@ -391,11 +463,8 @@ bool frmWeather::openFile(const QString& path) {
     dlgOpen.folder = QFileInfo(path).absolutePath();
     dlgOpen.fileName = QFileInfo(path).fileName();
 
-    QStringList names;
-    names.reserve(table_.recordCount());
-    for (int slot = 1; slot <= table_.recordCount(); ++slot)
-        names << fromWindows1252(table_.Configs(slot).Name);
-    lstConfigs->addItems(names);
+    undoStack_->clear();
+    refreshList();
 
     txtPath->setText(folderOf(path));
     txtPath->setEnabled(false);
@@ -404,7 +473,8 @@ bool frmWeather::openFile(const QString& path) {
 }
 
 void frmWeather::cmdSave_Click() {
-    save();
+    if (settlePendingEdits())
+        save();
 }
 
 bool frmWeather::save() {
@@ -420,7 +490,7 @@ bool frmWeather::save() {
         return false;
     }
     loadedStamp_ = FileStamp::of(bytes);
-    setWindowModified(false);
+    undoStack_->setClean();
     return true;
 }
 
@@ -433,21 +503,213 @@ bool frmWeather::mayOverwrite() {
     return desktop_->askToOverwrite(this, title(), question);
 }
 
-// Shows the selected configuration: list position p is slot p + 1.
+// Shows the selected configuration: list position p is slot p + 1. Edits not yet updated are
+// asked about first; when the user cancels, the selection goes back.
 void frmWeather::lstConfigs_Click() {
     const QModelIndexList selected = lstConfigs->selectionModel()->selectedRows();
     if (selected.isEmpty())
         return;
-    const int position = selected.first().row();
-    const int slot = position + 1;
+    const int slot = selected.first().row() + 1;
+    if (slot == shownSlot_)
+        return;
+    if (!settlePendingEdits()) {
+        selectEntry(shownSlot_);
+        return;
+    }
+    showRecord(slot);
+}
+
+void frmWeather::showRecord(int slot) {
+    shownSlot_ = slot;
+    showName(slot);
+    for (int s = 0; s < SeasonCount; ++s)
+        showSeason(slot, s);
+    updateEditActions();
+}
+
+void frmWeather::showName(int slot) {
     const WeatherConfig& config = table_.Configs(slot);
-    txtName->setText(fromWindows1252(config.Name));
+    const QString name = fromWindows1252(config.Name);
+    if (QListWidgetItem* entry = lstConfigs->item(slot - 1))
+        entry->setText(name);
+    if (slot != shownSlot_)
+        return;
+    txtName->setText(name);
     lblNumber->setText(QString::number(config.Number));
+}
+
+void frmWeather::showSeason(int slot, int season) {
+    if (slot != shownSlot_)
+        return;
+    const SeasonWeather& values = table_.Configs(slot).season(season);
+    for (int p = 0; p < SeasonValueCount; ++p)
+        seasonBox(season, p)->setText(QString::number(values.at(p)));
+    seasonEdited(season); // the record may have changed under texts that did not
+}
+
+void frmWeather::showSlot(int slot) {
+    selectEntry(slot);
+    if (slot > 0)
+        showRecord(slot);
+    else
+        clearShown();
+}
+
+void frmWeather::selectEntry(int slot) {
+    const QSignalBlocker quiet(lstConfigs);
+    if (QListWidgetItem* entry = lstConfigs->item(slot - 1)) {
+        lstConfigs->setCurrentItem(entry);
+        lstConfigs->scrollToItem(entry);
+    } else {
+        lstConfigs->clearSelection();
+    }
+}
+
+void frmWeather::clearShown() {
+    shownSlot_ = 0;
+    txtName->clear();
+    lblNumber->clear();
     for (int s = 0; s < SeasonCount; ++s) {
         for (int p = 0; p < SeasonValueCount; ++p)
-            seasonBox(s, p)->setText(QString::number(config.season(s).at(p)));
+            seasonBox(s, p)->clear();
     }
-    shownSlot_ = slot;
+    updateEditActions();
+}
+
+void frmWeather::refreshList() {
+    QStringList names;
+    names.reserve(table_.recordCount());
+    for (int slot = 1; slot <= table_.recordCount(); ++slot)
+        names << fromWindows1252(table_.Configs(slot).Name);
+    {
+        const QSignalBlocker quiet(lstConfigs);
+        lstConfigs->clear();
+        lstConfigs->addItems(names);
+    }
+    if (shownSlot_ > table_.recordCount())
+        clearShown();
+    else
+        selectEntry(shownSlot_);
+    updateEditActions();
+}
+
+void frmWeather::updateEditActions() {
+    mnuDuplicate->setEnabled(shownSlot_ > 0);
+    mnuDeleteLast->setEnabled(shownSlot_ > 0 && shownSlot_ == table_.recordCount());
+}
+
+QStringList frmWeather::seasonTexts(int season) const {
+    QStringList texts;
+    texts.reserve(SeasonValueCount);
+    for (int p = 0; p < SeasonValueCount; ++p)
+        texts << seasonBox(season, p)->text();
+    return texts;
+}
+
+void frmWeather::seasonEdited(int season) {
+    const QStringList texts = seasonTexts(season);
+    const bool pending =
+        shownSlot_ > 0 && seasonDiffers(table_.Configs(shownSlot_).season(season), texts);
+    const QString caption = seasonTabText(season, pending);
+    if (SSTab1->tabText(season) != caption)
+        SSTab1->setTabText(season, caption);
+    for (std::size_t c = 0; c < Columns.size(); ++c) {
+        lblTotal[totalIndex(season, c)]->setText(
+            columnTotalText(texts.mid(Columns[c].firstPosition, rowsOf(c))));
+    }
+}
+
+QList<int> frmWeather::pendingSeasons() const {
+    QList<int> seasons;
+    if (shownSlot_ == 0)
+        return seasons;
+    for (int s = 0; s < SeasonCount; ++s) {
+        if (seasonDiffers(table_.Configs(shownSlot_).season(s), seasonTexts(s)))
+            seasons << s;
+    }
+    return seasons;
+}
+
+bool frmWeather::settlePendingEdits() {
+    if (!txtName_Validate())
+        return false;
+    const QList<int> seasons = pendingSeasons();
+    if (seasons.isEmpty())
+        return true;
+    const QString question =
+        pendingQuestion(seasons, fromWindows1252(table_.Configs(shownSlot_).Name));
+    switch (desktop_->askAboutPendingEdits(this, title(), question)) {
+    case Desktop::PendingAnswer::Update: {
+        // All seasons or none: the first bad box stops the action before anything is stored.
+        std::vector<SeasonWeather> values;
+        for (const int s : seasons) {
+            const auto read = readSeason(s);
+            if (!read)
+                return false;
+            values.push_back(*read);
+        }
+        for (std::size_t i = 0; i < values.size(); ++i)
+            commitSeason(seasons[qsizetype(i)], values[i]);
+        return true;
+    }
+    case Desktop::PendingAnswer::Discard:
+        for (const int s : seasons)
+            showSeason(shownSlot_, s);
+        return true;
+    case Desktop::PendingAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool frmWeather::txtName_Validate() {
+    if (shownSlot_ == 0)
+        return true;
+    const QString stored = fromWindows1252(table_.Configs(shownSlot_).Name);
+    if (txtName->text() == stored)
+        return true;
+    EncodedName name = encodeName(txtName->text());
+    if (!name.ok()) {
+        // Back to the stored name first: the message box takes the focus, which ends editing
+        // again.
+        txtName->setText(stored);
+        showFailure(nameProblemText(name) + QLatin1Char('\n') + tr("The name was not changed."));
+        return false;
+    }
+    undoStack_->push(new RenameCommand(*this, shownSlot_, std::move(name.bytes)));
+    return true;
+}
+
+void frmWeather::mnuDuplicate_Click() {
+    if (shownSlot_ == 0)
+        return;
+    switch (appendProblem(table_)) {
+    case AppendProblem::TableFull:
+        showNotice(tr("The file holds %1 configurations, as many as it can: there is no room "
+                      "for a copy.")
+                       .arg(ConfigTable::MaxRecords));
+        return;
+    case AppendProblem::NumberOverflow:
+        showNotice(tr("The last configuration has the largest number there is: a copy cannot "
+                      "be numbered after it."));
+        return;
+    case AppendProblem::None:
+        break;
+    }
+    if (settlePendingEdits())
+        undoStack_->push(LastRecordCommand::duplicate(*this, shownSlot_));
+}
+
+void frmWeather::mnuDeleteLast_Click() {
+    const int last = table_.recordCount();
+    if (shownSlot_ == 0 || shownSlot_ != last)
+        return;
+    const WeatherConfig& config = table_.Configs(last);
+    const QString question =
+        tr("Delete the last configuration, %1 \"%2\"? Edit, Undo brings it back.")
+            .arg(QString::number(config.Number), fromWindows1252(config.Name));
+    if (desktop_->confirmDelete(this, title(), question))
+        undoStack_->push(LastRecordCommand::deleteLast(*this));
 }
 
 QLineEdit* frmWeather::seasonBox(int season, int position) const {
@@ -486,22 +748,35 @@ void frmWeather::cmdUpdate_Click(int Index) {
                                   "to update yet."));
         return;
     }
+    if (const auto values = readSeason(s))
+        commitSeason(s, *values);
+}
+
+std::optional<SeasonWeather> frmWeather::readSeason(int season) {
     SeasonWeather values;
     for (int p = 0; p < SeasonValueCount; ++p) {
-        QLineEdit* box = seasonBox(s, p);
+        QLineEdit* box = seasonBox(season, p);
         const BoxValue value = readBoxValue(box->text());
         if (!value.ok()) {
-            SSTab1->setCurrentIndex(s);
+            SSTab1->setCurrentIndex(season);
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();
-            showFailure(QStringLiteral("%1\nNothing was updated.")
-                            .arg(boxProblemMessage(valueName(s, p), box->text(), value.problem)));
-            return;
+            showFailure(
+                QStringLiteral("%1\nNothing was updated.")
+                    .arg(boxProblemMessage(valueNameText(season, p), box->text(), value.problem)));
+            return std::nullopt;
         }
         values.at(p) = value.value;
     }
-    table_.Configs(shownSlot_).season(s) = values;
-    setWindowModified(true);
+    return values;
+}
+
+// An update that changes nothing is no step to undo; it only tidies the boxes ("007" to "7").
+void frmWeather::commitSeason(int season, const SeasonWeather& values) {
+    if (values == table_.Configs(shownSlot_).season(season))
+        showSeason(shownSlot_, season);
+    else
+        undoStack_->push(new UpdateSeasonCommand(*this, shownSlot_, season, values));
 }
 
 void frmWeather::cmdExit_Click() {
@@ -514,6 +789,10 @@ void frmWeather::mnuExit_Click() {
 
 // Closing with updates that were not saved asks first; a failed save keeps the window open.
 void frmWeather::closeEvent(QCloseEvent* event) {
+    if (!settlePendingEdits()) {
+        event->ignore();
+        return;
+    }
     if (!isWindowModified()) {
         event->accept();
         return;

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCloseEvent;
@@ -23,6 +24,7 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
+class QUndoStack;
 
 namespace weather {
 
@@ -52,6 +54,21 @@ public:
     [[nodiscard]] const QString& loadedPath() const { return loadedPath_; }
     // The slot on display, or 0 when no configuration has been shown.
     [[nodiscard]] int shownSlot() const { return shownSlot_; }
+    // Every change to the table is a step on this stack; it is clean while the table matches
+    // the file as last loaded or saved.
+    [[nodiscard]] QUndoStack* undoStack() const { return undoStack_; }
+
+    // For the steps on the undo stack: the table they change, and how the window follows.
+    [[nodiscard]] ConfigTable& editableTable() { return table_; }
+    // Refills the list from the table. The configuration on display stays selected while it
+    // exists; when it is gone, nothing is shown.
+    void refreshList();
+    // Selects and shows the record in `slot` (0: nothing), without asking about pending edits.
+    void showSlot(int slot);
+    // Shows the name of `slot` afresh in the list and, when it is on display, in the name box.
+    void showName(int slot);
+    // Shows season `season` of `slot` afresh when that record is on display.
+    void showSeason(int slot, int season);
 
     // Event procedures, named after their control and event.
     void cmdOpen_Click();
@@ -59,6 +76,10 @@ public:
     void cmdExit_Click();
     void lstConfigs_Click();
     void cmdUpdate_Click(int Index);
+    void mnuDuplicate_Click();
+    void mnuDeleteLast_Click();
+    // Stores the name box's text as the name on display; false when it was refused.
+    bool txtName_Validate();
     void mnuOpen_Click();
     void mnuSave_Click();
     void mnuExit_Click();
@@ -78,6 +99,7 @@ protected:
 private:
     void Form_Load();
     void buildMenu();
+    void buildEditMenu();
     void buildToolbar();
     void buildClientArea();
     QWidget* buildSeason(int season);
@@ -93,6 +115,21 @@ private:
     [[nodiscard]] static QString title();
     void showFailure(const QString& text);
     void showNotice(const QString& text);
+    // Asks about season edits not updated (and stores a changed name) before an action that
+    // would lose them; false when the action must not go on.
+    bool settlePendingEdits();
+    [[nodiscard]] QList<int> pendingSeasons() const;
+    // The eighteen values of season `season`'s boxes; nothing (after naming and focusing the
+    // box at fault) when one does not hold a number.
+    [[nodiscard]] std::optional<SeasonWeather> readSeason(int season);
+    void commitSeason(int season, const SeasonWeather& values);
+    [[nodiscard]] QStringList seasonTexts(int season) const;
+    // Follows typing in a season's boxes: its tab's pending mark and its column totals.
+    void seasonEdited(int season);
+    void showRecord(int slot);
+    void selectEntry(int slot);
+    void clearShown();
+    void updateEditActions();
     // The season box holding position `position` (0 start day, 1..17 values) of `season`.
     [[nodiscard]] QLineEdit* seasonBox(int season, int position) const;
     // The characters of `text`, typed into `box`, that its key procedure lets through; all of
@@ -106,6 +143,8 @@ private:
     QString loadedPath_;
     FileStamp loadedStamp_; // what the file held at the last load or save
     int shownSlot_ = 0;
+    QUndoStack* undoStack_ = nullptr;
+    QObject* undoKeys_ = nullptr; // lets Ctrl+Z reach Edit, Undo from a box with no typing to undo
 
     // The settings of the open-file dialog, prepared by Form_Load.
     OpenFileRequest dlgOpen;
@@ -117,6 +156,12 @@ private:
     QAction* mnuSave = nullptr;
     QAction* mnuSep = nullptr;
     QAction* mnuExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
+    QAction* mnuEditSep = nullptr;
+    QAction* mnuDuplicate = nullptr;
+    QAction* mnuDeleteLast = nullptr;
     QAction* mnuAbout = nullptr;
     QToolBar* Toolbar1 = nullptr;
 
@@ -141,6 +186,8 @@ private:
     std::array<QLabel*, ValueBoxCount> lblDesc{};
     std::array<QLineEdit*, ValueBoxCount> txtVal{};
     std::array<QPushButton*, SeasonCount> cmdUpdate{};
+    // Totals under the Wind, Precipitation and Warmth columns: item 3 * season + column.
+    std::array<QLabel*, std::size_t{SeasonCount} * 3> lblTotal{};
 };
 
 } // namespace weather

@@ -1,0 +1,48 @@
+#include "pendingedits.h"
+
+#include "seasontext.h"
+#include "uitext.h"
+
+#include <QCoreApplication>
+
+namespace weather {
+
+namespace {
+
+QString translate(const char* text) {
+    return QCoreApplication::translate("PendingEdits", text);
+}
+
+QString seasonWord(int season) {
+    return seasonText(season);
+}
+
+} // namespace
+
+bool seasonDiffers(const SeasonWeather& stored, const QStringList& texts) {
+    for (int p = 0; p < SeasonValueCount; ++p) {
+        const BoxValue value = readBoxValue(texts.value(p));
+        if (!value.ok() || value.value != stored.at(p))
+            return true;
+    }
+    return false;
+}
+
+QString seasonTabText(int season, bool pending) {
+    return pending ? translate("%1 *").arg(seasonWord(season)) : seasonWord(season);
+}
+
+QString pendingQuestion(const QList<int>& seasons, const QString& name) {
+    QString list;
+    for (qsizetype i = 0; i < seasons.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == seasons.size() ? translate(" and ") : translate(", ");
+        list += seasonWord(seasons[i]);
+    }
+    const QString question = seasons.size() == 1
+                                 ? translate("%1 of %2 has changes that are not updated.")
+                                 : translate("%1 of %2 have changes that are not updated.");
+    return question.arg(list, name);
+}
+
+} // namespace weather
