@@ -1,5 +1,6 @@
 #include "codepage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace weather {
@@ -12,6 +13,14 @@ constexpr std::array<char16_t, 32> High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The byte that decodes to `c`, or -1.
+int byteOf(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    const auto* found = std::find(High.begin(), High.end(), c);
+    return found == High.end() ? -1 : 0x80 + int(found - High.begin());
+}
+
 } // namespace
 
 QString fromWindows1252(QByteArrayView bytes) {
@@ -22,6 +31,20 @@ QString fromWindows1252(QByteArrayView bytes) {
         *out++ = QChar(b >= 0x80 && b < 0xA0 ? High[b - 0x80] : char16_t(b));
     }
     return text;
+}
+
+std::optional<QByteArray> toWindows1252(QStringView text, qsizetype* badIndex) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = byteOf(text[i].unicode());
+        if (b < 0) {
+            if (badIndex)
+                *badIndex = i;
+            return std::nullopt;
+        }
+        bytes[i] = static_cast<char>(b);
+    }
+    return bytes;
 }
 
 } // namespace weather
