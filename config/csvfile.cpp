@@ -1,0 +1,464 @@
+#include "csvfile.h"
+
+#include "codepage.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <deque>
+#include <limits>
+#include <vector>
+
+namespace weather {
+
+namespace {
+
+constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr int ValueColumns = SeasonCount * SeasonValueCount;
+constexpr int NumberColumn = 0;
+constexpr int NameColumn = 1;
+constexpr int FirstValueColumn = 2;
+constexpr int MaxRows = ConfigTable::MaxRecords;
+// How much of a faulty field a message shows.
+constexpr qsizetype ShownCharacters = 24;
+
+const std::array<QByteArray, CsvColumnCount>& columnNames() {
+    static const std::array<QByteArray, CsvColumnCount> names = [] {
+        std::array<QByteArray, CsvColumnCount> all;
+        all[NumberColumn] = "Number";
+        all[NameColumn] = "Name";
+        for (int s = 0; s < SeasonCount; ++s) {
+            for (int p = 0; p < SeasonValueCount; ++p)
+                all[std::size_t(FirstValueColumn + s * SeasonValueCount + p)] =
+                    valueName(s, p).toLatin1();
+        }
+        return all;
+    }();
+    return names;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView trimmed(QByteArrayView text) {
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writing
+
+// A cell a spreadsheet would run as a formula starts with one of these; an apostrophe is here so
+// that the one put in front of such a name can always be told from the name's own.
+bool needsApostrophe(QStringView name) {
+    if (name.isEmpty())
+        return false;
+    const char16_t c = name.front().unicode();
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r' || c == '\'';
+}
+
+bool needsQuotes(QByteArrayView field) {
+    if (field.isEmpty())
+        return false;
+    if (isBlank(field.front()) || isBlank(field.back()))
+        return true;
+    return std::any_of(field.begin(), field.end(),
+                       [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+}
+
+void appendField(QByteArray& out, QByteArrayView field) {
+    if (!needsQuotes(field)) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void appendNumber(QByteArray& out, qint32 value) {
+    char digits[16];
+    const auto result = std::to_chars(std::begin(digits), std::end(digits), value);
+    out.append(digits, result.ptr - digits);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reading
+
+// Splits CSV bytes into rows of fields. A field is either bare, up to the next comma or line
+// end, or quoted, with doubled quotes standing for one. A line ends at CRLF, LF or a lone CR.
+class CsvReader {
+public:
+    explicit CsvReader(QByteArrayView data) : pos_(data.data()), end_(data.data() + data.size()) {}
+
+    struct Row {
+        int line = 0; // where the row starts
+        std::vector<QByteArrayView> fields;
+    };
+
+    // Reads the next row into `row`; false at the end of the data, or with `problem` set.
+    bool next(Row& row, QString& problem) {
+        if (pos_ == end_)
+            return false;
+        row.line = line_;
+        row.fields.clear();
+        unescaped_.clear();
+        for (;;) {
+            if (*pos_ == '"') {
+                if (!readQuoted(row, problem))
+                    return false;
+            } else {
+                const char* start = pos_;
+                while (pos_ != end_ && *pos_ != ',' && *pos_ != '\r' && *pos_ != '\n')
+                    ++pos_;
+                row.fields.emplace_back(start, pos_ - start);
+            }
+            if (pos_ == end_)
+                return true;
+            const char c = *pos_++;
+            if (c == ',') {
+                if (pos_ == end_) { // a comma at the very end: one more, empty field
+                    row.fields.emplace_back();
+                    return true;
+                }
+                continue;
+            }
+            skipLineEnd(c);
+            return true;
+        }
+    }
+
+private:
+    // After a CR or LF that `pos_` has just passed.
+    void skipLineEnd(char c) {
+        if (c == '\r' && pos_ != end_ && *pos_ == '\n')
+            ++pos_;
+        ++line_;
+    }
+
+    bool readQuoted(Row& row, QString& problem) {
+        const char* start = ++pos_;
+        bool doubled = false;
+        for (;;) {
+            if (pos_ == end_) {
+                problem = QStringLiteral("a quoted field has no closing quote before the end of "
+                                         "the file");
+                return false;
+            }
+            const char c = *pos_++;
+            if (c == '"') {
+                if (pos_ == end_ || *pos_ != '"')
+                    break;
+                doubled = true;
+                ++pos_;
+            } else if (c == '\r' || c == '\n') {
+                skipLineEnd(c);
+            }
+        }
+        const QByteArrayView inside(start, pos_ - 1 - start);
+        if (pos_ != end_ && *pos_ != ',' && *pos_ != '\r' && *pos_ != '\n') {
+            problem = QStringLiteral("a quoted field goes on after its closing quote; a quote "
+                                     "inside a field must be doubled");
+            return false;
+        }
+        if (!doubled) {
+            row.fields.push_back(inside);
+            return true;
+        }
+        QByteArray& text = unescaped_.emplace_back();
+        text.reserve(inside.size());
+        for (qsizetype i = 0; i < inside.size(); ++i) {
+            text += inside[i];
+            if (inside[i] == '"')
+                ++i; // the second of the pair
+        }
+        row.fields.emplace_back(text);
+        return true;
+    }
+
+    const char* pos_;
+    const char* end_;
+    int line_ = 1;
+    std::deque<QByteArray> unescaped_; // quoted fields with doubled quotes, for the current row
+};
+
+bool isEmptyRow(const CsvReader::Row& row) {
+    return std::all_of(row.fields.begin(), row.fields.end(),
+                       [](QByteArrayView f) { return trimmed(f).isEmpty(); });
+}
+
+// A field as a message shows it: cut short, in quotes unless told otherwise.
+QString shown(QByteArrayView field, bool quoted = true) {
+    QString text = QString::fromUtf8(field);
+    if (text.size() > ShownCharacters)
+        text = text.first(ShownCharacters) + QStringLiteral("...");
+    return quoted ? QLatin1Char('"') + text + QLatin1Char('"') : text;
+}
+
+class Importer {
+public:
+    Importer(QByteArrayView data, const QString& path)
+        : reader_(data.startsWith(ByteOrderMark) ? data.sliced(3) : data), path_(path) {}
+
+    std::optional<FileError> run(ConfigTable& table) {
+        CsvReader::Row row;
+        QString problem;
+        if (!reader_.next(row, problem))
+            return error(1, problem.isEmpty() ? QStringLiteral("the file is empty; its first "
+                                                               "line must name the columns")
+                                              : problem);
+        if (auto e = readHeader(row))
+            return e;
+        int emptyRowLine = 0; // the first of the empty rows since the last configuration
+        int rows = 0;
+        while (reader_.next(row, problem)) {
+            if (isEmptyRow(row)) {
+                if (emptyRowLine == 0)
+                    emptyRowLine = row.line;
+                continue;
+            }
+            if (emptyRowLine != 0)
+                return error(emptyRowLine, QStringLiteral("an empty row stands between two "
+                                                          "configurations; remove it"));
+            if (rows == MaxRows)
+                return error(row.line, QStringLiteral("the file holds more than %1 "
+                                                      "configurations, the most the game's "
+                                                      "file can hold")
+                                           .arg(MaxRows));
+            ++rows;
+            if (auto e = readRow(row, table.Configs(rows)))
+                return e;
+        }
+        if (!problem.isEmpty())
+            return error(row.line, problem);
+        table.ConfigCount = rows;
+        return std::nullopt;
+    }
+
+private:
+    [[nodiscard]] FileError error(int line, QString message) const {
+        return {path_, line, std::move(message)};
+    }
+
+    std::optional<FileError> readHeader(const CsvReader::Row& header) {
+        headerSize_ = header.fields.size();
+        columns_.fill(-1);
+        const auto& names = columnNames();
+        for (qsizetype f = 0; f < headerSize_; ++f) {
+            const QByteArrayView name = trimmed(header.fields[std::size_t(f)]);
+            for (std::size_t c = 0; c < names.size(); ++c) {
+                if (name.compare(names[c], Qt::CaseInsensitive) != 0)
+                    continue;
+                if (columns_[c] >= 0)
+                    return error(header.line, QStringLiteral("the column \"%1\" appears twice")
+                                                  .arg(QLatin1String(names[c])));
+                columns_[c] = f;
+            }
+        }
+        for (std::size_t c = 0; c < names.size(); ++c) {
+            if (columns_[c] < 0)
+                return error(header.line,
+                             QStringLiteral("the column \"%1\" is missing; the first line must "
+                                            "name the columns Number, Name, Spring Start Day, "
+                                            "..., Winter Very Hot")
+                                 .arg(QLatin1String(names[c])));
+        }
+        return std::nullopt;
+    }
+
+    [[nodiscard]] QByteArrayView field(const CsvReader::Row& row, int column) const {
+        return row.fields[std::size_t(columns_[std::size_t(column)])];
+    }
+
+    std::optional<FileError> readRow(const CsvReader::Row& row, WeatherConfig& config) {
+        if (qsizetype(row.fields.size()) != headerSize_)
+            return error(row.line, QStringLiteral("the row has %1 fields, but the first line "
+                                                  "names %2 columns")
+                                       .arg(row.fields.size())
+                                       .arg(headerSize_));
+        qint64 value = 0;
+        if (auto e = readInteger(row, NumberColumn, std::numeric_limits<qint32>::min(),
+                                 std::numeric_limits<qint32>::max(), value))
+            return e;
+        config.Number = static_cast<qint32>(value);
+        if (auto e = readName(row, config.Name))
+            return e;
+        for (int v = 0; v < ValueColumns; ++v) {
+            if (auto e = readInteger(row, FirstValueColumn + v, std::numeric_limits<qint16>::min(),
+                                     std::numeric_limits<qint16>::max(), value))
+                return e;
+            config.season(v / SeasonValueCount).at(v % SeasonValueCount) =
+                static_cast<qint16>(value);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<FileError> readInteger(const CsvReader::Row& row, int column, qint64 min,
+                                         qint64 max, qint64& value) const {
+        const QByteArrayView text = trimmed(field(row, column));
+        const QString name = QLatin1String(columnNames()[std::size_t(column)]);
+        if (text.isEmpty())
+            return error(row.line, name + QStringLiteral(" is empty"));
+        const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (end != text.data() + text.size() ||
+            (status != std::errc() && status != std::errc::result_out_of_range))
+            return error(row.line, name + QStringLiteral(" is not a whole number: ") + shown(text));
+        if (status != std::errc() || value < min || value > max)
+            return error(row.line, QStringLiteral("%1 is %2, outside %3 to %4")
+                                       .arg(name, shown(text, false), QString::number(min),
+                                            QString::number(max)));
+        return std::nullopt;
+    }
+
+    std::optional<FileError> readName(const CsvReader::Row& row, QByteArray& name) const {
+        QByteArrayView text = field(row, NameColumn);
+        if (text.startsWith('\''))
+            text = text.sliced(1);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8(text);
+        if (utf8.hasError())
+            return error(row.line, QStringLiteral("Name is not UTF-8 text; save the file as "
+                                                  "CSV in UTF-8"));
+        if (decoded.contains(QLatin1Char('\r')) || decoded.contains(QLatin1Char('\n')))
+            return error(row.line, QStringLiteral("Name holds a line break"));
+        qsizetype bad = 0;
+        std::optional<QByteArray> bytes = toWindows1252(decoded, &bad);
+        if (!bytes)
+            return error(row.line,
+                         QStringLiteral("Name holds \"%1\", a character the game's "
+                                        "code page (Windows-1252) does not have")
+                             .arg(decoded.mid(bad, decoded[bad].isHighSurrogate() ? 2 : 1)));
+        if (bytes->size() > MaxNameBytes)
+            return error(row.line, QStringLiteral("Name is %1 characters long; the game takes "
+                                                  "at most %2")
+                                       .arg(bytes->size())
+                                       .arg(MaxNameBytes));
+        name = *std::move(bytes);
+        return std::nullopt;
+    }
+
+    CsvReader reader_;
+    const QString& path_;
+    qsizetype headerSize_ = 0;
+    // The header's field for each column of the layout.
+    std::array<qsizetype, CsvColumnCount> columns_{};
+};
+
+// Reads a whole file, a pipe or, for "-", standard input, up to MaxFileSize bytes.
+std::optional<FileError> readInputFile(const QString& path, QByteArray& out) {
+    const auto fail = [&](const QString& message) {
+        return std::optional<FileError>(FileError{path, 0, message});
+    };
+    QFile file;
+    if (path == QLatin1String("-")) {
+        if (!file.open(stdin, QIODevice::ReadOnly))
+            return fail(QStringLiteral("cannot read standard input: %1").arg(file.errorString()));
+    } else {
+        const QFileInfo info(path);
+        if (!info.exists())
+            return fail(QStringLiteral("the file does not exist"));
+        if (info.isDir())
+            return fail(QStringLiteral("this is a folder, not a file"));
+        file.setFileName(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("cannot open the file: %1").arg(file.errorString()));
+    }
+    const auto tooLarge = [&] {
+        return fail(QStringLiteral("the file is larger than 64 MiB, too large for the editor"));
+    };
+    if (file.size() > MaxFileSize)
+        return tooLarge();
+    QByteArray data;
+    if (!file.isSequential() && file.size() > 0) {
+        data = file.readAll();
+    } else {
+        // Pipes and devices that report no size: read in pieces, stopping once past the limit.
+        while (data.size() <= MaxFileSize) {
+            const QByteArray piece = file.read(qint64{64} * 1024);
+            if (piece.isEmpty())
+                break;
+            data += piece;
+        }
+    }
+    if (file.error() != QFileDevice::NoError)
+        return fail(QStringLiteral("cannot read the file: %1").arg(file.errorString()));
+    if (data.size() > MaxFileSize)
+        return tooLarge();
+    out = std::move(data);
+    return std::nullopt;
+}
+
+} // namespace
+
+QByteArray formatCsv(const ConfigTable& table) {
+    const auto& names = columnNames();
+    const int records = table.recordCount();
+    QByteArray out;
+    out.reserve(qsizetype{1024} + qsizetype{records} * (CsvColumnCount * 7 + 64));
+    out += ByteOrderMark;
+    for (std::size_t c = 0; c < names.size(); ++c) {
+        if (c > 0)
+            out += ',';
+        out += names[c];
+    }
+    out += "\r\n";
+    for (int k = 1; k <= records; ++k) {
+        const WeatherConfig& config = table.Configs(k);
+        appendNumber(out, config.Number);
+        out += ',';
+        QString name = fromWindows1252(config.Name);
+        if (needsApostrophe(name))
+            name.prepend(QLatin1Char('\''));
+        appendField(out, name.toUtf8());
+        for (int s = 0; s < SeasonCount; ++s) {
+            const SeasonWeather& season = config.season(s);
+            for (int p = 0; p < SeasonValueCount; ++p) {
+                out += ',';
+                appendNumber(out, season.at(p));
+            }
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out, const QString& path) {
+    ConfigTable fresh;
+    Importer importer(data, path);
+    if (auto e = importer.run(fresh))
+        return e;
+    out.swap(fresh);
+    return std::nullopt;
+}
+
+std::optional<FileError> loadCsvFile(const QString& path, ConfigTable& out) {
+    QByteArray data;
+    if (auto e = readInputFile(path, data))
+        return e;
+    return parseCsv(data, out, path);
+}
+
+std::optional<FileError> loadConfigInput(const QString& path, ConfigTable& out) {
+    QByteArray data;
+    if (auto e = readInputFile(path, data))
+        return e;
+    return parseConfig(data, out, path);
+}
+
+std::optional<FileError> saveCsvFile(const QString& path, const ConfigTable& table) {
+    return writeFileAtomically(path, formatCsv(table));
+}
+
+} // namespace weather
