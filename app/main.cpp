@@ -1,5 +1,6 @@
 // Start-up: the command line, then either the file check or the editor window.
 #include "checkcommand.h"
+#include "csvcommand.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
         QStringLiteral("Load each FILE without opening a window and report its configuration "
                        "count or its first error. Exits 0 when every file loads, else 1."));
     parser.addOption(check);
+    addCsvOptions(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The configuration file to open (with --check: "
                                                 "one or more files to check)."),
@@ -44,6 +46,11 @@ int main(int argc, char** argv) {
         return UsageError;
     }
     const QStringList files = parser.positionalArguments();
+    if (isCsvCommand(parser) && !parser.isSet(QStringLiteral("help")) &&
+        !parser.isSet(QStringLiteral("help-all")) && !parser.isSet(QStringLiteral("version"))) {
+        const QCoreApplication app(argc, argv);
+        return runCsvCommand(parser, err);
+    }
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
         parser.isSet(QStringLiteral("version")) || parser.isSet(check)) {
         const QCoreApplication app(argc, argv);
