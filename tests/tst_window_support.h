@@ -22,15 +22,19 @@ public:
 
     // Answers of the open-file dialog, taken in turn; none left means the user cancels.
     QStringList fileAnswers;
+    // Answers of the save-file dialog, taken in turn; none left means the user cancels.
+    QStringList saveFileAnswers;
     // Answers to "Save changes ...?", taken in turn; none left means Cancel.
     QList<Answer> saveAnswers;
 
     QList<weather::OpenFileRequest> fileRequests;
+    QList<weather::OpenFileRequest> saveFileRequests;
     QList<Shown> messages;
     QStringList questions;
     QList<QUrl> openedUrls;
 
     QString chooseFileToOpen(QWidget* parent, const weather::OpenFileRequest& request) override;
+    QString chooseFileToSave(QWidget* parent, const weather::OpenFileRequest& request) override;
     void showMessage(QWidget* parent, Message kind, const QString& title,
                      const QString& text) override;
     Answer askToSave(QWidget* parent, const QString& title, const QString& question) override;

@@ -2,6 +2,8 @@
 
 #include "codepage.h"
 #include "configfile.h"
+#include "csvfile.h"
+#include "importcommand.h"
 #include "seasontext.h"
 
 #include <QAction>
@@ -20,6 +22,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <type_traits>
@@ -161,6 +164,10 @@ frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder();
+    undoStack_ = new QUndoStack(this);
+    undoStack_->setObjectName(QStringLiteral("undoStack"));
+    // Any step done or undone leaves changes to save; only Save clears the mark.
+    connect(undoStack_, &QUndoStack::indexChanged, this, [this] { setWindowModified(true); });
     Form_Load();
     centreOnScreen();
 }
@@ -171,6 +178,12 @@ void frmWeather::buildMenu() {
     mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
     mnuOpen = named(mnuFile->addAction(QStringLiteral("&Open")), QStringLiteral("mnuOpen"));
     mnuSave = named(mnuFile->addAction(QStringLiteral("&Save")), QStringLiteral("mnuSave"));
+    mnuExportCsv =
+        named(mnuFile->addAction(tr("Export as &CSV...")), QStringLiteral("mnuExportCsv"));
+    mnuImportCsv =
+        named(mnuFile->addAction(tr("&Import from CSV...")), QStringLiteral("mnuImportCsv"));
+    mnuExportCsv->setEnabled(false); // until a file is open
+    mnuImportCsv->setEnabled(false);
     mnuSep = named(mnuFile->addSeparator(), QStringLiteral("mnuSep"));
     mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
     mnuAbout = named(menuBar()->addAction(QStringLiteral("&About")), QStringLiteral("mnuAbout"));
@@ -180,6 +193,8 @@ void frmWeather::buildMenu() {
     mnuExit->setShortcut(QKeySequence::Quit);
     connect(mnuOpen, &QAction::triggered, this, &frmWeather::mnuOpen_Click);
     connect(mnuSave, &QAction::triggered, this, &frmWeather::mnuSave_Click);
+    connect(mnuExportCsv, &QAction::triggered, this, &frmWeather::mnuExportCsv_Click);
+    connect(mnuImportCsv, &QAction::triggered, this, &frmWeather::mnuImportCsv_Click);
     connect(mnuExit, &QAction::triggered, this, &frmWeather::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmWeather::mnuAbout_Click);
 }
@@ -388,16 +403,30 @@ bool frmWeather::openFile(const QString& path) {
     dlgOpen.folder = QFileInfo(path).absolutePath();
     dlgOpen.fileName = QFileInfo(path).fileName();
 
-    QStringList names;
-    names.reserve(table_.recordCount());
-    for (int slot = 1; slot <= table_.recordCount(); ++slot)
-        names << fromWindows1252(table_.Configs(slot).Name);
-    lstConfigs->addItems(names);
+    showConfigurations();
 
     txtPath->setText(folderOf(path));
     txtPath->setEnabled(false);
     cmdOpen->setEnabled(false);
+    mnuExportCsv->setEnabled(true);
+    mnuImportCsv->setEnabled(true);
     return true;
+}
+
+void frmWeather::showConfigurations() {
+    QStringList names;
+    names.reserve(table_.recordCount());
+    for (int slot = 1; slot <= table_.recordCount(); ++slot)
+        names << fromWindows1252(table_.Configs(slot).Name);
+    lstConfigs->clear();
+    lstConfigs->addItems(names);
+    shownSlot_ = 0;
+    txtName->clear();
+    lblNumber->clear();
+    for (int s = 0; s < SeasonCount; ++s) {
+        for (int p = 0; p < SeasonValueCount; ++p)
+            seasonBox(s, p)->clear();
+    }
 }
 
 void frmWeather::cmdSave_Click() {
@@ -413,6 +442,7 @@ bool frmWeather::save() {
         showFailure(QStringLiteral("The file was not saved.\n%1").arg(error->toString()));
         return false;
     }
+    undoStack_->setClean();
     setWindowModified(false);
     return true;
 }
@@ -445,6 +475,43 @@ void frmWeather::mnuOpen_Click() {
 
 void frmWeather::mnuSave_Click() {
     cmdSave_Click();
+}
+
+OpenFileRequest frmWeather::csvRequest() const {
+    const QFileInfo near(csvPath_.isEmpty() ? loadedPath_ : csvPath_);
+    return {near.absolutePath(),
+            near.completeBaseName() + QStringLiteral(".csv"),
+            {tr("CSV files (*.csv)"), tr("All files (*)")}};
+}
+
+void frmWeather::mnuExportCsv_Click() {
+    if (loadedPath_.isEmpty())
+        return;
+    const QString path = desktop_->chooseFileToSave(this, csvRequest());
+    if (path.isEmpty())
+        return; // cancelled
+    if (const auto error = saveCsvFile(path, table_)) {
+        showFailure(tr("The CSV file was not written.") + QLatin1Char('\n') + error->toString());
+        return;
+    }
+    csvPath_ = path;
+}
+
+// Replaces every configuration with those of a CSV file, as one step that can be undone.
+void frmWeather::mnuImportCsv_Click() {
+    if (loadedPath_.isEmpty())
+        return;
+    const QString path = desktop_->chooseFileToOpen(this, csvRequest());
+    if (path.isEmpty())
+        return; // cancelled
+    ConfigTable imported;
+    if (const auto error = loadCsvFile(path, imported)) {
+        showFailure(error->toString());
+        return;
+    }
+    csvPath_ = path;
+    undoStack_->push(
+        new ImportCommand(table_, std::move(imported), [this] { showConfigurations(); }));
 }
 
 void frmWeather::Toolbar1_ButtonClick(QAction* Button) {

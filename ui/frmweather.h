@@ -22,6 +22,7 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
+class QUndoStack;
 
 namespace weather {
 
@@ -60,6 +61,8 @@ public:
     void cmdUpdate_Click(int Index);
     void mnuOpen_Click();
     void mnuSave_Click();
+    void mnuExportCsv_Click();
+    void mnuImportCsv_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
     void Toolbar1_ButtonClick(QAction* Button);
@@ -83,6 +86,10 @@ private:
     void setTabOrder();
     void centreOnScreen();
 
+    // Fills the list afresh from the table and shows no configuration.
+    void showConfigurations();
+    // The settings of a CSV file dialog: beside `csvPath_`, or beside the loaded file.
+    [[nodiscard]] OpenFileRequest csvRequest() const;
     // Writes the table to the loaded file; false (after telling the user) when it cannot.
     bool save();
     // The caption without the unsaved-changes mark: the title of every message box.
@@ -98,6 +105,9 @@ private:
     ConfigTable table_;
     QString loadedPath_;
     int shownSlot_ = 0;
+    QString csvPath_; // the CSV file last exported or imported
+    // Changes that can be undone: a CSV import.
+    QUndoStack* undoStack_ = nullptr;
 
     // The settings of the open-file dialog, prepared by Form_Load.
     OpenFileRequest dlgOpen;
@@ -107,6 +117,8 @@ private:
     QMenu* mnuFile = nullptr;
     QAction* mnuOpen = nullptr;
     QAction* mnuSave = nullptr;
+    QAction* mnuExportCsv = nullptr;
+    QAction* mnuImportCsv = nullptr;
     QAction* mnuSep = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuAbout = nullptr;
