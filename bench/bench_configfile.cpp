@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -264,12 +265,13 @@ int main(int argc, char** argv) {
         // The timings mean nothing unless the files read back as the table they came from.
         ConfigTable loaded;
         ConfigTable imported;
-        for (const auto& error :
-             {loadConfigFile(f.path, loaded), loadCsvFile(f.csvPath, imported)}) {
-            if (error) {
-                std::fprintf(stderr, "%s\n", qPrintable(error->toString()));
-                return 1;
-            }
+        const std::optional<FileError> errors[] = {loadConfigFile(f.path, loaded),
+                                                   loadCsvFile(f.csvPath, imported)};
+        const auto* failed = std::find_if(std::begin(errors), std::end(errors),
+                                          [](const auto& error) { return error.has_value(); });
+        if (failed != std::end(errors)) {
+            std::fprintf(stderr, "%s\n", qPrintable((*failed)->toString()));
+            return 1;
         }
         if (!(loaded == f.table) || !(imported == f.table)) {
             std::fprintf(stderr,

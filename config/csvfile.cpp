@@ -38,9 +38,10 @@ const std::array<QByteArray, CsvColumnCount>& columnNames() {
         all[NumberColumn] = "Number";
         all[NameColumn] = "Name";
         for (int s = 0; s < SeasonCount; ++s) {
-            for (int p = 0; p < SeasonValueCount; ++p)
-                all[std::size_t(FirstValueColumn + s * SeasonValueCount + p)] =
-                    valueName(s, p).toLatin1();
+            for (int p = 0; p < SeasonValueCount; ++p) {
+                const int column = FirstValueColumn + s * SeasonValueCount + p;
+                all[std::size_t(column)] = valueName(s, p).toLatin1();
+            }
         }
         return all;
     }();
@@ -268,6 +269,23 @@ bool readShortInteger(QByteArrayView text, qint64& value) {
     return true;
 }
 
+// Reads a minus sign and one to five digits at `p`, which has Overread bytes after it, and moves
+// `p` past them; false when the bytes are something else or the number is out of range.
+bool readValueQuickly(const char*& p, qint16& value) {
+    const bool negative = *p == '-';
+    const char* const digitsStart = negative ? p + 1 : p;
+    const auto bytes = qFromLittleEndian<quint64>(digitsStart);
+    const int digits = leadingDigits(bytes);
+    if (digits < 1 || digits > 5)
+        return false;
+    const auto magnitude = static_cast<int>(digitsValue(bytes, digits));
+    if (magnitude > (negative ? 32768 : 32767))
+        return false;
+    value = static_cast<qint16>(negative ? -magnitude : magnitude);
+    p = digitsStart + digits;
+    return true;
+}
+
 // A field as a message shows it: cut short, in quotes unless told otherwise.
 QString shown(QByteArrayView field, bool quoted = true) {
     QString text = QString::fromUtf8(field);
@@ -333,7 +351,7 @@ private:
     }
 
     std::optional<FileError> readHeader(const CsvReader::Row& header) {
-        headerSize_ = header.fields.size();
+        headerSize_ = static_cast<qsizetype>(header.fields.size());
         columns_.fill(-1);
         const auto& names = columnNames();
         for (qsizetype f = 0; f < headerSize_; ++f) {
@@ -465,21 +483,10 @@ private:
             return nullptr;
         p = stop + 1;
         for (int v = 0; v < ValueColumns; ++v) {
-            if (end - p < Overread)
+            qint16 value = 0;
+            if (end - p < Overread || !readValueQuickly(p, value))
                 return nullptr;
-            const bool negative = *p == '-';
-            if (negative)
-                ++p;
-            const auto bytes = qFromLittleEndian<quint64>(p);
-            const int digits = leadingDigits(bytes);
-            if (digits < 1 || digits > 5)
-                return nullptr;
-            const auto magnitude = static_cast<int>(digitsValue(bytes, digits));
-            if (magnitude > (negative ? 32768 : 32767))
-                return nullptr;
-            p += digits;
-            config.season(v / SeasonValueCount).at(v % SeasonValueCount) =
-                static_cast<qint16>(negative ? -magnitude : magnitude);
+            config.season(v / SeasonValueCount).at(v % SeasonValueCount) = value;
             if (v + 1 < ValueColumns && *p++ != ',')
                 return nullptr;
         }
@@ -550,13 +557,14 @@ QByteArray formatCsv(const ConfigTable& table) {
     // The names as the cells show them, then room for the longest rows they can make.
     std::vector<QByteArray> cells(static_cast<std::size_t>(records));
     constexpr qsizetype MaxNumbers = (1 + ValueColumns) * 12 + 3; // a comma before each, CRLF
-    qsizetype size = sizeof ByteOrderMark + CsvColumnCount * 24;
+    constexpr qsizetype HeaderRoom = 3 + qsizetype(CsvColumnCount) * 24; // the mark, the names
+    qsizetype size = HeaderRoom;
     for (int k = 1; k <= records; ++k) {
         QString name = fromWindows1252(table.Configs(k).Name);
         if (needsApostrophe(name))
             name.prepend(QLatin1Char('\''));
-        QByteArray& cell = cells[std::size_t(k - 1)] = name.toUtf8();
-        size += MaxNumbers + 2 * cell.size() + 2;
+        cells[std::size_t(k - 1)] = name.toUtf8();
+        size += MaxNumbers + 2 * cells[std::size_t(k - 1)].size() + 2;
     }
     QByteArray out(size, Qt::Uninitialized);
     char* p = std::copy_n(ByteOrderMark, sizeof ByteOrderMark - 1, out.data());

@@ -146,7 +146,7 @@ private slots:
         QTest::newRow("apostrophe") << QByteArray("'Twas") << QByteArray("''Twas");
         QTest::newRow("inside") << QByteArray("a=b-c") << QByteArray("a=b-c");
         QTest::newRow("comma") << QByteArray("=a,b") << QByteArray("\"'=a,b\"");
-        QTest::newRow("quote") << QByteArray("say \"hi\"") << QByteArray("\"say \"\"hi\"\"\"");
+        QTest::newRow("quote") << QByteArray("say \"hi\"") << QByteArray(R"("say ""hi""")");
         QTest::newRow("blank") << QByteArray(" x") << QByteArray("\" x\"");
         QTest::newRow("cp1252") << QByteArray("\x80 \xE9") << QByteArray("\u20AC \u00E9");
     }
