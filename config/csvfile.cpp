@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
