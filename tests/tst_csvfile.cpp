@@ -242,6 +242,8 @@ private slots:
                                      "columns";
         QTest::newRow("line break in name")
             << edited(1, "Name", "\"a\nb\"") << "2: Name holds a line break";
+        // A weather.cfg name can hold a lone CR; its export cannot come back.
+        QTest::newRow("exported CR") << formatCsv(named({"a\rb"})) << "2: Name holds a line break";
         QTest::newRow("outside the code page")
             << edited(2, "Name", "\xCE\xA9")
             << "3: Name holds \"\u03A9\", a character the game's code page (Windows-1252) does "
