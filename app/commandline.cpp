@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "csvcommand.h"
+
 #include <QCoreApplication>
 
 #include <array>
@@ -50,6 +52,7 @@ CommandLine::CommandLine()
     parser_.addHelpOption();
     parser_.addVersionOption();
     parser_.addOption(check_);
+    addCsvOptions(parser_);
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QLatin1String(qt.name));
         if (qt.takesValue)
@@ -73,6 +76,8 @@ CommandLine::Mode CommandLine::parse(const QStringList& arguments) {
         return Mode::Version;
     if (parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all")))
         return Mode::Help;
+    if (isCsvCommand(parser_))
+        return Mode::Csv; // which checks its own options and arguments
     if (parser_.isSet(check_)) {
         if (files().isEmpty()) {
             error_ = translated("--check needs at least one FILE.");

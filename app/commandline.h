@@ -7,7 +7,7 @@
 
 class CommandLine {
 public:
-    enum class Mode { Window, Check, Help, Version, UsageError };
+    enum class Mode { Window, Check, Csv, Help, Version, UsageError };
 
     CommandLine();
 
@@ -18,6 +18,8 @@ public:
 
     // The FILE arguments of the last parse.
     [[nodiscard]] QStringList files() const { return parser_.positionalArguments(); }
+    // The parsed command line, for the CSV commands.
+    [[nodiscard]] const QCommandLineParser& parser() const { return parser_; }
     // What was wrong with the command line, for a UsageError.
     [[nodiscard]] const QString& errorText() const { return error_; }
 

@@ -1,6 +1,7 @@
 // Start-up: the command line, then either the file check or the editor window.
 #include "checkcommand.h"
 #include "commandline.h"
+#include "csvcommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -44,6 +45,10 @@ int main(int argc, char** argv) {
         commandLine.showVersion();
     if (mode == CommandLine::Mode::Help)
         commandLine.showHelp();
+    if (mode == CommandLine::Mode::Csv) {
+        QTextStream err(stderr);
+        return runCsvCommand(commandLine.parser(), err);
+    }
     QTextStream out(stdout);
     return runCheck(commandLine.files(), out);
 }

@@ -1,23 +1,27 @@
-// Times loading and saving a configuration file against what the same file costs without the
-// file core: reading it and counting its lines, and writing its bytes through the same atomic save.
+// Times loading and saving a configuration file, and importing and exporting its CSV, against what
+// the same file costs without the file core: reading it and counting its lines, and writing its
+// bytes through the same atomic save.
 // Each operation and its floor run alternately, and the ratio of the two is printed at the end
 // for the largest file the format allows and for a typical one.
 //
 //   weather_bench [benchmark flags]     runs the benchmarks, then prints the ratios
 //   weather_bench --write-largest FILE  writes the largest file the format allows and exits
 #include "configfile.h"
+#include "csvfile.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <limits>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace weather;
@@ -64,9 +68,12 @@ ConfigTable makeTable(const Sample& sample) {
 struct Fixture {
     ConfigTable table;
     QByteArray bytes;
-    QString path;       // the file the load benchmarks read
-    QString savePath;   // the file the save benchmarks replace
-    ConfigTable loaded; // what the load benchmarks read into
+    QString path;        // the file the load benchmarks read
+    QString savePath;    // the file the save benchmarks replace
+    ConfigTable loaded;  // what the load benchmarks read into
+    QByteArray csv;      // the table's CSV
+    QString csvPath;     // the CSV the import benchmarks read
+    QString csvSavePath; // the CSV the export benchmarks replace
 };
 
 std::optional<QString> writeFile(const QString& path, const QByteArray& bytes) {
@@ -148,6 +155,12 @@ void registerBenchmarks(const Sample& sample, Fixture& f) {
     registerTimed(
         "save", sample, f, [&f] { return saveConfigFile(f.savePath, f.table); },
         [&f] { return writeFileAtomically(f.savePath, f.bytes); });
+    registerTimed(
+        "import", sample, f, [&f] { return loadCsvFile(f.csvPath, f.loaded); },
+        [&f] { return readAndCountLines(f.csvPath); });
+    registerTimed(
+        "export", sample, f, [&f] { return saveCsvFile(f.csvSavePath, f.table); },
+        [&f] { return writeFileAtomically(f.csvSavePath, f.csv); });
 }
 
 // What the ratio lines report of one benchmark.
@@ -184,7 +197,7 @@ struct Target {
     const char* operation;
     double limit;
 };
-constexpr Target Targets[] = {{"load", 4.0}, {"save", 2.0}};
+constexpr Target Targets[] = {{"load", 4.0}, {"save", 2.0}, {"import", 4.0}, {"export", 4.0}};
 
 // Prints "load/largest: 41.2 ms, floor 10.3 ms: 4.00x (target at most 4x): met" for each
 // benchmark measured. Returns false when one misses its target.
@@ -238,23 +251,37 @@ int main(int argc, char** argv) {
         f.bytes = formatConfig(f.table);
         f.path = dir.filePath(QString::fromLatin1(sample.name) + QStringLiteral(".cfg"));
         f.savePath = dir.filePath(QString::fromLatin1(sample.name) + QStringLiteral("-saved.cfg"));
-        if (const auto error = writeFile(f.path, f.bytes)) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(f.path), qPrintable(*error));
-            return 1;
+        f.csv = formatCsv(f.table);
+        f.csvPath = dir.filePath(QString::fromLatin1(sample.name) + QStringLiteral(".csv"));
+        f.csvSavePath =
+            dir.filePath(QString::fromLatin1(sample.name) + QStringLiteral("-saved.csv"));
+        for (const auto& [path, bytes] :
+             {std::pair(f.path, f.bytes), std::pair(f.csvPath, f.csv)}) {
+            if (const auto error = writeFile(path, bytes)) {
+                std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(*error));
+                return 1;
+            }
         }
-        // The timings mean nothing unless the file reads back as the table it came from.
+        // The timings mean nothing unless the files read back as the table they came from.
         ConfigTable loaded;
-        if (const auto error = loadConfigFile(f.path, loaded)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error->toString()));
+        ConfigTable imported;
+        const std::optional<FileError> errors[] = {loadConfigFile(f.path, loaded),
+                                                   loadCsvFile(f.csvPath, imported)};
+        const auto* failed = std::find_if(std::begin(errors), std::end(errors),
+                                          [](const auto& error) { return error.has_value(); });
+        if (failed != std::end(errors)) {
+            std::fprintf(stderr, "%s\n", qPrintable((*failed)->toString()));
             return 1;
         }
-        if (!(loaded == f.table)) {
-            std::fprintf(stderr, "%s: the file does not read back as the table it was made from\n",
+        if (!(loaded == f.table) || !(imported == f.table)) {
+            std::fprintf(stderr,
+                         "%s: the files do not read back as the table they were made from\n",
                          qPrintable(f.path));
             return 1;
         }
-        std::printf("%s file: %d configurations, %lld bytes\n", sample.name, sample.count,
-                    static_cast<long long>(f.bytes.size()));
+        std::printf("%s file: %d configurations, %lld bytes, its CSV %lld bytes\n", sample.name,
+                    sample.count, static_cast<long long>(f.bytes.size()),
+                    static_cast<long long>(f.csv.size()));
         registerBenchmarks(sample, f);
     }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the benchmark in Release, runs it (load and save against their floors, with the ratios),
-# then times `weather-editor --check` on the largest file the format allows with /usr/bin/time -v.
+# Builds the benchmark in Release, runs it (load, save, CSV import and export against their floors,
+# with the ratios), then times `weather-editor --check` on the largest file the format allows and
+# `weather-editor --import-csv` on its CSV with /usr/bin/time -v.
 # Timings depend on the machine and its load, so nothing here is part of the tests.
 #   bench/run.sh [benchmark flags]   e.g. --benchmark_filter=load
 # Exits 1 when a target is missed.
@@ -57,4 +58,26 @@ sort -n "$tmp/runs.txt" | awk -v runs="$check_runs" -v wall_limit="$wall_limit_m
                peak, memory_limit, peak < memory_limit ? "met" : "MISSED"
         exit !(median < wall_limit && peak < memory_limit)
     }' || status=1
+
+# The command-line import of the largest file's CSV: wall time and peak memory of one run.
+"$build/app/weather-editor" --export-csv "$file" -o "$tmp/largest.csv"
+/usr/bin/time -v -o "$tmp/time.txt" "$build/app/weather-editor" --import-csv "$tmp/largest.csv" \
+    -o "$tmp/imported.cfg"
+cmp -s "$file" "$tmp/imported.cfg" || {
+    echo "the import of the largest file's CSV does not give back the file" >&2
+    exit 1
+}
+echo
+echo "weather-editor --import-csv on its CSV ($(stat -c %s "$tmp/largest.csv") bytes):"
+awk -F': ' -v memory_limit="$memory_limit_mb" '
+    /Elapsed \(wall clock\)/ { n = split($2, t, ":"); s = 0
+                              for (i = 1; i <= n; i++) s = s * 60 + t[i]
+                              wall = int(s * 1000 + 0.5) }
+    /Maximum resident set size/ { peak = $2 * 1024 / 1e6 }
+    END {
+        printf "  wall time: %d ms\n", wall
+        printf "  peak memory: %.1f MB (target under %d MB): %s\n", peak, memory_limit,
+               peak < memory_limit ? "met" : "MISSED"
+        exit !(peak < memory_limit)
+    }' "$tmp/time.txt" || status=1
 exit "$status"

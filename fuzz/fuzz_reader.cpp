@@ -1,28 +1,16 @@
 // libFuzzer target for the reader: any bytes either fail with an error on a line of the input,
 // or load into a table that the writer writes and the reader reads back to the same table.
 #include "configfile.h"
+#include "fuzzcheck.h"
 
 #include <QByteArrayView>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 using namespace weather;
 
 namespace {
-
-[[noreturn]] void fail(const char* what, const QString& detail = {}) {
-    std::fprintf(stderr, "fuzz_reader: %s %s\n", what, detail.toLocal8Bit().constData());
-    std::abort();
-}
-
-#define FUZZ_CHECK(condition, detail)                                                              \
-    do {                                                                                           \
-        if (!(condition))                                                                          \
-            fail("check failed: " #condition, detail);                                             \
-    } while (false)
 
 // Lines as the reader counts them: every LF ends one, and bytes after the last LF make one more.
 qsizetype lineCount(QByteArrayView data) {

@@ -1,4 +1,5 @@
-# Runs the real executable's --check and checks its exit codes: 0 loaded, 1 failed, 2 usage.
+# Runs the real executable's --check and CSV commands and checks their exit codes: 0 done,
+# 1 a file fault, 2 usage.
 function(expect code)
     execute_process(COMMAND ${EDITOR} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out
                     ERROR_VARIABLE err)
@@ -29,3 +30,17 @@ expect(2 --no-such-option)
 expect(0 -platform offscreen --version) # Qt's own options, with no display
 expect(0 --version)
 expect(0 --help)
+
+# The CSV round trip through the real program, standard input included, also without a display.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+expect(0 --export-csv ${EXAMPLE} -o ${WORK}/ex.csv)
+execute_process(COMMAND ${EDITOR} --import-csv - -o ${WORK}/back.cfg INPUT_FILE ${WORK}/ex.csv
+                RESULT_VARIABLE rc)
+file(SHA256 ${EXAMPLE} original)
+file(SHA256 ${WORK}/back.cfg back)
+if(NOT rc EQUAL 0 OR NOT original STREQUAL back)
+    message(FATAL_ERROR "--import-csv - did not give back the example (exit ${rc})")
+endif()
+expect(1 --import-csv ${EXAMPLE} -o ${WORK}/bad.cfg)
+expect(2 --import-csv ${WORK}/ex.csv)

@@ -199,14 +199,18 @@ void TestWindow::menuAndToolbar() {
     QVERIFY(!bar[2]->menu()); // a command on the bar itself
 
     const QList<QAction*> file = bar[0]->menu()->actions();
-    QCOMPARE(file.size(), 4);
+    QCOMPARE(file.size(), 6);
     QCOMPARE(file[0]->objectName(), "mnuOpen");
     QCOMPARE(file[0]->text(), "&Open");
     QCOMPARE(file[1]->objectName(), "mnuSave");
     QCOMPARE(file[1]->text(), "&Save");
-    QVERIFY(file[2]->isSeparator());
-    QCOMPARE(file[3]->objectName(), "mnuExit");
-    QCOMPARE(file[3]->text(), "E&xit");
+    QCOMPARE(file[2]->objectName(), "mnuExportCsv");
+    QCOMPARE(file[2]->text(), "Export as &CSV...");
+    QCOMPARE(file[3]->objectName(), "mnuImportCsv");
+    QCOMPARE(file[3]->text(), "&Import from CSV...");
+    QVERIFY(file[4]->isSeparator());
+    QCOMPARE(file[5]->objectName(), "mnuExit");
+    QCOMPARE(file[5]->text(), "E&xit");
 
     const auto* toolbar = editor.find<QToolBar>("Toolbar1");
     QVERIFY(toolbar);

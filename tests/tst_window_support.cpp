@@ -14,6 +14,12 @@ QString FakeDesktop::chooseFileToOpen(QWidget* /*parent*/,
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
+QString FakeDesktop::chooseFileToSave(QWidget* /*parent*/,
+                                      const weather::OpenFileRequest& request) {
+    saveFileRequests << request;
+    return saveFileAnswers.isEmpty() ? QString() : saveFileAnswers.takeFirst();
+}
+
 void FakeDesktop::showMessage(QWidget* /*parent*/, Message kind, const QString& title,
                               const QString& text) {
     messages << Shown{kind, title, text};

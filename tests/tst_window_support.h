@@ -22,6 +22,8 @@ public:
 
     // Answers of the open-file dialog, taken in turn; none left means the user cancels.
     QStringList fileAnswers;
+    // Answers of the save-file dialog, taken in turn; none left means the user cancels.
+    QStringList saveFileAnswers;
     // Answers to "Save changes ...?", taken in turn; none left means Cancel.
     QList<Answer> saveAnswers;
     // Answers to "... Overwrite it ...?", taken in turn; none left means Cancel.
@@ -32,11 +34,13 @@ public:
     QList<bool> deleteAnswers;
 
     QList<weather::OpenFileRequest> fileRequests;
+    QList<weather::OpenFileRequest> saveFileRequests;
     QList<Shown> messages;
     QStringList questions;
     QList<QUrl> openedUrls;
 
     QString chooseFileToOpen(QWidget* parent, const weather::OpenFileRequest& request) override;
+    QString chooseFileToSave(QWidget* parent, const weather::OpenFileRequest& request) override;
     void showMessage(QWidget* parent, Message kind, const QString& title,
                      const QString& text) override;
     Answer askToSave(QWidget* parent, const QString& title, const QString& question) override;

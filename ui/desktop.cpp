@@ -19,18 +19,27 @@ void makePlain(QMessageBox& box) {
     box.setTextFormat(Qt::PlainText);
 }
 
+QString chooseFile(QWidget* parent, const OpenFileRequest& request, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilters(request.filters);
+    dialog.setDirectory(request.folder);
+    dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
 class ModalDesktop final : public Desktop {
 public:
     QString chooseFileToOpen(QWidget* parent, const OpenFileRequest& request) override {
-        QFileDialog dialog(parent);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters(request.filters);
-        dialog.setDirectory(request.folder);
-        dialog.selectFile(request.fileName);
-        if (dialog.exec() != QDialog::Accepted)
-            return {};
-        return dialog.selectedFiles().value(0);
+        return chooseFile(parent, request, QFileDialog::AcceptOpen);
+    }
+
+    QString chooseFileToSave(QWidget* parent, const OpenFileRequest& request) override {
+        return chooseFile(parent, request, QFileDialog::AcceptSave);
     }
 
     void showMessage(QWidget* parent, Message kind, const QString& title,

@@ -12,7 +12,7 @@ class QWidget;
 
 namespace weather {
 
-// The settings of the open-file dialog.
+// The settings of a file dialog, for opening or for saving.
 struct OpenFileRequest {
     QString folder;      // the folder it starts in
     QString fileName;    // the name preselected in its file-name field
@@ -33,6 +33,8 @@ public:
 
     // Shows the open-file dialog; the chosen file's full path, or an empty string on cancel.
     virtual QString chooseFileToOpen(QWidget* parent, const OpenFileRequest& request) = 0;
+    // Shows the save-file dialog; the chosen file's full path, or an empty string on cancel.
+    virtual QString chooseFileToSave(QWidget* parent, const OpenFileRequest& request) = 0;
     // Shows a modal message with one OK button, titled `title`.
     virtual void showMessage(QWidget* parent, Message kind, const QString& title,
                              const QString& text) = 0;

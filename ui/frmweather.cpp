@@ -4,7 +4,9 @@
 #include "columntotals.h"
 #include "configfile.h"
 #include "configlist.h"
+#include "csvfile.h"
 #include "editcommands.h"
+#include "importcommand.h"
 #include "pendingedits.h"
 #include "seasontext.h"
 #include "uitext.h"
@@ -177,6 +179,7 @@ frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
     imgTollbar = {style()->standardIcon(QStyle::SP_DialogOpenButton),
                   style()->standardIcon(QStyle::SP_DialogSaveButton)};
     undoStack_ = new QUndoStack(this);
+    undoStack_->setObjectName(QStringLiteral("undoStack"));
     undoKeys_ = new UndoKeys(this);
     connect(undoStack_, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
@@ -203,6 +206,12 @@ void frmWeather::buildMenu() {
     mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
     mnuOpen = named(mnuFile->addAction(QStringLiteral("&Open")), QStringLiteral("mnuOpen"));
     mnuSave = named(mnuFile->addAction(QStringLiteral("&Save")), QStringLiteral("mnuSave"));
+    mnuExportCsv =
+        named(mnuFile->addAction(tr("Export as &CSV...")), QStringLiteral("mnuExportCsv"));
+    mnuImportCsv =
+        named(mnuFile->addAction(tr("&Import from CSV...")), QStringLiteral("mnuImportCsv"));
+    mnuExportCsv->setEnabled(false); // until a file is open
+    mnuImportCsv->setEnabled(false);
     mnuSep = named(mnuFile->addSeparator(), QStringLiteral("mnuSep"));
     mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
     buildEditMenu();
@@ -213,6 +222,8 @@ void frmWeather::buildMenu() {
     mnuExit->setShortcut(QKeySequence::Quit);
     connect(mnuOpen, &QAction::triggered, this, &frmWeather::mnuOpen_Click);
     connect(mnuSave, &QAction::triggered, this, &frmWeather::mnuSave_Click);
+    connect(mnuExportCsv, &QAction::triggered, this, &frmWeather::mnuExportCsv_Click);
+    connect(mnuImportCsv, &QAction::triggered, this, &frmWeather::mnuImportCsv_Click);
     connect(mnuExit, &QAction::triggered, this, &frmWeather::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmWeather::mnuAbout_Click);
 }
@@ -469,6 +480,8 @@ bool frmWeather::openFile(const QString& path) {
     txtPath->setText(folderOf(path));
     txtPath->setEnabled(false);
     cmdOpen->setEnabled(false);
+    mnuExportCsv->setEnabled(true);
+    mnuImportCsv->setEnabled(true);
     return true;
 }
 
@@ -723,6 +736,42 @@ void frmWeather::mnuOpen_Click() {
 
 void frmWeather::mnuSave_Click() {
     cmdSave_Click();
+}
+
+OpenFileRequest frmWeather::csvRequest() const {
+    const QFileInfo near(csvPath_.isEmpty() ? loadedPath_ : csvPath_);
+    return {near.absolutePath(),
+            near.completeBaseName() + QStringLiteral(".csv"),
+            {tr("CSV files (*.csv)"), tr("All files (*)")}};
+}
+
+void frmWeather::mnuExportCsv_Click() {
+    if (loadedPath_.isEmpty())
+        return;
+    const QString path = desktop_->chooseFileToSave(this, csvRequest());
+    if (path.isEmpty())
+        return; // cancelled
+    if (const auto error = saveCsvFile(path, table_)) {
+        showFailure(tr("The CSV file was not written.") + QLatin1Char('\n') + error->toString());
+        return;
+    }
+    csvPath_ = path;
+}
+
+// Replaces every configuration with those of a CSV file, as one step that can be undone.
+void frmWeather::mnuImportCsv_Click() {
+    if (loadedPath_.isEmpty() || !settlePendingEdits())
+        return;
+    const QString path = desktop_->chooseFileToOpen(this, csvRequest());
+    if (path.isEmpty())
+        return; // cancelled
+    ConfigTable imported;
+    if (const auto error = loadCsvFile(path, imported)) {
+        showFailure(error->toString());
+        return;
+    }
+    csvPath_ = path;
+    undoStack_->push(new ImportCommand(table_, std::move(imported), [this] { refreshList(); }));
 }
 
 void frmWeather::Toolbar1_ButtonClick(QAction* Button) {

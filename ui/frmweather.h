@@ -82,6 +82,8 @@ public:
     bool txtName_Validate();
     void mnuOpen_Click();
     void mnuSave_Click();
+    void mnuExportCsv_Click();
+    void mnuImportCsv_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
     void Toolbar1_ButtonClick(QAction* Button);
@@ -106,6 +108,8 @@ private:
     void setTabOrder();
     void centreOnScreen();
 
+    // The settings of a CSV file dialog: beside `csvPath_`, or beside the loaded file.
+    [[nodiscard]] OpenFileRequest csvRequest() const;
     // Writes the table to the loaded file; false (after telling the user) when it cannot.
     bool save();
     // Whether a save may replace the file on disk: yes when it still holds what was loaded or
@@ -145,6 +149,7 @@ private:
     int shownSlot_ = 0;
     QUndoStack* undoStack_ = nullptr;
     QObject* undoKeys_ = nullptr; // lets Ctrl+Z reach Edit, Undo from a box with no typing to undo
+    QString csvPath_; // the CSV file last exported or imported
 
     // The settings of the open-file dialog, prepared by Form_Load.
     OpenFileRequest dlgOpen;
@@ -154,6 +159,8 @@ private:
     QMenu* mnuFile = nullptr;
     QAction* mnuOpen = nullptr;
     QAction* mnuSave = nullptr;
+    QAction* mnuExportCsv = nullptr;
+    QAction* mnuImportCsv = nullptr;
     QAction* mnuSep = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuEdit = nullptr;

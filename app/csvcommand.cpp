@@ -1,0 +1,119 @@
+#include "csvcommand.h"
+
+#include "configfile.h"
+#include "csvfile.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+#include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+
+const QString ExportOption = QStringLiteral("export-csv");
+const QString ImportOption = QStringLiteral("import-csv");
+const QString OutputOption = QStringLiteral("o");
+
+constexpr int FileFault = 1;
+constexpr int UsageError = 2;
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("csvcommand", text);
+}
+
+int usageError(QTextStream& err, const QString& message) {
+    err << message << '\n' << tr("Try 'weather-editor --help'.") << '\n';
+    err.flush();
+    return UsageError;
+}
+
+int fileFault(QTextStream& err, const weather::FileError& error) {
+    err << error.toString() << '\n';
+    err.flush();
+    return FileFault;
+}
+
+weather::FileError stdoutFault(const QIODevice& out) {
+    return {QStringLiteral("-"), 0,
+            QStringLiteral("cannot write standard output: ") + out.errorString()};
+}
+
+// Writes `data` to `path`, or to `out` for no path or "-".
+int writeOutput(const QString& path, const QByteArray& data, QIODevice& out, QTextStream& err) {
+    if (!path.isEmpty() && path != QLatin1String("-")) {
+        if (const auto error = weather::writeFileAtomically(path, data))
+            return fileFault(err, *error);
+        return 0;
+    }
+    if (out.write(data) != data.size())
+        return fileFault(err, stdoutFault(out));
+    return 0;
+}
+
+} // namespace
+
+void addCsvOptions(QCommandLineParser& parser) {
+    parser.addOption({ExportOption,
+                      tr("Write the configurations of FILE.cfg (\"-\": standard input) as CSV "
+                         "for a spreadsheet, to standard output or to the file given by -o."),
+                      tr("FILE.cfg")});
+    parser.addOption({ImportOption,
+                      tr("Read the configurations from FILE.csv (\"-\": standard input) and "
+                         "write them as a weather configuration file to the file given by -o, "
+                         "replacing it in one step. Nothing is written when the CSV has a "
+                         "fault."),
+                      tr("FILE.csv")});
+    parser.addOption(
+        {OutputOption, tr("The file that --export-csv or --import-csv writes."), tr("OUT")});
+}
+
+bool isCsvCommand(const QCommandLineParser& parser) {
+    return parser.isSet(ExportOption) || parser.isSet(ImportOption) || parser.isSet(OutputOption);
+}
+
+int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream& err) {
+    const bool exporting = parser.isSet(ExportOption);
+    const bool importing = parser.isSet(ImportOption);
+    if (exporting == importing)
+        return usageError(err, exporting ? tr("Give either --export-csv or --import-csv, not "
+                                              "both.")
+                                         : tr("-o names the file that --export-csv or "
+                                              "--import-csv writes."));
+    if (parser.isSet(QStringLiteral("check")) || !parser.positionalArguments().isEmpty())
+        return usageError(err, tr("--export-csv and --import-csv take no other files or "
+                                  "commands; name the output with -o."));
+    const QStringList inputs = parser.values(exporting ? ExportOption : ImportOption);
+    const QStringList outputs = parser.values(OutputOption);
+    if (inputs.size() > 1 || outputs.size() > 1)
+        return usageError(err, tr("Give one input file and at most one -o."));
+    if (importing && outputs.isEmpty())
+        return usageError(err, tr("--import-csv needs -o OUT.cfg, the file to write."));
+
+    weather::ConfigTable table;
+    if (exporting) {
+        if (const auto error = weather::loadConfigFile(inputs.first(), table))
+            return fileFault(err, *error);
+        return writeOutput(outputs.value(0), weather::formatCsv(table), out, err);
+    }
+    if (const auto error = weather::loadCsvFile(inputs.first(), table))
+        return fileFault(err, *error);
+    return writeOutput(outputs.first(), weather::formatConfig(table), out, err);
+}
+
+int runCsvCommand(const QCommandLineParser& parser, QTextStream& err) {
+#ifdef Q_OS_WIN
+    _setmode(_fileno(stdout), _O_BINARY); // the CSV's CRLF as it is
+#endif
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        return fileFault(err, stdoutFault(out));
+    const int status = runCsvCommand(parser, out, err);
+    out.flush();
+    return status;
+}

@@ -1,0 +1,21 @@
+// `weather-editor --export-csv FILE.cfg [-o OUT.csv]` and `--import-csv FILE.csv -o OUT.cfg`:
+// the configurations to and from a spreadsheet, without a window.
+#pragma once
+
+class QCommandLineParser;
+class QIODevice;
+class QTextStream;
+
+// Adds --export-csv, --import-csv and -o to `parser`.
+void addCsvOptions(QCommandLineParser& parser);
+
+// Whether the parsed command line asks for an export or an import (or names an output).
+[[nodiscard]] bool isCsvCommand(const QCommandLineParser& parser);
+
+// Runs the export or the import. Without -o (or with "-o -") the output goes to `out`; messages
+// go to `err`. Returns 0 on success, 1 when a file could not be read or written, 2 when the
+// command line is wrong.
+int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream& err);
+
+// The same, writing to standard output.
+int runCsvCommand(const QCommandLineParser& parser, QTextStream& err);

@@ -1,0 +1,573 @@
+#include "csvfile.h"
+
+#include "codepage.h"
+#include "digits.h"
+#include "tableedit.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QStringDecoder>
+#include <QtEndian>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cstdio>
+#include <deque>
+#include <limits>
+#include <vector>
+
+namespace weather {
+
+namespace {
+
+constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr int ValueColumns = SeasonCount * SeasonValueCount;
+constexpr int NumberColumn = 0;
+constexpr int NameColumn = 1;
+constexpr int FirstValueColumn = 2;
+constexpr int MaxRows = ConfigTable::MaxRecords;
+// How many bytes the quick row reader may read past a value.
+constexpr qsizetype Overread = 16;
+// How much of a faulty field a message shows.
+constexpr qsizetype ShownCharacters = 24;
+
+const std::array<QByteArray, CsvColumnCount>& columnNames() {
+    static const std::array<QByteArray, CsvColumnCount> names = [] {
+        std::array<QByteArray, CsvColumnCount> all;
+        all[NumberColumn] = "Number";
+        all[NameColumn] = "Name";
+        for (int s = 0; s < SeasonCount; ++s) {
+            for (int p = 0; p < SeasonValueCount; ++p) {
+                const int column = FirstValueColumn + s * SeasonValueCount + p;
+                all[std::size_t(column)] = valueName(s, p).toLatin1();
+            }
+        }
+        return all;
+    }();
+    return names;
+}
+
+// Each column by its name in lower case.
+const QHash<QByteArray, int>& columnsByName() {
+    static const QHash<QByteArray, int> columns = [] {
+        QHash<QByteArray, int> all;
+        for (int c = 0; c < CsvColumnCount; ++c)
+            all.insert(columnNames()[std::size_t(c)].toLower(), c);
+        return all;
+    }();
+    return columns;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView trimmed(QByteArrayView text) {
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writing
+
+// A cell a spreadsheet would run as a formula starts with one of these; an apostrophe is here so
+// that the one put in front of such a name can always be told from the name's own.
+bool needsApostrophe(QStringView name) {
+    if (name.isEmpty())
+        return false;
+    const char16_t c = name.front().unicode();
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r' || c == '\'';
+}
+
+bool needsQuotes(QByteArrayView field) {
+    if (field.isEmpty())
+        return false;
+    if (isBlank(field.front()) || isBlank(field.back()))
+        return true;
+    return std::any_of(field.begin(), field.end(),
+                       [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+}
+
+// Writes `field` at `out`, quoted when it must be; returns the end of what it wrote (at most
+// twice its size and two quotes).
+char* putField(char* out, QByteArrayView field) {
+    if (!needsQuotes(field))
+        return std::copy(field.begin(), field.end(), out);
+    *out++ = '"';
+    for (const char c : field) {
+        if (c == '"')
+            *out++ = '"';
+        *out++ = c;
+    }
+    *out++ = '"';
+    return out;
+}
+
+// Writes `value` in plain decimal at `out` (at most 11 bytes); returns the end of what it wrote.
+char* putNumber(char* out, qint32 value) {
+    return std::to_chars(out, out + 11, value).ptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reading
+
+// Splits CSV bytes into rows of fields. A field is either bare, up to the next comma or line
+// end, or quoted, with doubled quotes standing for one. A line ends at CRLF, LF or a lone CR.
+class CsvReader {
+public:
+    explicit CsvReader(QByteArrayView data) : pos_(data.data()), end_(data.data() + data.size()) {}
+
+    struct Row {
+        int line = 0; // where the row starts
+        std::vector<QByteArrayView> fields;
+    };
+
+    // Reads the next row into `row`; false at the end of the data, or with `problem` set.
+    bool next(Row& row, QString& problem) {
+        if (pos_ == end_)
+            return false;
+        row.line = line_;
+        row.fields.clear();
+        unescaped_.clear();
+        for (;;) {
+            if (*pos_ == '"') {
+                if (!readQuoted(row, problem))
+                    return false;
+            } else {
+                const char* start = pos_;
+                skipBareField();
+                row.fields.emplace_back(start, pos_ - start);
+            }
+            if (pos_ == end_)
+                return true;
+            const char c = *pos_++;
+            if (c == ',') {
+                if (pos_ == end_) { // a comma at the very end: one more, empty field
+                    row.fields.emplace_back();
+                    return true;
+                }
+                continue;
+            }
+            skipLineEnd(c);
+            return true;
+        }
+    }
+
+    // Where the next row starts, and the end of the data.
+    [[nodiscard]] const char* position() const { return pos_; }
+    [[nodiscard]] const char* end() const { return end_; }
+    // Moves on past a row that was read by other means; `rowEnd` is just past its line end.
+    void skipRow(const char* rowEnd) {
+        pos_ = rowEnd;
+        ++line_;
+    }
+
+private:
+    static bool endsField(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+    // Moves `pos_` to the comma or line end after a bare field, or to the end of the data. Eight
+    // bytes at a time while eight are left: a byte of `v` equal to `c` is a zero byte of v ^ c,
+    // and (x - 0x01..) & ~x & 0x80.. marks the first zero byte of x.
+    void skipBareField() {
+        constexpr quint64 Ones = 0x0101010101010101;
+        constexpr quint64 Highs = 0x8080808080808080;
+        const auto zeroBytes = [](quint64 x) { return (x - Ones) & ~x & Highs; };
+        while (end_ - pos_ >= 8) {
+            const auto v = qFromLittleEndian<quint64>(pos_);
+            const quint64 found = zeroBytes(v ^ (Ones * ',')) | zeroBytes(v ^ (Ones * '\r')) |
+                                  zeroBytes(v ^ (Ones * '\n'));
+            if (found != 0) {
+                pos_ += std::countr_zero(found) / 8;
+                return;
+            }
+            pos_ += 8;
+        }
+        while (pos_ != end_ && !endsField(*pos_))
+            ++pos_;
+    }
+
+    // After a CR or LF that `pos_` has just passed.
+    void skipLineEnd(char c) {
+        if (c == '\r' && pos_ != end_ && *pos_ == '\n')
+            ++pos_;
+        ++line_;
+    }
+
+    bool readQuoted(Row& row, QString& problem) {
+        const char* start = ++pos_;
+        bool doubled = false;
+        for (;;) {
+            if (pos_ == end_) {
+                problem = QStringLiteral("a quoted field has no closing quote before the end of "
+                                         "the file");
+                return false;
+            }
+            const char c = *pos_++;
+            if (c == '"') {
+                if (pos_ == end_ || *pos_ != '"')
+                    break;
+                doubled = true;
+                ++pos_;
+            } else if (c == '\r' || c == '\n') {
+                skipLineEnd(c);
+            }
+        }
+        const QByteArrayView inside(start, pos_ - 1 - start);
+        if (pos_ != end_ && !endsField(*pos_)) {
+            problem = QStringLiteral("a quoted field goes on after its closing quote; a quote "
+                                     "inside a field must be doubled");
+            return false;
+        }
+        if (!doubled) {
+            row.fields.push_back(inside);
+            return true;
+        }
+        QByteArray& text = unescaped_.emplace_back();
+        text.reserve(inside.size());
+        for (qsizetype i = 0; i < inside.size(); ++i) {
+            text += inside[i];
+            if (inside[i] == '"')
+                ++i; // the second of the pair
+        }
+        row.fields.emplace_back(text);
+        return true;
+    }
+
+    const char* pos_;
+    const char* end_;
+    int line_ = 1;
+    std::deque<QByteArray> unescaped_; // quoted fields with doubled quotes, for the current row
+};
+
+bool isEmptyRow(const CsvReader::Row& row) {
+    return std::all_of(row.fields.begin(), row.fields.end(),
+                       [](QByteArrayView f) { return trimmed(f).isEmpty(); });
+}
+
+// The quick way for the usual field: an optional minus sign and one to eighteen digits. False
+// for anything else, which std::from_chars then reads and explains.
+bool readShortInteger(QByteArrayView text, qint64& value) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    if (negative)
+        ++p;
+    if (p == end || end - p > 18)
+        return false;
+    quint64 magnitude = 0;
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned char>(*p - '0');
+        if (digit > 9)
+            return false;
+        magnitude = magnitude * 10 + digit;
+    }
+    value = negative ? -qint64(magnitude) : qint64(magnitude);
+    return true;
+}
+
+// Reads a minus sign and one to five digits at `p`, which has Overread bytes after it, and moves
+// `p` past them; false when the bytes are something else or the number is out of range.
+bool readValueQuickly(const char*& p, qint16& value) {
+    const bool negative = *p == '-';
+    const char* const digitsStart = negative ? p + 1 : p;
+    const auto bytes = qFromLittleEndian<quint64>(digitsStart);
+    const int digits = leadingDigits(bytes);
+    if (digits < 1 || digits > 5)
+        return false;
+    const auto magnitude = static_cast<int>(digitsValue(bytes, digits));
+    if (magnitude > (negative ? 32768 : 32767))
+        return false;
+    value = static_cast<qint16>(negative ? -magnitude : magnitude);
+    p = digitsStart + digits;
+    return true;
+}
+
+// A field as a message shows it: cut short, in quotes unless told otherwise.
+QString shown(QByteArrayView field, bool quoted = true) {
+    QString text = QString::fromUtf8(field);
+    if (text.size() > ShownCharacters)
+        text = text.first(ShownCharacters) + QStringLiteral("...");
+    return quoted ? QLatin1Char('"') + text + QLatin1Char('"') : text;
+}
+
+class Importer {
+public:
+    Importer(QByteArrayView data, const QString& path)
+        : reader_(data.startsWith(ByteOrderMark) ? data.sliced(3) : data), path_(path) {}
+
+    std::optional<FileError> run(ConfigTable& table) {
+        CsvReader::Row row;
+        QString problem;
+        if (!reader_.next(row, problem))
+            return error(1, problem.isEmpty() ? QStringLiteral("the file is empty; its first "
+                                                               "line must name the columns")
+                                              : problem);
+        if (auto e = readHeader(row))
+            return e;
+        int emptyRowLine = 0; // the first of the empty rows since the last configuration
+        int rows = 0;
+        for (;;) {
+            if (canonical_ && emptyRowLine == 0 && rows < MaxRows) {
+                WeatherConfig& config = table.Configs(rows + 1);
+                if (const char* rowEnd = readRowQuickly(reader_.position(), config)) {
+                    reader_.skipRow(rowEnd);
+                    ++rows;
+                    continue;
+                }
+                config = WeatherConfig(); // the slot holds nothing the row did not fill
+            }
+            if (!reader_.next(row, problem))
+                break;
+            if (isEmptyRow(row)) {
+                if (emptyRowLine == 0)
+                    emptyRowLine = row.line;
+                continue;
+            }
+            if (emptyRowLine != 0)
+                return error(emptyRowLine, QStringLiteral("an empty row stands between two "
+                                                          "configurations; remove it"));
+            if (rows == MaxRows)
+                return error(row.line, QStringLiteral("the file holds more than %1 "
+                                                      "configurations, the most the game's "
+                                                      "file can hold")
+                                           .arg(MaxRows));
+            ++rows;
+            if (auto e = readRow(row, table.Configs(rows)))
+                return e;
+        }
+        if (!problem.isEmpty())
+            return error(row.line, problem);
+        table.ConfigCount = rows;
+        return std::nullopt;
+    }
+
+private:
+    [[nodiscard]] FileError error(int line, QString message) const {
+        return {path_, line, std::move(message)};
+    }
+
+    std::optional<FileError> readHeader(const CsvReader::Row& header) {
+        headerSize_ = static_cast<qsizetype>(header.fields.size());
+        columns_.fill(-1);
+        const auto& names = columnNames();
+        for (qsizetype f = 0; f < headerSize_; ++f) {
+            const auto found = columnsByName().constFind(
+                trimmed(header.fields[std::size_t(f)]).toByteArray().toLower());
+            if (found == columnsByName().cend())
+                continue; // a column of the player's own
+            const auto c = std::size_t(found.value());
+            if (columns_[c] >= 0)
+                return error(
+                    header.line,
+                    QStringLiteral("the column \"%1\" appears twice").arg(QLatin1String(names[c])));
+            columns_[c] = f;
+        }
+        canonical_ = headerSize_ == CsvColumnCount;
+        for (std::size_t c = 0; c < names.size(); ++c) {
+            canonical_ = canonical_ && columns_[c] == qsizetype(c);
+            if (columns_[c] < 0)
+                return error(header.line,
+                             QStringLiteral("the column \"%1\" is missing; the first line must "
+                                            "name the columns Number, Name, Spring Start Day, "
+                                            "..., Winter Very Hot")
+                                 .arg(QLatin1String(names[c])));
+        }
+        return std::nullopt;
+    }
+
+    [[nodiscard]] QByteArrayView field(const CsvReader::Row& row, int column) const {
+        return row.fields[std::size_t(columns_[std::size_t(column)])];
+    }
+
+    std::optional<FileError> readRow(const CsvReader::Row& row, WeatherConfig& config) {
+        if (qsizetype(row.fields.size()) != headerSize_)
+            return error(row.line, QStringLiteral("the row has %1 fields, but the first line "
+                                                  "names %2 columns")
+                                       .arg(row.fields.size())
+                                       .arg(headerSize_));
+        qint64 value = 0;
+        if (auto e = readInteger(row, NumberColumn, std::numeric_limits<qint32>::min(),
+                                 std::numeric_limits<qint32>::max(), value))
+            return e;
+        config.Number = static_cast<qint32>(value);
+        if (auto e = readName(field(row, NameColumn), row.line, config.Name))
+            return e;
+        for (int v = 0; v < ValueColumns; ++v) {
+            if (auto e = readInteger(row, FirstValueColumn + v, std::numeric_limits<qint16>::min(),
+                                     std::numeric_limits<qint16>::max(), value))
+                return e;
+            config.season(v / SeasonValueCount).at(v % SeasonValueCount) =
+                static_cast<qint16>(value);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<FileError> readInteger(const CsvReader::Row& row, int column, qint64 min,
+                                         qint64 max, qint64& value) const {
+        QByteArrayView text = field(row, column);
+        if (!text.isEmpty() && (isBlank(text.front()) || isBlank(text.back())))
+            text = trimmed(text);
+        if (readShortInteger(text, value) && value >= min && value <= max) [[likely]]
+            return std::nullopt;
+        return readLongInteger(row.line, column, text, min, max, value);
+    }
+
+    // What readInteger() leaves: long numbers with leading zeros, and faults.
+    Q_DECL_COLD_FUNCTION std::optional<FileError> readLongInteger(int line, int column,
+                                                                  QByteArrayView text, qint64 min,
+                                                                  qint64 max, qint64& value) const {
+        const char* const end = text.data() + text.size();
+        const auto [stop, status] = std::from_chars(text.data(), end, value);
+        if (stop == end && status == std::errc() && value >= min && value <= max)
+            return std::nullopt;
+        const QString name = QLatin1String(columnNames()[std::size_t(column)]);
+        if (text.isEmpty())
+            return error(line, name + QStringLiteral(" is empty"));
+        if (stop != end || (status != std::errc() && status != std::errc::result_out_of_range))
+            return error(line, name + QStringLiteral(" is not a whole number: ") + shown(text));
+        return error(
+            line, QStringLiteral("%1 is %2, outside %3 to %4")
+                      .arg(name, shown(text, false), QString::number(min), QString::number(max)));
+    }
+
+    std::optional<FileError> readName(QByteArrayView text, int line, QByteArray& name) const {
+        if (text.startsWith('\''))
+            text = text.sliced(1);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8(text);
+        if (utf8.hasError())
+            return error(line, QStringLiteral("Name is not UTF-8 text; save the file as "
+                                              "CSV in UTF-8"));
+        if (decoded.contains(QLatin1Char('\r')) || decoded.contains(QLatin1Char('\n')))
+            return error(line, QStringLiteral("Name holds a line break"));
+        qsizetype bad = 0;
+        std::optional<QByteArray> bytes = toWindows1252(decoded, &bad);
+        if (!bytes)
+            return error(line, QStringLiteral("Name holds \"%1\", a character the game's "
+                                              "code page (Windows-1252) does not have")
+                                   .arg(decoded.mid(bad, decoded[bad].isHighSurrogate() ? 2 : 1)));
+        if (bytes->size() > MaxNameBytes)
+            return error(line, QStringLiteral("Name is %1 characters long; the game takes "
+                                              "at most %2")
+                                   .arg(bytes->size())
+                                   .arg(MaxNameBytes));
+        name = *std::move(bytes);
+        return std::nullopt;
+    }
+
+    // Reads the row at `p` when it is in the export's own layout, the columns in their order,
+    // the name bare and every value a minus sign and one to five digits, and is no closer than
+    // Overread bytes to the end of the data. Returns the end of the row past its line end, or
+    // nothing, leaving the row to the reader that explains faults.
+    const char* readRowQuickly(const char* p, WeatherConfig& config) const {
+        const char* const end = reader_.end();
+        const auto bareField = [end](const char* from) {
+            while (from != end && *from != ',' && *from != '\r' && *from != '\n' && *from != '"')
+                ++from;
+            return from;
+        };
+        const char* stop = bareField(p);
+        qint64 number = 0;
+        if (stop == end || *stop != ',' || !readShortInteger({p, stop}, number) ||
+            number < std::numeric_limits<qint32>::min() ||
+            number > std::numeric_limits<qint32>::max())
+            return nullptr;
+        config.Number = static_cast<qint32>(number);
+        p = stop + 1;
+        stop = bareField(p);
+        if (stop == end || *stop != ',' || readName({p, stop}, 0, config.Name))
+            return nullptr;
+        p = stop + 1;
+        for (int v = 0; v < ValueColumns; ++v) {
+            qint16 value = 0;
+            if (end - p < Overread || !readValueQuickly(p, value))
+                return nullptr;
+            config.season(v / SeasonValueCount).at(v % SeasonValueCount) = value;
+            if (v + 1 < ValueColumns && *p++ != ',')
+                return nullptr;
+        }
+        if (*p == '\n')
+            return p + 1;
+        if (*p == '\r' && p[1] == '\n')
+            return p + 2;
+        return nullptr;
+    }
+
+    CsvReader reader_;
+    const QString& path_;
+    qsizetype headerSize_ = 0;
+    bool canonical_ = false; // the header is the export's own
+    // The header's field for each column of the layout.
+    std::array<qsizetype, CsvColumnCount> columns_{};
+};
+
+} // namespace
+
+QByteArray formatCsv(const ConfigTable& table) {
+    const auto& names = columnNames();
+    const int records = table.recordCount();
+    // The names as the cells show them, then room for the longest rows they can make.
+    std::vector<QByteArray> cells(static_cast<std::size_t>(records));
+    constexpr qsizetype MaxNumbers = (1 + ValueColumns) * 12 + 3; // a comma before each, CRLF
+    constexpr qsizetype HeaderRoom = 3 + qsizetype(CsvColumnCount) * 24; // the mark, the names
+    qsizetype size = HeaderRoom;
+    for (int k = 1; k <= records; ++k) {
+        QString name = fromWindows1252(table.Configs(k).Name);
+        if (needsApostrophe(name))
+            name.prepend(QLatin1Char('\''));
+        cells[std::size_t(k - 1)] = name.toUtf8();
+        size += MaxNumbers + 2 * cells[std::size_t(k - 1)].size() + 2;
+    }
+    QByteArray out(size, Qt::Uninitialized);
+    char* p = std::copy_n(ByteOrderMark, sizeof ByteOrderMark - 1, out.data());
+    for (std::size_t c = 0; c < names.size(); ++c) {
+        if (c > 0)
+            *p++ = ',';
+        p = std::copy(names[c].begin(), names[c].end(), p);
+    }
+    p = std::copy_n("\r\n", 2, p);
+    for (int k = 1; k <= records; ++k) {
+        const WeatherConfig& config = table.Configs(k);
+        p = putNumber(p, config.Number);
+        *p++ = ',';
+        p = putField(p, cells[std::size_t(k - 1)]);
+        for (int s = 0; s < SeasonCount; ++s) {
+            const SeasonWeather& season = config.season(s);
+            for (int v = 0; v < SeasonValueCount; ++v) {
+                *p++ = ',';
+                p = putNumber(p, season.at(v));
+            }
+        }
+        p = std::copy_n("\r\n", 2, p);
+    }
+    out.truncate(p - out.constData());
+    return out;
+}
+
+std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out, const QString& path) {
+    ConfigTable fresh;
+    Importer importer(data, path);
+    if (auto e = importer.run(fresh))
+        return e;
+    out.swap(fresh);
+    return std::nullopt;
+}
+
+std::optional<FileError> loadCsvFile(const QString& path, ConfigTable& out) {
+    QByteArray data;
+    if (auto e = readInputFile(path, data))
+        return e;
+    return parseCsv(data, out, path);
+}
+
+std::optional<FileError> saveCsvFile(const QString& path, const ConfigTable& table) {
+    return writeFileAtomically(path, formatCsv(table));
+}
+
+} // namespace weather
