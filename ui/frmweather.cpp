@@ -197,9 +197,11 @@ frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
 }
 
 frmWeather::~frmWeather() {
-    // The stack clears itself when Qt deletes it with the other children, after this window is
-    // gone; what it would say about that must not reach the window.
-    undoStack_->blockSignals(true);
+    // The children outlive this part of the window: Qt deletes them afterwards, and on the way
+    // the stack clears itself and the box with the focus loses it (which would store a name).
+    // Nothing they say then may reach the window.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 void frmWeather::buildMenu() {
