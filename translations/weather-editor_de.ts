@@ -119,7 +119,7 @@
     <name>SeasonText</name>
     <message>
         <source>%1: the box is empty; it needs a whole number.</source>
-        <translation>%1: Das Feld ist leer; es braucht eine ganze Zahl.</translation>
+        <translation>%1: Das Feld ist leer; es muss eine ganze Zahl enthalten.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a whole number.</source>
