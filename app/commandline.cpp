@@ -34,19 +34,18 @@ constexpr std::array<QtOption, 17> QtOptions = {{
     {"widgetcount", false},
 }};
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 } // namespace
 
 CommandLine::CommandLine()
     : check_(QStringLiteral("check"),
-             translated("Load each FILE without opening a window and report its configuration "
-                        "count or its first error. Exits 0 when every file loads, else 1. A "
-                        "FILE of - is standard input.")) {
-    parser_.setApplicationDescription(
-        translated("Edits the weather configurations file (weather.cfg) of Pitchmaster 00-01."));
+             QCoreApplication::translate(
+                 "CommandLine",
+                 "Load each FILE without opening a window and report its configuration "
+                 "count or its first error. Exits 0 when every file loads, else 1. A "
+                 "FILE of - is standard input.")) {
+    parser_.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Edits the weather configurations file (weather.cfg) of Pitchmaster 00-01."));
     // Qt's options have one dash and long names.
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addHelpOption();
@@ -60,10 +59,11 @@ CommandLine::CommandLine()
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser_.addOption(option);
     }
-    parser_.addPositionalArgument(QStringLiteral("FILE"),
-                                  translated("The configuration file to open (with --check: "
-                                             "one or more files to check)."),
-                                  QStringLiteral("[FILE...]"));
+    parser_.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("CommandLine", "The configuration file to open (with --check: "
+                                                   "one or more files to check)."),
+        QStringLiteral("[FILE...]"));
 }
 
 CommandLine::Mode CommandLine::parse(const QStringList& arguments) {
@@ -80,18 +80,19 @@ CommandLine::Mode CommandLine::parse(const QStringList& arguments) {
         return Mode::Csv; // which checks its own options and arguments
     if (parser_.isSet(check_)) {
         if (files().isEmpty()) {
-            error_ = translated("--check needs at least one FILE.");
+            error_ = QCoreApplication::translate("CommandLine", "--check needs at least one FILE.");
             return Mode::UsageError;
         }
         return Mode::Check;
     }
     if (files().size() > 1) {
-        error_ = translated("The editor opens one FILE at a time.");
+        error_ = QCoreApplication::translate("CommandLine", "The editor opens one FILE at a time.");
         return Mode::UsageError;
     }
     // Save writes back where the file came from, and standard input has no such place.
     if (files().value(0) == QLatin1String("-")) {
-        error_ = translated("The editor cannot open standard input (-); give it a FILE.");
+        error_ = QCoreApplication::translate(
+            "CommandLine", "The editor cannot open standard input (-); give it a FILE.");
         return Mode::UsageError;
     }
     return Mode::Window;

@@ -23,12 +23,9 @@ const QString OutputOption = QStringLiteral("o");
 constexpr int FileFault = 1;
 constexpr int UsageError = 2;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("csvcommand", text);
-}
-
 int usageError(QTextStream& err, const QString& message) {
-    err << message << '\n' << tr("Try 'weather-editor --help'.") << '\n';
+    err << message << '\n'
+        << QCoreApplication::translate("csvcommand", "Try 'weather-editor --help'.") << '\n';
     err.flush();
     return UsageError;
 }
@@ -59,18 +56,24 @@ int writeOutput(const QString& path, const QByteArray& data, QIODevice& out, QTe
 } // namespace
 
 void addCsvOptions(QCommandLineParser& parser) {
-    parser.addOption({ExportOption,
-                      tr("Write the configurations of FILE.cfg (\"-\": standard input) as CSV "
-                         "for a spreadsheet, to standard output or to the file given by -o."),
-                      tr("FILE.cfg")});
-    parser.addOption({ImportOption,
-                      tr("Read the configurations from FILE.csv (\"-\": standard input) and "
-                         "write them as a weather configuration file to the file given by -o, "
-                         "replacing it in one step. Nothing is written when the CSV has a "
-                         "fault."),
-                      tr("FILE.csv")});
     parser.addOption(
-        {OutputOption, tr("The file that --export-csv or --import-csv writes."), tr("OUT")});
+        {ExportOption,
+         QCoreApplication::translate(
+             "csvcommand", "Write the configurations of FILE.cfg (\"-\": standard input) as CSV "
+                           "for a spreadsheet, to standard output or to the file given by -o."),
+         QCoreApplication::translate("csvcommand", "FILE.cfg")});
+    parser.addOption(
+        {ImportOption,
+         QCoreApplication::translate(
+             "csvcommand", "Read the configurations from FILE.csv (\"-\": standard input) and "
+                           "write them as a weather configuration file to the file given by -o, "
+                           "replacing it in one step. Nothing is written when the CSV has a "
+                           "fault."),
+         QCoreApplication::translate("csvcommand", "FILE.csv")});
+    parser.addOption({OutputOption,
+                      QCoreApplication::translate(
+                          "csvcommand", "The file that --export-csv or --import-csv writes."),
+                      QCoreApplication::translate("csvcommand", "OUT")});
 }
 
 bool isCsvCommand(const QCommandLineParser& parser) {
@@ -81,19 +84,27 @@ int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream&
     const bool exporting = parser.isSet(ExportOption);
     const bool importing = parser.isSet(ImportOption);
     if (exporting == importing)
-        return usageError(err, exporting ? tr("Give either --export-csv or --import-csv, not "
-                                              "both.")
-                                         : tr("-o names the file that --export-csv or "
-                                              "--import-csv writes."));
+        return usageError(
+            err, exporting ? QCoreApplication::translate(
+                                 "csvcommand", "Give either --export-csv or --import-csv, not "
+                                               "both.")
+                           : QCoreApplication::translate("csvcommand",
+                                                         "-o names the file that --export-csv or "
+                                                         "--import-csv writes."));
     if (parser.isSet(QStringLiteral("check")) || !parser.positionalArguments().isEmpty())
-        return usageError(err, tr("--export-csv and --import-csv take no other files or "
-                                  "commands; name the output with -o."));
+        return usageError(
+            err, QCoreApplication::translate("csvcommand",
+                                             "--export-csv and --import-csv take no other files or "
+                                             "commands; name the output with -o."));
     const QStringList inputs = parser.values(exporting ? ExportOption : ImportOption);
     const QStringList outputs = parser.values(OutputOption);
     if (inputs.size() > 1 || outputs.size() > 1)
-        return usageError(err, tr("Give one input file and at most one -o."));
+        return usageError(err, QCoreApplication::translate(
+                                   "csvcommand", "Give one input file and at most one -o."));
     if (importing && outputs.isEmpty())
-        return usageError(err, tr("--import-csv needs -o OUT.cfg, the file to write."));
+        return usageError(
+            err, QCoreApplication::translate("csvcommand",
+                                             "--import-csv needs -o OUT.cfg, the file to write."));
 
     weather::ConfigTable table;
     if (exporting) {

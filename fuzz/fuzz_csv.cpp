@@ -4,6 +4,7 @@
 #include "configfile.h"
 #include "csvfile.h"
 #include "fuzzcheck.h"
+#include "tableedit.h"
 
 #include <QByteArrayView>
 

@@ -3,7 +3,6 @@
 #include "tst_window_support.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +13,7 @@ class TestTranslations : public QObject {
     Q_OBJECT
 private slots:
     void followsTheLocale_data() {
-        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("languages"); // in order of preference
         QTest::addColumn<QString>("spring");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("cancel"); // Qt's own text for the standard button
@@ -23,19 +22,20 @@ private slots:
         const QString english = "weather.cfg was changed by another program after it was opened. "
                                 "Overwrite it with the configurations in this window?";
         // German first, so that the later rows show that a new locale replaces the translation.
-        QTest::newRow("de_DE") << "de_DE"
-                               << "Frühling" << german << "Abbrechen";
-        QTest::newRow("fr_FR") << "fr_FR"
-                               << "Spring" << english << "Cancel";
-        QTest::newRow("de_AT") << "de_AT"
-                               << "Frühling" << german << "Abbrechen";
+        QTest::newRow("de_DE") << QStringList{"de-DE"} << "Frühling" << german << "Abbrechen";
+        QTest::newRow("fr_FR") << QStringList{"fr-FR"} << "Spring" << english << "Cancel";
+        QTest::newRow("de_AT") << QStringList{"de-AT"} << "Frühling" << german << "Abbrechen";
+        // German as a second choice: after French it wins, after English it does not.
+        QTest::newRow("fr, de") << QStringList{"fr-FR", "de-DE"} << "Frühling" << german
+                                << "Abbrechen";
+        QTest::newRow("en, de") << QStringList{"en-GB", "de-DE"} << "Spring" << english << "Cancel";
     }
     void followsTheLocale() {
-        QFETCH(QString, locale);
+        QFETCH(QStringList, languages);
         QFETCH(QString, spring);
         QFETCH(QString, question);
         QFETCH(QString, cancel);
-        installTranslations(*QCoreApplication::instance(), QLocale(locale));
+        installTranslations(*QCoreApplication::instance(), languages);
 
         QTemporaryDir dir;
         const QString path = dir.filePath("weather.cfg");

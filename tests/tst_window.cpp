@@ -2,6 +2,7 @@
 #include "codepage.h"
 #include "configfile.h"
 #include "testfiles.h"
+#include "translations.h"
 #include "tst_window_support.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -74,6 +76,7 @@ class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void controlsCarryTheirNamesAndCaptions_data();
     void controlsCarryTheirNamesAndCaptions();
     void menuAndToolbar();
@@ -269,6 +272,14 @@ void TestWindow::valueBoxSitsBesideItsCaption() {
     QVERIFY(beside);
     QCOMPARE(beside->text(), expected);
     QCOMPARE(beside->objectName(), QStringLiteral("lblDesc(%1)").arg(n));
+}
+
+// WEATHER_TEST_LOCALE=de_DE runs the window in that locale's language, so that the layout checks
+// see its captions.
+void TestWindow::initTestCase() {
+    const QString locale = qEnvironmentVariable("WEATHER_TEST_LOCALE");
+    if (!locale.isEmpty())
+        installTranslations(*QCoreApplication::instance(), QLocale(locale));
 }
 
 // Every caption can be read whole, and no control pokes out of its container.

@@ -5,7 +5,129 @@
     <name>ColumnTotals</name>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Load each FILE without opening a window and report its configuration count or its first error. Exits 0 when every file loads, else 1. A FILE of - is standard input.</source>
+        <translation>Lädt jede Datei FILE, ohne ein Fenster zu öffnen, und meldet die Zahl ihrer Konfigurationen oder ihren ersten Fehler. Endet mit 0, wenn jede Datei geladen wird, sonst mit 1. Eine Datei - ist die Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>Edits the weather configurations file (weather.cfg) of Pitchmaster 00-01.</source>
+        <translation>Bearbeitet die Wetterkonfigurationsdatei (weather.cfg) von Pitchmaster 00-01.</translation>
+    </message>
+    <message>
+        <source>The configuration file to open (with --check: one or more files to check).</source>
+        <translation>Die zu öffnende Konfigurationsdatei (mit --check: eine oder mehrere zu prüfende Dateien).</translation>
+    </message>
+    <message>
+        <source>--check needs at least one FILE.</source>
+        <translation>--check braucht mindestens eine Datei FILE.</translation>
+    </message>
+    <message>
+        <source>The editor opens one FILE at a time.</source>
+        <translation>Der Editor öffnet nur eine Datei FILE auf einmal.</translation>
+    </message>
+    <message>
+        <source>The editor cannot open standard input (-); give it a FILE.</source>
+        <translation>Der Editor kann die Standardeingabe (-) nicht öffnen; geben Sie eine Datei FILE an.</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Duplicate Configuration</source>
+        <translation>Konfiguration duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete Last Configuration</source>
+        <translation>Letzte Konfiguration löschen</translation>
+    </message>
+    <message>
+        <source>A configuration name cannot hold a line break.</source>
+        <translation>Ein Konfigurationsname darf keinen Zeilenumbruch enthalten.</translation>
+    </message>
+    <message>
+        <source>A configuration name cannot hold &quot;%1&quot; (U+%2): the game&apos;s code page (Windows-1252) has no such character.</source>
+        <translation>Ein Konfigurationsname darf „%1“ (U+%2) nicht enthalten: Die Codepage des Spiels (Windows-1252) kennt dieses Zeichen nicht.</translation>
+    </message>
+    <message>
+        <source>A configuration name can be at most %1 characters long.</source>
+        <translation>Ein Konfigurationsname darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>Import from CSV</source>
+        <translation>Import aus CSV</translation>
+    </message>
+</context>
+<context>
+    <name>PendingEdits</name>
+    <message>
+        <source>%1 *</source>
+        <translation>%1 *</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 of %2 has changes that are not updated.</source>
+        <translation>%1 von %2 enthält Änderungen, die noch nicht übernommen sind.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 have changes that are not updated.</source>
+        <translation>%1 von %2 enthalten Änderungen, die noch nicht übernommen sind.</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonText</name>
+    <message>
+        <source>%1: the box is empty; it needs a whole number.</source>
+        <translation>%1: Das Feld ist leer; es muss eine ganze Zahl enthalten.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number.</source>
+        <translation>%1: „%2“ ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside -32768 to 32767.</source>
+        <translation>%1: %2 liegt außerhalb von -32768 bis 32767.</translation>
     </message>
 </context>
 <context>
@@ -28,94 +150,159 @@
     </message>
     <message>
         <source>Start Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Starttag</translation>
     </message>
     <message>
         <source>Calm</source>
-        <translation type="unfinished"></translation>
+        <translation>Windstill</translation>
     </message>
     <message>
         <source>Breezy</source>
-        <translation type="unfinished"></translation>
+        <translation>Brise</translation>
     </message>
     <message>
         <source>Gusty</source>
-        <translation type="unfinished"></translation>
+        <translation>Böig</translation>
     </message>
     <message>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>Stark</translation>
     </message>
     <message>
         <source>Gale</source>
-        <translation type="unfinished"></translation>
+        <translation>Sturm</translation>
     </message>
     <message>
         <source>Dry</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocken</translation>
     </message>
     <message>
         <source>Wet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nass</translation>
     </message>
     <message>
         <source>Drizzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Niesel</translation>
     </message>
     <message>
         <source>Shower</source>
-        <translation type="unfinished"></translation>
+        <translation>Schauer</translation>
     </message>
     <message>
         <source>Downpour</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolkenbruch</translation>
     </message>
     <message>
         <source>Freezing</source>
-        <translation type="unfinished"></translation>
+        <translation>Frost</translation>
     </message>
     <message>
         <source>Cold</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalt</translation>
     </message>
     <message>
         <source>Mild</source>
-        <translation type="unfinished"></translation>
+        <translation>Mild</translation>
     </message>
     <message>
         <source>Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>Schön</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="unfinished"></translation>
+        <translation>Warm</translation>
     </message>
     <message>
         <source>Hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Heiß</translation>
     </message>
     <message>
         <source>Very Hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr heiß</translation>
     </message>
     <message>
         <source>Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Wind</translation>
     </message>
     <message>
         <source>Precipitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederschlag</translation>
     </message>
     <message>
         <source>Warmth</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärme</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A value of a season, as in &quot;Summer Gusty&quot;.</extracomment>
+        <translation>%2 im %1</translation>
+    </message>
+    <message>
+        <source>Update %1</source>
+        <translation>%1 setzen</translation>
+    </message>
+    <message>
+        <source>%1 %2 Total</source>
+        <extracomment>The sum under a column of a season, as in &quot;Summer Wind Total&quot;.</extracomment>
+        <translation>Summe %2 im %1</translation>
+    </message>
+</context>
+<context>
+    <name>csvcommand</name>
+    <message>
+        <source>Try &apos;weather-editor --help&apos;.</source>
+        <translation>Versuchen Sie &apos;weather-editor --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Write the configurations of FILE.cfg (&quot;-&quot;: standard input) as CSV for a spreadsheet, to standard output or to the file given by -o.</source>
+        <translation>Schreibt die Konfigurationen von DATEI.cfg (&quot;-&quot;: Standardeingabe) als CSV für eine Tabellenkalkulation, auf die Standardausgabe oder in die mit -o angegebene Datei.</translation>
+    </message>
+    <message>
+        <source>FILE.cfg</source>
+        <translation>DATEI.cfg</translation>
+    </message>
+    <message>
+        <source>Read the configurations from FILE.csv (&quot;-&quot;: standard input) and write them as a weather configuration file to the file given by -o, replacing it in one step. Nothing is written when the CSV has a fault.</source>
+        <translation>Liest die Konfigurationen aus DATEI.csv (&quot;-&quot;: Standardeingabe) und schreibt sie als Wetterkonfigurationsdatei in die mit -o angegebene Datei, die in einem Schritt ersetzt wird. Hat die CSV-Datei einen Fehler, wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>FILE.csv</source>
+        <translation>DATEI.csv</translation>
+    </message>
+    <message>
+        <source>The file that --export-csv or --import-csv writes.</source>
+        <translation>Die Datei, die --export-csv oder --import-csv schreibt.</translation>
+    </message>
+    <message>
+        <source>OUT</source>
+        <translation>ZIEL</translation>
+    </message>
+    <message>
+        <source>Give either --export-csv or --import-csv, not both.</source>
+        <translation>Geben Sie entweder --export-csv oder --import-csv an, nicht beides.</translation>
+    </message>
+    <message>
+        <source>-o names the file that --export-csv or --import-csv writes.</source>
+        <translation>-o nennt die Datei, die --export-csv oder --import-csv schreibt.</translation>
+    </message>
+    <message>
+        <source>--export-csv and --import-csv take no other files or commands; name the output with -o.</source>
+        <translation>--export-csv und --import-csv nehmen keine weiteren Dateien oder Befehle an; nennen Sie die Ausgabe mit -o.</translation>
+    </message>
+    <message>
+        <source>Give one input file and at most one -o.</source>
+        <translation>Geben Sie eine Eingabedatei und höchstens ein -o an.</translation>
+    </message>
+    <message>
+        <source>--import-csv needs -o OUT.cfg, the file to write.</source>
+        <translation>--import-csv braucht -o ZIEL.cfg, die zu schreibende Datei.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Try &apos;weather-editor --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchen Sie &apos;weather-editor --help&apos;.</translation>
     </message>
 </context>
 <context>
@@ -126,47 +313,159 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Duplicate Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration &amp;duplizieren</translation>
     </message>
     <message>
         <source>Appends a copy of the configuration on display as the last one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hängt eine Kopie der angezeigten Konfiguration als letzte an.</translation>
     </message>
     <message>
         <source>Delete &amp;Last Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letzte Konfiguration löschen</translation>
     </message>
     <message>
         <source>Deletes the last configuration while it is on display. Configurations in the middle cannot be deleted, so the game&apos;s numbering stays unbroken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Löscht die letzte Konfiguration, solange sie angezeigt wird. Konfigurationen in der Mitte lassen sich nicht löschen, damit die Nummerierung des Spiels lückenlos bleibt.</translation>
     </message>
     <message>
         <source>The name was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name wurde nicht geändert.</translation>
     </message>
     <message>
         <source>The file holds %1 configurations, as many as it can: there is no room for a copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält %1 Konfigurationen, so viele wie möglich: Für eine Kopie ist kein Platz.</translation>
     </message>
     <message>
         <source>The last configuration has the largest number there is: a copy cannot be numbered after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Konfiguration hat die größtmögliche Nummer: Eine Kopie kann nicht nach ihr nummeriert werden.</translation>
     </message>
     <message>
         <source>Delete the last configuration, %1 &quot;%2&quot;? Edit, Undo brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Konfiguration, %1 „%2“, löschen? Bearbeiten, Rückgängig holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV...</source>
+        <translation>Als &amp;CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import from CSV...</source>
+        <translation>Aus CSV &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Configuration Folder</source>
+        <translation>Konfigurationsordner</translation>
+    </message>
+    <message>
+        <source>Configurations</source>
+        <translation>Konfigurationen</translation>
+    </message>
+    <message>
+        <source>Web Site</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Configuration Name</source>
+        <translation>Konfigurationsname</translation>
+    </message>
+    <message>
+        <source>Configuration Number</source>
+        <translation>Konfigurationsnummer</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Weather Files (weather.cfg)</source>
+        <translation>Wetterdateien (weather.cfg)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open a configuration file first.</source>
+        <translation>Öffnen Sie zuerst eine Konfigurationsdatei.</translation>
+    </message>
+    <message>
+        <source>The file was not saved.
+%1</source>
+        <translation>Die Datei wurde nicht gespeichert.
+%1</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The CSV file was not written.</source>
+        <translation>Die CSV-Datei wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Select a configuration in the list first: there is nothing to update yet.</source>
+        <translation>Wählen Sie zuerst eine Konfiguration in der Liste: Noch gibt es nichts zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was updated.</source>
+        <translation>%1
+Es wurde nichts übernommen.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1 before closing?</source>
+        <translation>Änderungen an %1 vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>Weather Configurations Editor for Pitchmaster 00-01, version %1 
+Edits the game&apos;s weather.cfg. Free software under the MIT licence.
+%2</source>
+        <translation>Wetterkonfigurations-Editor für Pitchmaster 00-01, Version %1 
+Bearbeitet die weather.cfg des Spiels. Freie Software unter der MIT-Lizenz.
+%2</translation>
     </message>
 </context>
 </TS>

@@ -10,10 +10,6 @@ namespace weather {
 
 namespace {
 
-QString translate(const char* text) {
-    return QCoreApplication::translate("Desktop", text);
-}
-
 // Every question can show a path, a name or file text: never read it as markup.
 void makePlain(QMessageBox& box) {
     box.setTextFormat(Qt::PlainText);
@@ -70,8 +66,8 @@ public:
     bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) override {
         QMessageBox box(QMessageBox::Warning, title, question, QMessageBox::Cancel, parent);
         makePlain(box);
-        const QAbstractButton* overwrite =
-            box.addButton(translate("Overwrite"), QMessageBox::AcceptRole);
+        const QAbstractButton* overwrite = box.addButton(
+            QCoreApplication::translate("Desktop", "Overwrite"), QMessageBox::AcceptRole);
         box.setDefaultButton(QMessageBox::Cancel);
         box.exec();
         return box.clickedButton() == overwrite;
@@ -81,9 +77,12 @@ public:
                                        const QString& question) override {
         QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
         makePlain(box);
-        QPushButton* update = box.addButton(translate("Update"), QMessageBox::AcceptRole);
-        QPushButton* discard = box.addButton(translate("Discard"), QMessageBox::DestructiveRole);
-        QPushButton* cancel = box.addButton(translate("Cancel"), QMessageBox::RejectRole);
+        QPushButton* update = box.addButton(QCoreApplication::translate("Desktop", "Update"),
+                                            QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(QCoreApplication::translate("Desktop", "Discard"),
+                                             QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(QCoreApplication::translate("Desktop", "Cancel"),
+                                            QMessageBox::RejectRole);
         box.setDefaultButton(update);
         box.setEscapeButton(cancel);
         box.exec();
@@ -95,8 +94,10 @@ public:
     bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override {
         QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
         makePlain(box);
-        QPushButton* remove = box.addButton(translate("Delete"), QMessageBox::DestructiveRole);
-        QPushButton* cancel = box.addButton(translate("Cancel"), QMessageBox::RejectRole);
+        QPushButton* remove = box.addButton(QCoreApplication::translate("Desktop", "Delete"),
+                                            QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(QCoreApplication::translate("Desktop", "Cancel"),
+                                            QMessageBox::RejectRole);
         box.setDefaultButton(cancel);
         box.setEscapeButton(cancel);
         box.exec();

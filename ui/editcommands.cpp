@@ -9,14 +9,6 @@
 
 namespace weather {
 
-namespace {
-
-QString translate(const char* text) {
-    return QCoreApplication::translate("EditCommands", text);
-}
-
-} // namespace
-
 UpdateSeasonCommand::UpdateSeasonCommand(frmWeather& window, int slot, int season,
                                          const SeasonWeather& values)
     : QUndoCommand(updateText(season)), window_(window), slot_(slot), season_(season),
@@ -28,8 +20,8 @@ void UpdateSeasonCommand::apply(const SeasonWeather& values) {
 }
 
 RenameCommand::RenameCommand(frmWeather& window, int slot, QByteArray name)
-    : QUndoCommand(translate("Rename")), window_(window), slot_(slot),
-      before_(window.editableTable().Configs(slot).Name), after_(std::move(name)) {}
+    : QUndoCommand(QCoreApplication::translate("EditCommands", "Rename")), window_(window),
+      slot_(slot), before_(window.editableTable().Configs(slot).Name), after_(std::move(name)) {}
 
 void RenameCommand::apply(const QByteArray& name) {
     window_.editableTable().Configs(slot_).Name = name;
@@ -42,14 +34,16 @@ LastRecordCommand::LastRecordCommand(frmWeather& window, const QString& text, bo
       shownAfterRemoval_(shownAfterRemoval) {}
 
 LastRecordCommand* LastRecordCommand::duplicate(frmWeather& window, int slot) {
-    return new LastRecordCommand(window, translate("Duplicate Configuration"), true,
-                                 copyOf(window.editableTable(), slot), slot);
+    return new LastRecordCommand(
+        window, QCoreApplication::translate("EditCommands", "Duplicate Configuration"), true,
+        copyOf(window.editableTable(), slot), slot);
 }
 
 LastRecordCommand* LastRecordCommand::deleteLast(frmWeather& window) {
     const int last = window.editableTable().recordCount();
-    return new LastRecordCommand(window, translate("Delete Last Configuration"), false, {},
-                                 last - 1);
+    return new LastRecordCommand(
+        window, QCoreApplication::translate("EditCommands", "Delete Last Configuration"), false, {},
+        last - 1);
 }
 
 void LastRecordCommand::append() {
@@ -67,16 +61,20 @@ void LastRecordCommand::remove() {
 QString nameProblemText(const EncodedName& name) {
     switch (name.problem) {
     case EncodedName::LineBreak:
-        return translate("A configuration name cannot hold a line break.");
+        return QCoreApplication::translate("EditCommands",
+                                           "A configuration name cannot hold a line break.");
     case EncodedName::NotInCodePage: {
         const char32_t c = name.character;
-        return translate("A configuration name cannot hold \"%1\" (U+%2): the game's code page "
-                         "(Windows-1252) has no such character.")
+        return QCoreApplication::translate(
+                   "EditCommands",
+                   "A configuration name cannot hold \"%1\" (U+%2): the game's code page "
+                   "(Windows-1252) has no such character.")
             .arg(QString::fromUcs4(&c, 1),
                  QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper());
     }
     case EncodedName::TooLong:
-        return translate("A configuration name can be at most %1 characters long.")
+        return QCoreApplication::translate(
+                   "EditCommands", "A configuration name can be at most %1 characters long.")
             .arg(MaxNameBytes);
     case EncodedName::None:
         break;

@@ -205,9 +205,9 @@ frmWeather::~frmWeather() {
 }
 
 void frmWeather::buildMenu() {
-    mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
-    mnuOpen = named(mnuFile->addAction(QStringLiteral("&Open")), QStringLiteral("mnuOpen"));
-    mnuSave = named(mnuFile->addAction(QStringLiteral("&Save")), QStringLiteral("mnuSave"));
+    mnuFile = named(menuBar()->addMenu(tr("&File")), QStringLiteral("mnuFile"));
+    mnuOpen = named(mnuFile->addAction(tr("&Open")), QStringLiteral("mnuOpen"));
+    mnuSave = named(mnuFile->addAction(tr("&Save")), QStringLiteral("mnuSave"));
     mnuExportCsv =
         named(mnuFile->addAction(tr("Export as &CSV...")), QStringLiteral("mnuExportCsv"));
     mnuImportCsv =
@@ -215,9 +215,9 @@ void frmWeather::buildMenu() {
     mnuExportCsv->setEnabled(false); // until a file is open
     mnuImportCsv->setEnabled(false);
     mnuSep = named(mnuFile->addSeparator(), QStringLiteral("mnuSep"));
-    mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
+    mnuExit = named(mnuFile->addAction(tr("E&xit")), QStringLiteral("mnuExit"));
     buildEditMenu();
-    mnuAbout = named(menuBar()->addAction(QStringLiteral("&About")), QStringLiteral("mnuAbout"));
+    mnuAbout = named(menuBar()->addAction(tr("&About")), QStringLiteral("mnuAbout"));
     // Beyond the classic menu: the shortcuts every desktop user expects.
     mnuOpen->setShortcut(QKeySequence::Open);
     mnuSave->setShortcut(QKeySequence::Save);
@@ -266,8 +266,9 @@ void frmWeather::buildToolbar() {
     Toolbar1->setIconSize(QSize(16, 16));
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     const std::array<QString, 2> keys = {QStringLiteral("Open"), QStringLiteral("Save")};
+    const std::array<QString, 2> texts = {tr("Open"), tr("Save")};
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        QAction* button = Toolbar1->addAction(imgTollbar[i], keys[i]);
+        QAction* button = Toolbar1->addAction(imgTollbar[i], texts[i]);
         button->setObjectName(keys[i]);
     }
     connect(Toolbar1, &QToolBar::actionTriggered, this, &frmWeather::Toolbar1_ButtonClick);
@@ -280,35 +281,28 @@ void frmWeather::buildClientArea() {
     client->setFont(controlFont());
     setCentralWidget(client);
 
-    txtPath = named(new QLineEdit(client), QStringLiteral("txtPath"),
-                    QStringLiteral("Configuration Folder"));
+    txtPath = named(new QLineEdit(client), QStringLiteral("txtPath"), tr("Configuration Folder"));
     cmdOpen = named(new QPushButton(imgTollbar[0], QString(), client), QStringLiteral("cmdOpen"),
-                    QStringLiteral("Open"));
-    cmdOpen->setToolTip(QStringLiteral("Open"));
-    lstConfigs = named(new ConfigList(client), QStringLiteral("lstConfigs"),
-                       QStringLiteral("Configurations"));
+                    tr("Open"));
+    cmdOpen->setToolTip(tr("Open"));
+    lstConfigs = named(new ConfigList(client), QStringLiteral("lstConfigs"), tr("Configurations"));
     lstConfigs->setSelectionMode(QAbstractItemView::SingleSelection);
     lstConfigs->setUniformItemSizes(true); // lets a list of thousands fill quickly
     fraMain = named(new QGroupBox(client), QStringLiteral("fraMain"));
-    lblWebLink = named(new QLabel(WebAddress.host(), client), QStringLiteral("lblWebLink"),
-                       QStringLiteral("Web Site"));
+    lblWebLink =
+        named(new QLabel(WebAddress.host(), client), QStringLiteral("lblWebLink"), tr("Web Site"));
     lblWebLink->setFont(linkFont());
     // Drawn in the palette's link colour, which follows the desktop's theme, light or dark.
     lblWebLink->setForegroundRole(QPalette::Link);
     lblWebLink->setCursor(Qt::PointingHandCursor);
     lblWebLink->setToolTip(WebAddress.toString());
     lblWebLink->installEventFilter(this);
-    cmdSave = named(new QPushButton(QStringLiteral("&Save"), client), QStringLiteral("cmdSave"),
-                    QStringLiteral("Save"));
-    cmdExit = named(new QPushButton(QStringLiteral("E&xit"), client), QStringLiteral("cmdExit"),
-                    QStringLiteral("Exit"));
+    cmdSave = named(new QPushButton(tr("&Save"), client), QStringLiteral("cmdSave"), tr("Save"));
+    cmdExit = named(new QPushButton(tr("E&xit"), client), QStringLiteral("cmdExit"), tr("Exit"));
 
-    lblName =
-        named(new QLabel(QStringLiteral("Configuration Name"), fraMain), QStringLiteral("lblName"));
-    txtName = named(new QLineEdit(fraMain), QStringLiteral("txtName"),
-                    QStringLiteral("Configuration Name"));
-    lblNumber = named(new QLabel(fraMain), QStringLiteral("lblNumber"),
-                      QStringLiteral("Configuration Number"));
+    lblName = named(new QLabel(tr("Configuration Name"), fraMain), QStringLiteral("lblName"));
+    txtName = named(new QLineEdit(fraMain), QStringLiteral("txtName"), tr("Configuration Name"));
+    lblNumber = named(new QLabel(fraMain), QStringLiteral("lblNumber"), tr("Configuration Number"));
     lblNumber->setFont(controlFont(true));
     SSTab1 = named(new QTabWidget(fraMain), QStringLiteral("SSTab1"));
     for (int s = 0; s < SeasonCount; ++s)
@@ -351,7 +345,7 @@ QWidget* frmWeather::buildSeason(int s) {
 
     // The frame lies directly below the row of tabs, centred across the tab control.
     QGroupBox* frame = fraDetails[s] =
-        named(new QGroupBox(QStringLiteral("Details"), page), indexedName("fraDetails", s));
+        named(new QGroupBox(tr("Details"), page), indexedName("fraDetails", s));
     frame->setFixedSize(twips(0, 0, 8535, 5055).size());
     pageLayout->addWidget(frame, 0, Qt::AlignTop | Qt::AlignHCenter);
 
@@ -455,8 +449,7 @@ void frmWeather::Form_Load() {
     txtPath->setText(QStringLiteral("/"));
 #endif
     dlgOpen.fileName = QStringLiteral("weather.cfg");
-    dlgOpen.filters = {QStringLiteral("Weather Files (weather.cfg)"),
-                       QStringLiteral("All files (*)")};
+    dlgOpen.filters = {tr("Weather Files (weather.cfg)"), tr("All files (*)")};
     SSTab1->setCurrentIndex(Spring);
 }
 
@@ -494,14 +487,14 @@ void frmWeather::cmdSave_Click() {
 
 bool frmWeather::save() {
     if (loadedPath_.isEmpty()) {
-        showNotice(QStringLiteral("Open a configuration file first."));
+        showNotice(tr("Open a configuration file first."));
         return false;
     }
     if (!mayOverwrite())
         return false;
     const QByteArray bytes = formatConfig(table_);
     if (const auto error = writeFileAtomically(loadedPath_, bytes)) {
-        showFailure(QStringLiteral("The file was not saved.\n%1").arg(error->toString()));
+        showFailure(tr("The file was not saved.\n%1").arg(error->toString()));
         return false;
     }
     loadedStamp_ = FileStamp::of(bytes);
@@ -795,8 +788,8 @@ void frmWeather::cmdUpdate_Click(int Index) {
         return;
     const int s = Index;
     if (shownSlot_ == 0) {
-        showNotice(QStringLiteral("Select a configuration in the list first: there is nothing "
-                                  "to update yet."));
+        showNotice(tr("Select a configuration in the list first: there is nothing to update "
+                      "yet."));
         return;
     }
     if (const auto values = readSeason(s))
@@ -813,7 +806,7 @@ std::optional<SeasonWeather> frmWeather::readSeason(int season) {
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();
             showFailure(
-                QStringLiteral("%1\nNothing was updated.")
+                tr("%1\nNothing was updated.")
                     .arg(boxProblemMessage(valueNameText(season, p), box->text(), value.problem)));
             return std::nullopt;
         }
@@ -848,8 +841,8 @@ void frmWeather::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    const QString question = QStringLiteral("Save changes to %1 before closing?")
-                                 .arg(QDir::toNativeSeparators(loadedPath_));
+    const QString question =
+        tr("Save changes to %1 before closing?").arg(QDir::toNativeSeparators(loadedPath_));
     switch (desktop_->askToSave(this, title(), question)) {
     case Desktop::Answer::Save:
         event->setAccepted(save());
@@ -864,8 +857,8 @@ void frmWeather::closeEvent(QCloseEvent* event) {
 }
 
 QString frmWeather::aboutText() {
-    return QStringLiteral("Weather Configurations Editor for Pitchmaster 00-01, version %1 \n"
-                          "Edits the game's weather.cfg. Free software under the MIT licence.\n%2")
+    return tr("Weather Configurations Editor for Pitchmaster 00-01, version %1 \n"
+              "Edits the game's weather.cfg. Free software under the MIT licence.\n%2")
         .arg(QStringLiteral(WEATHER_EDITOR_VERSION), WebAddress.toString());
 }
 

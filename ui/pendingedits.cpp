@@ -9,10 +9,6 @@ namespace weather {
 
 namespace {
 
-QString translate(const char* text) {
-    return QCoreApplication::translate("PendingEdits", text);
-}
-
 QString seasonWord(int season) {
     return seasonText(season);
 }
@@ -29,19 +25,24 @@ bool seasonDiffers(const SeasonWeather& stored, const QStringList& texts) {
 }
 
 QString seasonTabText(int season, bool pending) {
-    return pending ? translate("%1 *").arg(seasonWord(season)) : seasonWord(season);
+    return pending ? QCoreApplication::translate("PendingEdits", "%1 *").arg(seasonWord(season))
+                   : seasonWord(season);
 }
 
 QString pendingQuestion(const QList<int>& seasons, const QString& name) {
     QString list;
     for (qsizetype i = 0; i < seasons.size(); ++i) {
         if (i > 0)
-            list += i + 1 == seasons.size() ? translate(" and ") : translate(", ");
+            list += i + 1 == seasons.size() ? QCoreApplication::translate("PendingEdits", " and ")
+                                            : QCoreApplication::translate("PendingEdits", ", ");
         list += seasonWord(seasons[i]);
     }
-    const QString question = seasons.size() == 1
-                                 ? translate("%1 of %2 has changes that are not updated.")
-                                 : translate("%1 of %2 have changes that are not updated.");
+    const QString question =
+        seasons.size() == 1
+            ? QCoreApplication::translate("PendingEdits",
+                                          "%1 of %2 has changes that are not updated.")
+            : QCoreApplication::translate("PendingEdits",
+                                          "%1 of %2 have changes that are not updated.");
     return question.arg(list, name);
 }
 

@@ -1,5 +1,7 @@
 #include "seasontext.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace weather {
@@ -32,10 +34,13 @@ QString boxProblemMessage(const QString& boxName, QStringView text, BoxValue::Pr
     switch (problem) {
     case BoxValue::NotANumber:
         return text.trimmed().isEmpty()
-                   ? QStringLiteral("%1: the box is empty; it needs a whole number.").arg(boxName)
-                   : QStringLiteral("%1: \"%2\" is not a whole number.").arg(boxName, text);
+                   ? QCoreApplication::translate("SeasonText",
+                                                 "%1: the box is empty; it needs a whole number.")
+                         .arg(boxName)
+                   : QCoreApplication::translate("SeasonText", "%1: \"%2\" is not a whole number.")
+                         .arg(boxName, text);
     case BoxValue::OutOfRange:
-        return QStringLiteral("%1: %2 is outside -32768 to 32767.")
+        return QCoreApplication::translate("SeasonText", "%1: %2 is outside -32768 to 32767.")
             .arg(boxName, text.trimmed().toString());
     case BoxValue::None:
         break;

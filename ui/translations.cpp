@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
+
 namespace {
 
 const QString InstalledName = QStringLiteral("weather-editor translation");
@@ -18,16 +20,26 @@ QTranslator* newTranslator(QCoreApplication& app) {
 } // namespace
 
 void installTranslations(QCoreApplication& app, const QLocale& locale) {
+    installTranslations(app, locale.uiLanguages());
+}
+
+void installTranslations(QCoreApplication& app, const QStringList& languages) {
     for (QTranslator* old :
          app.findChildren<QTranslator*>(InstalledName, Qt::FindDirectChildrenOnly)) {
         QCoreApplication::removeTranslator(old);
         delete old;
     }
-    // Ours are built into the program (:/i18n/weather-editor_de.qm, ...): the one that best
-    // matches the locale's languages decides the language, and Qt's own texts follow it.
+    // Ours are built into the program (:/i18n/weather-editor_de.qm, ...). English is the texts'
+    // own language and has no file: a user who puts it before German (LANGUAGE=en:de) must not
+    // get German just because it is the first language with a file.
     QTranslator* ours = newTranslator(app);
-    if (!ours->load(locale, QStringLiteral("weather-editor"), QStringLiteral("_"),
-                    QStringLiteral(":/i18n"))) {
+    const auto found = std::find_if(languages.begin(), languages.end(), [ours](const QString& l) {
+        const QLocale language(l);
+        return language.language() == QLocale::English ||
+               ours->load(language, QStringLiteral("weather-editor"), QStringLiteral("_"),
+                          QStringLiteral(":/i18n"));
+    });
+    if (found == languages.end() || ours->isEmpty()) {
         delete ours;
         return;
     }

@@ -48,12 +48,12 @@ QString valueText(int position) {
 
 QString valueNameText(int season, int position) {
     //: A value of a season, as in "Summer Gusty".
-    return QCoreApplication::translate(Context, "%1 %2")
+    return QCoreApplication::translate("Words", "%1 %2")
         .arg(seasonText(season), valueText(position));
 }
 
 QString updateText(int season) {
-    return QCoreApplication::translate(Context, "Update %1").arg(seasonText(season));
+    return QCoreApplication::translate("Words", "Update %1").arg(seasonText(season));
 }
 
 QString columnText(int column) {
@@ -62,7 +62,7 @@ QString columnText(int column) {
 
 QString columnTotalName(int season, int column) {
     //: The sum under a column of a season, as in "Summer Wind Total".
-    return QCoreApplication::translate(Context, "%1 %2 Total")
+    return QCoreApplication::translate("Words", "%1 %2 Total")
         .arg(seasonText(season), columnText(column));
 }
 
