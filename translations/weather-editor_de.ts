@@ -84,6 +84,10 @@
         <source>A configuration name can be at most %1 characters long.</source>
         <translation>Ein Konfigurationsname darf höchstens %1 Zeichen lang sein.</translation>
     </message>
+    <message>
+        <source>Update %1</source>
+        <translation>%1 übernehmen</translation>
+    </message>
 </context>
 <context>
     <name>ImportCommand</name>
@@ -317,11 +321,11 @@
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
+        <translation>&amp;Rückgängig:</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen</translation>
+        <translation>&amp;Wiederherstellen:</translation>
     </message>
     <message>
         <source>&amp;Duplicate Configuration</source>

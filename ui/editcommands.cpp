@@ -11,7 +11,9 @@ namespace weather {
 
 UpdateSeasonCommand::UpdateSeasonCommand(frmWeather& window, int slot, int season,
                                          const SeasonWeather& values)
-    : QUndoCommand(updateText(season)), window_(window), slot_(slot), season_(season),
+    : QUndoCommand(
+          QCoreApplication::translate("EditCommands", "Update %1").arg(seasonText(season))),
+      window_(window), slot_(slot), season_(season),
       before_(window.editableTable().Configs(slot).season(season)), after_(values) {}
 
 void UpdateSeasonCommand::apply(const SeasonWeather& values) {
