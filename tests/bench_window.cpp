@@ -1,5 +1,5 @@
 // How fast the window opens and shows a file of 10000 configurations, the most the table holds.
-// Built with the tests, not run by CTest:
+// Also what 1000 Update steps cost in memory. Built with the tests, not run by CTest:
 //   QT_QPA_PLATFORM=offscreen build/tests/bench_window
 #include "configfile.h"
 #include "testfiles.h"
@@ -8,6 +8,11 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 using namespace windowtest;
 
@@ -55,6 +60,29 @@ private slots:
         QCOMPARE(editor.txtVal(67)->text(),
                  QString::number(editor.window->table().Configs(row + 1).Winter.Warmth[6]));
     }
+
+#ifdef __GLIBC__
+    // What the undo history costs: the heap in use before and after 1000 Update steps, each of
+    // which the stack keeps (it has no limit).
+    void memoryOf1000Updates() {
+        const Editor editor;
+        QVERIFY(editor.window->openFile(path_));
+        editor.select(0);
+        QLineEdit* box = editor.txtVal(3);
+        const auto step = [&](int value) {
+            box->setText(QString::number(value));
+            editor.window->cmdUpdate_Click(0);
+        };
+        step(-1); // the first step makes what the stack and the menu create once
+        const std::size_t before = mallinfo2().uordblks;
+        for (int i = 0; i < 1000; ++i)
+            step(i);
+        const std::size_t after = mallinfo2().uordblks;
+        QCOMPARE(editor.window->undoStack()->count(), 1001);
+        qInfo("1000 Update steps: the heap in use grew by %zu bytes, %.0f bytes a step",
+              after - before, double(after - before) / 1000);
+    }
+#endif
 };
 
 QTEST_MAIN(BenchWindow)
