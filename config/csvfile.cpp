@@ -109,11 +109,6 @@ char* putField(char* out, QByteArrayView field) {
     return out;
 }
 
-// Writes `value` in plain decimal at `out` (at most 11 bytes); returns the end of what it wrote.
-char* putNumber(char* out, qint32 value) {
-    return std::to_chars(out, out + 11, value).ptr;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Reading
 
