@@ -158,30 +158,6 @@ private:
     int number_ = 0;
 };
 
-// The season's values in file order, and back; SeasonWeather::at() is the checked way for one
-// value, these are for the whole line at once.
-using SeasonValues = std::array<qint16, SeasonValueCount>;
-
-SeasonValues flatten(const SeasonWeather& season) {
-    SeasonValues values;
-    qint16* next = values.data();
-    *next++ = season.StartDay;
-    next = std::copy(season.Wind.begin(), season.Wind.end(), next);
-    next = std::copy(season.Precipitation.begin(), season.Precipitation.end(), next);
-    std::copy(season.Warmth.begin(), season.Warmth.end(), next);
-    return values;
-}
-
-void unflatten(const SeasonValues& values, SeasonWeather& season) {
-    const qint16* next = values.data();
-    season.StartDay = *next++;
-    std::copy_n(next, WindCount, season.Wind.begin());
-    next += WindCount;
-    std::copy_n(next, PrecipitationCount, season.Precipitation.begin());
-    next += PrecipitationCount;
-    std::copy_n(next, WarmthCount, season.Warmth.begin());
-}
-
 // ---------------------------------------------------------------------------------------------
 // Reading the writer's own layout quickly
 
