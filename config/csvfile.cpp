@@ -272,7 +272,7 @@ bool readShortInteger(QByteArrayView text, qint64& value) {
 // The 72 values of a row in the export's layout, "-32768," at the most, and how far past them
 // the quick reader may read: the rest of the 64-byte block its comma search ends in, and then
 // eight bytes at the last value.
-constexpr qsizetype MaxValueBytes = ValueColumns * 7;
+constexpr qsizetype MaxValueBytes = qsizetype{ValueColumns} * 7;
 constexpr qsizetype QuickReach = MaxValueBytes + 64 + Overread;
 
 // The bits of a word with one bit per byte: bit i for byte i.
@@ -286,7 +286,7 @@ quint64 byteBits(quint64 highBits) {
 quint64 commaBits(const char* p) {
     constexpr quint64 Lows = 0x7f7f7f7f7f7f7f7f;
     quint64 bits = 0;
-    for (int w = 0; w < 8; ++w) {
+    for (qsizetype w = 0; w < 8; ++w) {
         const quint64 x = qFromLittleEndian<quint64>(p + 8 * w) ^ (0x0101010101010101 * ',');
         // The high bit of each byte that is zero: adding 0x7f carries into the high bit of every
         // byte but a zero one, and never across bytes.
@@ -298,17 +298,17 @@ quint64 commaBits(const char* p) {
 
 // Reads the value from `start` up to `stop`, a minus sign and one to five digits with Overread
 // bytes after `start`; false when the bytes are something else or the number is out of range.
-// It takes the same steps whatever the bytes hold, without a branch, so that the processor reads
-// many values at once.
+// It takes the same steps whatever the bytes hold, so that the processor reads many values at
+// once.
 bool readValue(const char* start, const char* stop, qint16& value) {
     const bool negative = *start == '-';
     const char* const digitsStart = start + (negative ? 1 : 0);
     const qsizetype digits = stop - digitsStart;
     const auto bytes = qFromLittleEndian<quint64>(digitsStart);
-    const bool ok = (digits >= 1) & (digits <= 5) & (leadingDigits(bytes) >= digits);
+    const bool ok = digits >= 1 && digits <= 5 && leadingDigits(bytes) >= digits;
     const auto magnitude = static_cast<int>(digitsValue(bytes, ok ? int(digits) : 1));
     value = static_cast<qint16>(negative ? -magnitude : magnitude);
-    return ok & (magnitude <= (negative ? 32768 : 32767));
+    return ok && magnitude <= (negative ? 32768 : 32767);
 }
 
 // Reads the 72 values at `p` in the export's layout, followed by the row's line end, into
@@ -566,10 +566,10 @@ private:
         const char* const rowEnd = end - p < QuickReach ? nullptr : readValuesQuickly(p, values);
         if (rowEnd == nullptr)
             return nullptr;
-        for (int s = 0; s < SeasonCount; ++s) {
+        for (qsizetype s = 0; s < SeasonCount; ++s) {
             SeasonValues season;
             std::copy_n(values.begin() + s * SeasonValueCount, SeasonValueCount, season.begin());
-            unflatten(season, config.season(s));
+            unflatten(season, config.season(static_cast<int>(s)));
         }
         return rowEnd;
     }
