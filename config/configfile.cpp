@@ -158,30 +158,6 @@ private:
     int number_ = 0;
 };
 
-// The season's values in file order, and back; SeasonWeather::at() is the checked way for one
-// value, these are for the whole line at once.
-using SeasonValues = std::array<qint16, SeasonValueCount>;
-
-SeasonValues flatten(const SeasonWeather& season) {
-    SeasonValues values;
-    qint16* next = values.data();
-    *next++ = season.StartDay;
-    next = std::copy(season.Wind.begin(), season.Wind.end(), next);
-    next = std::copy(season.Precipitation.begin(), season.Precipitation.end(), next);
-    std::copy(season.Warmth.begin(), season.Warmth.end(), next);
-    return values;
-}
-
-void unflatten(const SeasonValues& values, SeasonWeather& season) {
-    const qint16* next = values.data();
-    season.StartDay = *next++;
-    std::copy_n(next, WindCount, season.Wind.begin());
-    next += WindCount;
-    std::copy_n(next, PrecipitationCount, season.Precipitation.begin());
-    next += PrecipitationCount;
-    std::copy_n(next, WarmthCount, season.Warmth.begin());
-}
-
 // ---------------------------------------------------------------------------------------------
 // Reading the writer's own layout quickly
 
@@ -460,39 +436,6 @@ private:
 
 // ---------------------------------------------------------------------------------------------
 // Writing
-
-// "00", "01", ..., "99": two digits at a time halve the divisions.
-constexpr auto DigitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pairs[2 * i] = static_cast<char>('0' + i / 10);
-        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
-
-// Writes `value` in plain decimal at `out`; returns the end of what it wrote (at most 11 bytes).
-char* putNumber(char* out, qint32 value) {
-    auto magnitude = static_cast<quint32>(value);
-    if (value < 0) {
-        *out++ = '-';
-        magnitude = 0 - magnitude;
-    }
-    int digits = 1;
-    for (quint64 limit = 10; digits < 10 && magnitude >= limit; limit *= 10)
-        ++digits;
-    char* const end = out + digits;
-    char* p = end;
-    for (; magnitude >= 100; magnitude /= 100) {
-        p -= 2;
-        std::memcpy(p, &DigitPairs[std::size_t{2} * (magnitude % 100)], 2);
-    }
-    if (magnitude >= 10)
-        std::memcpy(p - 2, &DigitPairs[std::size_t{2} * magnitude], 2);
-    else
-        p[-1] = static_cast<char>('0' + magnitude);
-    return end;
-}
 
 char* put(char* out, QByteArrayView text) {
     // An empty name has no data at all, and memcpy from a null pointer is undefined even for

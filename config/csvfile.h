@@ -12,6 +12,7 @@
 #pragma once
 
 #include "configfile.h"
+#include "tableedit.h" // MaxNameBytes, the longest name the import takes
 #include "weathertable.h"
 
 #include <QByteArray>

@@ -1,10 +1,12 @@
-// Reading decimal digits eight bytes at a time, for the readers of the file core.
+// Decimal digits for the readers and writers of the file core: reading them eight bytes at a time,
+// and writing a number.
 #pragma once
 
 #include <QtEndian>
 #include <QtGlobal>
 
 #include <bit>
+#include <charconv>
 
 namespace weather {
 
@@ -29,6 +31,11 @@ inline unsigned digitsValue(quint64 v, int n) {
     d = (d * 100 + (d >> 16)) & 0x0000ffff0000ffff;
     d = (d * 10000 + (d >> 32)) & 0xffffffff;
     return static_cast<unsigned>(d);
+}
+
+// Writes `value` in plain decimal at `out` (at most 11 bytes); returns the end of what it wrote.
+inline char* putNumber(char* out, qint32 value) {
+    return std::to_chars(out, out + 11, value).ptr;
 }
 
 } // namespace weather

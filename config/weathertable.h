@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <vector>
@@ -35,6 +36,30 @@ struct SeasonWeather {
 
     bool operator==(const SeasonWeather&) const = default;
 };
+
+// The season's values in file order, and back; SeasonWeather::at() is the checked way for one
+// value, these are for a whole season at once.
+using SeasonValues = std::array<qint16, SeasonValueCount>;
+
+inline SeasonValues flatten(const SeasonWeather& season) {
+    SeasonValues values;
+    qint16* next = values.data();
+    *next++ = season.StartDay;
+    next = std::copy(season.Wind.begin(), season.Wind.end(), next);
+    next = std::copy(season.Precipitation.begin(), season.Precipitation.end(), next);
+    std::copy(season.Warmth.begin(), season.Warmth.end(), next);
+    return values;
+}
+
+inline void unflatten(const SeasonValues& values, SeasonWeather& season) {
+    const qint16* next = values.data();
+    season.StartDay = *next++;
+    std::copy_n(next, WindCount, season.Wind.begin());
+    next += WindCount;
+    std::copy_n(next, PrecipitationCount, season.Precipitation.begin());
+    next += PrecipitationCount;
+    std::copy_n(next, WarmthCount, season.Warmth.begin());
+}
 
 // One weather configuration.
 struct WeatherConfig {
