@@ -522,20 +522,23 @@ private:
         if (utf8.hasError())
             return error(line, QStringLiteral("Name is not UTF-8 text; save the file as "
                                               "CSV in UTF-8"));
-        if (decoded.contains(QLatin1Char('\r')) || decoded.contains(QLatin1Char('\n')))
+        EncodedName encoded = encodeName(decoded);
+        switch (encoded.problem) {
+        case EncodedName::None:
+            break;
+        case EncodedName::LineBreak:
             return error(line, QStringLiteral("Name holds a line break"));
-        qsizetype bad = 0;
-        std::optional<QByteArray> bytes = toWindows1252(decoded, &bad);
-        if (!bytes)
+        case EncodedName::NotInCodePage:
             return error(line, QStringLiteral("Name holds \"%1\", a character the game's "
                                               "code page (Windows-1252) does not have")
-                                   .arg(decoded.mid(bad, decoded[bad].isHighSurrogate() ? 2 : 1)));
-        if (bytes->size() > MaxNameBytes)
+                                   .arg(QString::fromUcs4(&encoded.character, 1)));
+        case EncodedName::TooLong: // every character it can encode is one byte
             return error(line, QStringLiteral("Name is %1 characters long; the game takes "
                                               "at most %2")
-                                   .arg(bytes->size())
+                                   .arg(decoded.size())
                                    .arg(MaxNameBytes));
-        name = *std::move(bytes);
+        }
+        name = std::move(encoded.bytes);
         return std::nullopt;
     }
 
