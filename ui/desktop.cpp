@@ -6,6 +6,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+#include <vector>
+
 namespace weather {
 
 namespace {
@@ -26,6 +31,31 @@ QString chooseFile(QWidget* parent, const OpenFileRequest& request, QFileDialog:
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
+}
+
+// One button of a question: its text (translated in the "Desktop" context) and its role.
+struct Choice {
+    const char* text;
+    QMessageBox::ButtonRole role;
+};
+
+// Asks `question` with one button per choice, `preferred` the default one and the last the one
+// that Escape or the close button chooses. Returns the index of the choice made.
+std::size_t ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                const QString& question, std::initializer_list<Choice> choices,
+                std::size_t preferred) {
+    QMessageBox box(icon, title, question, QMessageBox::NoButton, parent);
+    makePlain(box);
+    std::vector<QPushButton*> buttons;
+    for (const Choice& choice : choices)
+        buttons.push_back(
+            box.addButton(QCoreApplication::translate("Desktop", choice.text), choice.role));
+    box.setDefaultButton(buttons.at(preferred));
+    box.setEscapeButton(buttons.back());
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return chosen == buttons.end() ? buttons.size() - 1
+                                   : static_cast<std::size_t>(chosen - buttons.begin());
 }
 
 class ModalDesktop final : public Desktop {
@@ -64,44 +94,28 @@ public:
     }
 
     bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) override {
-        QMessageBox box(QMessageBox::Warning, title, question, QMessageBox::Cancel, parent);
-        makePlain(box);
-        const QAbstractButton* overwrite = box.addButton(
-            QCoreApplication::translate("Desktop", "Overwrite"), QMessageBox::AcceptRole);
-        box.setDefaultButton(QMessageBox::Cancel);
-        box.exec();
-        return box.clickedButton() == overwrite;
+        return ask(parent, QMessageBox::Warning, title, question,
+                   {{QT_TRANSLATE_NOOP("Desktop", "Overwrite"), QMessageBox::AcceptRole},
+                    {QT_TRANSLATE_NOOP("Desktop", "Cancel"), QMessageBox::RejectRole}},
+                   1) == 0;
     }
 
     PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
                                        const QString& question) override {
-        QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
-        makePlain(box);
-        QPushButton* update = box.addButton(QCoreApplication::translate("Desktop", "Update"),
-                                            QMessageBox::AcceptRole);
-        QPushButton* discard = box.addButton(QCoreApplication::translate("Desktop", "Discard"),
-                                             QMessageBox::DestructiveRole);
-        QPushButton* cancel = box.addButton(QCoreApplication::translate("Desktop", "Cancel"),
-                                            QMessageBox::RejectRole);
-        box.setDefaultButton(update);
-        box.setEscapeButton(cancel);
-        box.exec();
-        if (box.clickedButton() == update)
-            return PendingAnswer::Update;
-        return box.clickedButton() == discard ? PendingAnswer::Discard : PendingAnswer::Cancel;
+        constexpr std::array<PendingAnswer, 3> answers = {
+            PendingAnswer::Update, PendingAnswer::Discard, PendingAnswer::Cancel};
+        return answers[ask(parent, QMessageBox::Question, title, question,
+                           {{QT_TRANSLATE_NOOP("Desktop", "Update"), QMessageBox::AcceptRole},
+                            {QT_TRANSLATE_NOOP("Desktop", "Discard"), QMessageBox::DestructiveRole},
+                            {QT_TRANSLATE_NOOP("Desktop", "Cancel"), QMessageBox::RejectRole}},
+                           0)];
     }
 
     bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override {
-        QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
-        makePlain(box);
-        QPushButton* remove = box.addButton(QCoreApplication::translate("Desktop", "Delete"),
-                                            QMessageBox::DestructiveRole);
-        QPushButton* cancel = box.addButton(QCoreApplication::translate("Desktop", "Cancel"),
-                                            QMessageBox::RejectRole);
-        box.setDefaultButton(cancel);
-        box.setEscapeButton(cancel);
-        box.exec();
-        return box.clickedButton() == remove;
+        return ask(parent, QMessageBox::Question, title, question,
+                   {{QT_TRANSLATE_NOOP("Desktop", "Delete"), QMessageBox::DestructiveRole},
+                    {QT_TRANSLATE_NOOP("Desktop", "Cancel"), QMessageBox::RejectRole}},
+                   1) == 0;
     }
 
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
