@@ -7,12 +7,22 @@ namespace weather {
 
 namespace {
 
+// The words are marked for the window's translations (context "Words"); the file core itself
+// always uses them in English.
 constexpr std::array<const char*, SeasonValueCount> ValueCaptions = {
-    "Start Day", "Calm",     "Breezy",   "Gusty", "Strong", "Gale", "Dry",  "Wet", "Drizzle",
-    "Shower",    "Downpour", "Freezing", "Cold",  "Mild",   "Fine", "Warm", "Hot", "Very Hot"};
+    QT_TRANSLATE_NOOP("Words", "Start Day"), QT_TRANSLATE_NOOP("Words", "Calm"),
+    QT_TRANSLATE_NOOP("Words", "Breezy"),    QT_TRANSLATE_NOOP("Words", "Gusty"),
+    QT_TRANSLATE_NOOP("Words", "Strong"),    QT_TRANSLATE_NOOP("Words", "Gale"),
+    QT_TRANSLATE_NOOP("Words", "Dry"),       QT_TRANSLATE_NOOP("Words", "Wet"),
+    QT_TRANSLATE_NOOP("Words", "Drizzle"),   QT_TRANSLATE_NOOP("Words", "Shower"),
+    QT_TRANSLATE_NOOP("Words", "Downpour"),  QT_TRANSLATE_NOOP("Words", "Freezing"),
+    QT_TRANSLATE_NOOP("Words", "Cold"),      QT_TRANSLATE_NOOP("Words", "Mild"),
+    QT_TRANSLATE_NOOP("Words", "Fine"),      QT_TRANSLATE_NOOP("Words", "Warm"),
+    QT_TRANSLATE_NOOP("Words", "Hot"),       QT_TRANSLATE_NOOP("Words", "Very Hot")};
 
-constexpr std::array<const char*, SeasonCount> SeasonCaptions = {"Spring", "Summer", "Autumn",
-                                                                 "Winter"};
+constexpr std::array<const char*, SeasonCount> SeasonCaptions = {
+    QT_TRANSLATE_NOOP("Words", "Spring"), QT_TRANSLATE_NOOP("Words", "Summer"),
+    QT_TRANSLATE_NOOP("Words", "Autumn"), QT_TRANSLATE_NOOP("Words", "Winter")};
 
 [[noreturn]] void badPosition(int position) {
     throw std::out_of_range("season value position " + std::to_string(position) +

@@ -9,7 +9,8 @@ file(MAKE_DIRECTORY ${WORK})
 foreach(ts IN LISTS ts_files)
     get_filename_component(name ${ts} NAME)
     configure_file(${ts} ${WORK}/${name} COPYONLY)
-    execute_process(COMMAND ${LUPDATE} ${SOURCE_DIR}/ui ${SOURCE_DIR}/app -extensions cpp,h
+    execute_process(COMMAND ${LUPDATE} ${SOURCE_DIR}/ui ${SOURCE_DIR}/app
+                            ${SOURCE_DIR}/config/weathertable.cpp -extensions cpp,h
                             -locations none -no-obsolete -ts ${WORK}/${name}
                     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT rc EQUAL 0)
