@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <iterator>
 #include <vector>
 
 namespace weather {
@@ -47,9 +48,10 @@ std::size_t ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
     QMessageBox box(icon, title, question, QMessageBox::NoButton, parent);
     makePlain(box);
     std::vector<QPushButton*> buttons;
-    for (const Choice& choice : choices)
-        buttons.push_back(
-            box.addButton(QCoreApplication::translate("Desktop", choice.text), choice.role));
+    std::transform(
+        choices.begin(), choices.end(), std::back_inserter(buttons), [&box](const Choice& choice) {
+            return box.addButton(QCoreApplication::translate("Desktop", choice.text), choice.role);
+        });
     box.setDefaultButton(buttons.at(preferred));
     box.setEscapeButton(buttons.back());
     box.exec();
