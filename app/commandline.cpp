@@ -42,7 +42,14 @@ CommandLine::CommandLine()
                  "CommandLine",
                  "Load each FILE without opening a window and report its configuration "
                  "count or its first error. Exits 0 when every file loads, else 1. A "
-                 "FILE of - is standard input.")) {
+                 "FILE of - is standard input.")),
+      diff_(QStringLiteral("diff"),
+            QCoreApplication::translate(
+                "CommandLine",
+                "Compare the configurations of two FILEs, OLD and NEW, without opening a "
+                "window, and print one line per difference and a summary. Exits 0 when they "
+                "are equal, 1 when they differ, 2 when a file fails to load. One FILE may be - "
+                "(standard input).")) {
     parser_.setApplicationDescription(QCoreApplication::translate(
         "CommandLine",
         "Edits the weather configurations file (weather.cfg) of Pitchmaster 00-01."));
@@ -51,6 +58,7 @@ CommandLine::CommandLine()
     parser_.addHelpOption();
     parser_.addVersionOption();
     parser_.addOption(check_);
+    parser_.addOption(diff_);
     addCsvOptions(parser_);
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QLatin1String(qt.name));
@@ -62,7 +70,8 @@ CommandLine::CommandLine()
     parser_.addPositionalArgument(
         QStringLiteral("FILE"),
         QCoreApplication::translate("CommandLine", "The configuration file to open (with --check: "
-                                                   "one or more files to check)."),
+                                                   "one or more files to check; with --diff: "
+                                                   "OLD and NEW)."),
         QStringLiteral("[FILE...]"));
 }
 
@@ -78,6 +87,24 @@ CommandLine::Mode CommandLine::parse(const QStringList& arguments) {
         return Mode::Help;
     if (isCsvCommand(parser_))
         return Mode::Csv; // which checks its own options and arguments
+    if (parser_.isSet(diff_)) {
+        if (parser_.isSet(check_)) {
+            error_ = QCoreApplication::translate("CommandLine",
+                                                 "Give either --check or --diff, not both.");
+            return Mode::UsageError;
+        }
+        if (files().size() != 2) {
+            error_ = QCoreApplication::translate("CommandLine",
+                                                 "--diff needs two FILEs, OLD and NEW.");
+            return Mode::UsageError;
+        }
+        if (files().count(QStringLiteral("-")) > 1) {
+            error_ = QCoreApplication::translate(
+                "CommandLine", "Only one of the two FILEs can be standard input (-).");
+            return Mode::UsageError;
+        }
+        return Mode::Diff;
+    }
     if (parser_.isSet(check_)) {
         if (files().isEmpty()) {
             error_ = QCoreApplication::translate("CommandLine", "--check needs at least one FILE.");

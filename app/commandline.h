@@ -7,7 +7,7 @@
 
 class CommandLine {
 public:
-    enum class Mode { Window, Check, Csv, Help, Version, UsageError };
+    enum class Mode { Window, Check, Diff, Csv, Help, Version, UsageError };
 
     CommandLine();
 
@@ -16,7 +16,7 @@ public:
     // them once one exists.
     Mode parse(const QStringList& arguments);
 
-    // The FILE arguments of the last parse.
+    // The FILE arguments of the last parse (with --diff: OLD and NEW).
     [[nodiscard]] QStringList files() const { return parser_.positionalArguments(); }
     // The parsed command line, for the CSV commands.
     [[nodiscard]] const QCommandLineParser& parser() const { return parser_; }
@@ -30,5 +30,6 @@ public:
 private:
     QCommandLineParser parser_;
     QCommandLineOption check_;
+    QCommandLineOption diff_;
     QString error_;
 };

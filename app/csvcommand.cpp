@@ -91,7 +91,8 @@ int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream&
                            : QCoreApplication::translate("csvcommand",
                                                          "-o names the file that --export-csv or "
                                                          "--import-csv writes."));
-    if (parser.isSet(QStringLiteral("check")) || !parser.positionalArguments().isEmpty())
+    if (parser.isSet(QStringLiteral("check")) || parser.isSet(QStringLiteral("diff")) ||
+        !parser.positionalArguments().isEmpty())
         return usageError(
             err, QCoreApplication::translate("csvcommand",
                                              "--export-csv and --import-csv take no other files or "

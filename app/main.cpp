@@ -1,7 +1,9 @@
-// Start-up: the command line, then either the file check or the editor window.
+// Start-up: the command line, then the file check, the comparison, the CSV commands or the
+// editor window.
 #include "checkcommand.h"
 #include "commandline.h"
 #include "csvcommand.h"
+#include "diffcommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -19,10 +21,10 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("weather-editor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WEATHER_EDITOR_VERSION));
 
-    // The command line is read before any application object exists, so that --check, --help,
-    // --version and usage errors work without a display. File names are taken again below, as
-    // Qt decodes them (on Windows from the wide-character command line, where any name
-    // survives).
+    // The command line is read before any application object exists, so that --check, --diff,
+    // --help, --version and usage errors work without a display. File names are taken again
+    // below, as Qt decodes them (on Windows from the wide-character command line, where any
+    // name survives).
     QStringList rawArguments;
     for (int i = 0; i < argc; ++i)
         rawArguments << QString::fromLocal8Bit(argv[i]);
@@ -50,5 +52,9 @@ int main(int argc, char** argv) {
         return runCsvCommand(commandLine.parser(), err);
     }
     QTextStream out(stdout);
+    if (mode == CommandLine::Mode::Diff) {
+        QTextStream err(stderr);
+        return runDiff(commandLine.files().at(0), commandLine.files().at(1), out, err);
+    }
     return runCheck(commandLine.files(), out);
 }

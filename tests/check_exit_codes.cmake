@@ -26,6 +26,16 @@ if(NOT rc EQUAL 0 OR NOT out STREQUAL "-: 8 configurations\n")
     message(FATAL_ERROR "--check - from a pipe: exit ${rc}\n${out}${err}")
 endif()
 expect(2 --check)
+
+# --diff: 0 equal, 1 differ, 2 trouble, "-" standard input for one of the two.
+execute_process(COMMAND ${CMAKE_COMMAND} -E cat ${EXAMPLE} COMMAND ${EDITOR} --diff ${EXAMPLE} -
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "8 configurations, no differences\n")
+    message(FATAL_ERROR "--diff FILE - from a pipe: exit ${rc}\n${out}${err}")
+endif()
+expect(2 --diff ${EXAMPLE} ${EXAMPLE}.missing)
+expect(2 --diff - -)
+expect(2 --diff ${EXAMPLE})
 expect(2 --no-such-option)
 expect(0 -platform offscreen --version) # Qt's own options, with no display
 expect(0 --version)
@@ -44,3 +54,12 @@ if(NOT rc EQUAL 0 OR NOT original STREQUAL back)
 endif()
 expect(1 --import-csv ${EXAMPLE} -o ${WORK}/bad.cfg)
 expect(2 --import-csv ${WORK}/ex.csv)
+
+# --diff of two files that differ in one name.
+file(READ ${EXAMPLE} text)
+string(REPLACE "0 Temperate Coast" "0 Temperate Shore" text "${text}")
+file(WRITE ${WORK}/renamed.cfg "${text}")
+expect(1 --diff ${EXAMPLE} ${WORK}/renamed.cfg)
+if(NOT last_output MATCHES "^0 Temperate Coast: name \"Temperate Coast\" -> \"Temperate Shore\"\n1 configuration differs\n$")
+    message(FATAL_ERROR "unexpected --diff output: ${last_output}")
+endif()

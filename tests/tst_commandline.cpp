@@ -21,6 +21,14 @@ private slots:
         QTest::newRow("--check with Qt's options")
             << QStringList{"-platform", "offscreen", "--check", "-", "b.cfg"} << Mode::Check
             << QStringList{"-", "b.cfg"};
+        QTest::newRow("--diff OLD -") << QStringList{"--diff", "a.cfg", "-"} << Mode::Diff
+                                      << QStringList{"a.cfg", "-"};
+        QTest::newRow("--diff with one file")
+            << QStringList{"--diff", "a.cfg"} << Mode::UsageError << QStringList{"a.cfg"};
+        QTest::newRow("--diff - -")
+            << QStringList{"--diff", "-", "-"} << Mode::UsageError << QStringList{"-", "-"};
+        QTest::newRow("--diff and --check") << QStringList{"--diff", "--check", "a.cfg", "b.cfg"}
+                                            << Mode::UsageError << QStringList{"a.cfg", "b.cfg"};
         QTest::newRow("-h") << QStringList{"-h"} << Mode::Help << QStringList{};
         QTest::newRow("-v") << QStringList{"-v"} << Mode::Version << QStringList{};
         QTest::newRow("unknown option")

@@ -60,6 +60,7 @@ private slots:
 
         QCommandLineParser parser;
         parser.addOption({QStringLiteral("check"), QString()});
+        parser.addOption({QStringLiteral("diff"), QString()});
         addCsvOptions(parser);
         QVERIFY(parser.parse(QStringList{"weather-editor"} + arguments.replaceInStrings("D/", d)));
         QBuffer out;

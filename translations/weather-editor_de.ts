@@ -19,10 +19,6 @@
         <translation>Bearbeitet die Wetterkonfigurationsdatei (weather.cfg) von Pitchmaster 00-01.</translation>
     </message>
     <message>
-        <source>The configuration file to open (with --check: one or more files to check).</source>
-        <translation>Die zu öffnende Konfigurationsdatei (mit --check: eine oder mehrere zu prüfende Dateien).</translation>
-    </message>
-    <message>
         <source>--check needs at least one FILE.</source>
         <translation>--check braucht mindestens eine Datei FILE.</translation>
     </message>
@@ -33,6 +29,26 @@
     <message>
         <source>The editor cannot open standard input (-); give it a FILE.</source>
         <translation>Der Editor kann die Standardeingabe (-) nicht öffnen; geben Sie eine Datei FILE an.</translation>
+    </message>
+    <message>
+        <source>Compare the configurations of two FILEs, OLD and NEW, without opening a window, and print one line per difference and a summary. Exits 0 when they are equal, 1 when they differ, 2 when a file fails to load. One FILE may be - (standard input).</source>
+        <translation>Vergleicht die Konfigurationen zweier Dateien FILE, OLD und NEW, ohne ein Fenster zu öffnen, und gibt eine Zeile je Unterschied und eine Zusammenfassung aus. Endet mit 0, wenn sie gleich sind, mit 1, wenn sie sich unterscheiden, und mit 2, wenn eine Datei nicht geladen werden kann. Eine der Dateien darf - (Standardeingabe) sein.</translation>
+    </message>
+    <message>
+        <source>The configuration file to open (with --check: one or more files to check; with --diff: OLD and NEW).</source>
+        <translation>Die zu öffnende Konfigurationsdatei (mit --check: eine oder mehrere zu prüfende Dateien; mit --diff: OLD und NEW).</translation>
+    </message>
+    <message>
+        <source>Give either --check or --diff, not both.</source>
+        <translation>Geben Sie entweder --check oder --diff an, nicht beides.</translation>
+    </message>
+    <message>
+        <source>--diff needs two FILEs, OLD and NEW.</source>
+        <translation>--diff braucht zwei Dateien FILE, OLD und NEW.</translation>
+    </message>
+    <message>
+        <source>Only one of the two FILEs can be standard input (-).</source>
+        <translation>Nur eine der beiden Dateien FILE kann die Standardeingabe (-) sein.</translation>
     </message>
 </context>
 <context>
