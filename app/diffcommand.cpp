@@ -3,38 +3,55 @@
 #include "configdiff.h"
 #include "configfile.h"
 
+#include <QFile>
+#include <QIODevice>
+#include <QTextStream>
+
 #include <array>
+#include <cstdio>
 
 namespace {
 
 constexpr int Differ = 1;
 constexpr int Trouble = 2;
 
+int trouble(QTextStream& err, const QString& message) {
+    err << message << '\n';
+    err.flush();
+    return Trouble;
+}
+
 } // namespace
 
-int runDiff(const QString& oldFile, const QString& newFile, QTextStream& out, QTextStream& err) {
+int runDiff(const QString& oldFile, const QString& newFile, QIODevice& out, QTextStream& err) {
     std::array<weather::ConfigTable, 2> tables;
     const std::array<QString, 2> files = {oldFile, newFile};
-    bool failed = false;
+    QString errors;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        if (const auto error = weather::loadConfigFile(files.at(i), tables.at(i))) {
-            err << error->toString() << '\n';
-            failed = true;
-        }
+        if (const auto error = weather::loadConfigFile(files.at(i), tables.at(i)))
+            errors += error->toString() + QLatin1Char('\n');
     }
-    if (failed) {
-        err.flush();
-        return Trouble;
-    }
+    if (!errors.isEmpty())
+        return trouble(err, errors.chopped(1));
+
+    bool written = true;
+    const auto write = [&out, &written](QByteArrayView bytes) {
+        written = written && out.write(bytes.data(), bytes.size()) == bytes.size();
+    };
     const weather::DiffCounts counts =
-        weather::compareTables(tables[0], tables[1], oldFile, newFile,
-                               [&out](QStringView line) { out << line << '\n'; });
-    out << weather::diffSummary(counts, oldFile, newFile) << '\n';
-    out.flush();
-    if (out.status() != QTextStream::Ok) {
-        err << "-: cannot write standard output\n";
-        err.flush();
-        return Trouble;
-    }
+        weather::compareTables(tables[0], tables[1], oldFile, newFile, write);
+    write(weather::diffSummary(counts, oldFile, newFile).toUtf8() + '\n');
+    if (!written)
+        return trouble(err, QStringLiteral("-: cannot write standard output: ") + out.errorString());
     return counts.equal() ? 0 : Differ;
+}
+
+int runDiff(const QString& oldFile, const QString& newFile, QTextStream& err) {
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        return trouble(err, QStringLiteral("-: cannot write standard output: ") + out.errorString());
+    const int status = runDiff(oldFile, newFile, out, err);
+    if (!out.flush() && status != Trouble)
+        return trouble(err, QStringLiteral("-: cannot write standard output: ") + out.errorString());
+    return status;
 }

@@ -51,10 +51,10 @@ int main(int argc, char** argv) {
         QTextStream err(stderr);
         return runCsvCommand(commandLine.parser(), err);
     }
-    QTextStream out(stdout);
     if (mode == CommandLine::Mode::Diff) {
         QTextStream err(stderr);
-        return runDiff(commandLine.files().at(0), commandLine.files().at(1), out, err);
+        return runDiff(commandLine.files().at(0), commandLine.files().at(1), err);
     }
+    QTextStream out(stdout);
     return runCheck(commandLine.files(), out);
 }

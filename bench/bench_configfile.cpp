@@ -5,7 +5,10 @@
 // for the largest file the format allows and for a typical one.
 //
 //   weather_bench [benchmark flags]     runs the benchmarks, then prints the ratios
-//   weather_bench --write-largest FILE  writes the largest file the format allows and exits
+//   weather_bench --write-largest FILE [CHANGED]
+//                                       writes the largest file the format allows and exits; with
+//                                       CHANGED also one as long that differs in every number,
+//                                       name and value (for timing --diff)
 #include "configfile.h"
 #include "csvfile.h"
 
@@ -44,20 +47,26 @@ constexpr Sample Samples[] = {Largest, Typical};
 constexpr const char* Regions[] = {"Northern Highlands", "Coastal Lowlands", "Central Plains",
                                    "Mountain Valley",    "Southern Islands", "River Delta"};
 
-ConfigTable makeTable(const Sample& sample) {
+// With `changed`, every number, name and value differs from the table made without it, and the
+// file is as long.
+ConfigTable makeTable(const Sample& sample, bool changed = false) {
     ConfigTable table;
     table.ConfigCount = sample.count;
     for (int k = 1; k <= sample.count; ++k) {
         WeatherConfig& config = table.Configs(k);
-        config.Number = sample.widest ? std::numeric_limits<qint32>::min() + k - 1 : k - 1;
-        config.Name = QByteArray(Regions[k % std::size(Regions)]) + " climate " +
+        const int shift = changed ? ConfigTable::MaxRecords : 0; // as wide, all different
+        config.Number =
+            sample.widest ? std::numeric_limits<qint32>::min() + k - 1 + shift : k - 1 + shift;
+        config.Name = QByteArray(Regions[k % std::size(Regions)]) +
+                      (changed ? " Climate " : " climate ") +
                       QByteArray::number(k); // names of 25 to 40 bytes
         for (int s = 0; s < SeasonCount; ++s) {
             SeasonWeather& season = config.season(s);
             for (int p = 0; p < SeasonValueCount; ++p) {
                 const int everyday = p == 0 ? 1 + 91 * s : (k * 7 + s * 13 + p * 5) % 45;
-                season.at(p) = sample.widest ? std::numeric_limits<qint16>::min()
-                                             : static_cast<qint16>(everyday);
+                season.at(p) = static_cast<qint16>(
+                    (sample.widest ? std::numeric_limits<qint16>::min() : everyday) +
+                    (changed ? 1 : 0));
             }
         }
     }
@@ -224,11 +233,14 @@ bool printRatios(const std::map<std::string, Figures>& figures) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--write-largest") == 0) {
-        const QString path = QString::fromLocal8Bit(argv[2]);
-        if (const auto error = writeFile(path, formatConfig(makeTable(Largest)))) {
-            std::fprintf(stderr, "%s: %s\n", argv[2], qPrintable(*error));
-            return 1;
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--write-largest") == 0) {
+        for (int i = 2; i < argc; ++i) {
+            const bool changed = i == 3;
+            const QString path = QString::fromLocal8Bit(argv[i]);
+            if (const auto error = writeFile(path, formatConfig(makeTable(Largest, changed)))) {
+                std::fprintf(stderr, "%s: %s\n", argv[i], qPrintable(*error));
+                return 1;
+            }
         }
         return 0;
     }

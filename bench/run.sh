@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmark in Release, runs it (load, save, CSV import and export against their floors,
 # with the ratios), then times `weather-editor --check` on the largest file the format allows and
-# `weather-editor --import-csv` on its CSV with /usr/bin/time -v.
+# `weather-editor --import-csv` on its CSV with /usr/bin/time -v, and `weather-editor --diff` of
+# that file and one as long that differs in every value against two --check runs on them.
 # Timings depend on the machine and its load, so nothing here is part of the tests.
 #   bench/run.sh [benchmark flags]   e.g. --benchmark_filter=load
 # Exits 1 when a target is missed.
@@ -9,6 +10,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BENCH_BUILD_DIR:-$root/build-bench}
 check_runs=5
+diff_runs=7
+diff_limit=3 # --diff at most this many times two --check runs
 wall_limit_ms=100
 memory_limit_mb=64 # millions of bytes; /usr/bin/time reports KiB
 
@@ -27,7 +30,8 @@ status=0
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 file=$tmp/weather.cfg
-"$build/bench/weather_bench" --write-largest "$file"
+changed=$tmp/changed.cfg
+"$build/bench/weather_bench" --write-largest "$file" "$changed"
 
 # One line per run: wall time in ms, peak resident memory in KiB.
 for _ in $(seq "$check_runs"); do
@@ -80,4 +84,42 @@ awk -F': ' -v memory_limit="$memory_limit_mb" '
                peak < memory_limit ? "met" : "MISSED"
         exit !(peak < memory_limit)
     }' "$tmp/time.txt" || status=1
+
+# --diff of the largest file and the changed one (740001 lines, written to a file), against
+# --check of each of the two, run in turn; one line per round: the checks' and the diff's wall
+# time in microseconds.
+now_us() { echo $(($(date +%s%N) / 1000)); }
+for _ in $(seq "$diff_runs"); do
+    start=$(now_us)
+    "$build/app/weather-editor" --check "$file" >/dev/null
+    "$build/app/weather-editor" --check "$changed" >/dev/null
+    checked=$(now_us)
+    rc=0
+    "$build/app/weather-editor" --diff "$file" "$changed" >"$tmp/diff.txt" || rc=$?
+    diffed=$(now_us)
+    if [ "$rc" != 1 ] || [ "$(wc -l <"$tmp/diff.txt")" != 740001 ] ||
+        [ "$(tail -n 1 "$tmp/diff.txt")" != "10000 configurations differ" ]; then
+        echo "--diff of the largest files: exit $rc, not the 740001 lines expected" >&2
+        exit 1
+    fi
+    echo "$((checked - start)) $((diffed - checked))"
+done >"$tmp/diff-runs.txt"
+
+echo
+echo "weather-editor --diff of two largest files that differ in every value" \
+    "($(stat -c %s "$tmp/diff.txt") bytes printed), $diff_runs runs:"
+awk -v runs="$diff_runs" -v limit="$diff_limit" '
+    { checks[NR] = $1; diffs[NR] = $2 }
+    function median(a,   n, i, j, t) {
+        for (i = 1; i <= runs; i++)
+            for (j = i + 1; j <= runs; j++)
+                if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+        return a[int((runs + 1) / 2)]
+    }
+    END {
+        c = median(checks) / 1000; d = median(diffs) / 1000
+        printf "  two --check runs: %.1f ms median; --diff: %.1f ms median: %.2fx " \
+               "(target at most %gx): %s\n", c, d, d / c, limit, d <= limit * c ? "met" : "MISSED"
+        exit !(d <= limit * c)
+    }' "$tmp/diff-runs.txt" || status=1
 exit "$status"

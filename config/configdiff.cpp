@@ -5,71 +5,86 @@
 #include <QDir>
 #include <QLatin1StringView>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 
 namespace weather {
 
 namespace {
 
 constexpr int ValueCount = SeasonCount * SeasonValueCount;
+// The lines go to the sink in blocks of about this many bytes.
+constexpr qsizetype BlockSize = 256 * 1024;
 
 // "Spring Start Day ", ..., "Winter Very Hot ": the start of each value's line after the label.
-const std::array<QString, ValueCount>& valueLabels() {
-    static const std::array<QString, ValueCount> labels = [] {
-        std::array<QString, ValueCount> made;
+const std::array<QByteArray, ValueCount>& valueLabels() {
+    static const std::array<QByteArray, ValueCount> labels = [] {
+        std::array<QByteArray, ValueCount> made;
         for (int s = 0; s < SeasonCount; ++s) {
             for (int p = 0; p < SeasonValueCount; ++p)
                 made.at(static_cast<std::size_t>(s * SeasonValueCount + p)) =
-                    valueName(s, p) + QLatin1Char(' ');
+                    valueName(s, p).toLatin1() + ' ';
         }
         return made;
     }();
     return labels;
 }
 
-void appendNumber(QString& out, qint64 n) {
-    std::array<char, 24> digits{};
-    const char* const end =
-        std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr;
-    out += QLatin1StringView(digits.data(), end);
+// The widest number written, a qint64 in decimal with its sign.
+constexpr qsizetype MaxNumberWidth = 20;
+
+char* putNumber(char* at, qint64 n) {
+    return std::to_chars(at, at + MaxNumberWidth, n).ptr;
+}
+
+char* put(char* at, QByteArrayView bytes) {
+    std::memcpy(at, bytes.data(), static_cast<std::size_t>(bytes.size()));
+    return at + bytes.size();
+}
+
+void appendNumber(QByteArray& out, qint64 n) {
+    std::array<char, MaxNumberWidth> digits{};
+    out.append(digits.data(), putNumber(digits.data(), n) - digits.data());
 }
 
 bool isControl(char16_t c) {
     return c < 0x20 || (c >= 0x7F && c < 0xA0);
 }
 
-// A name as the window decodes it, control characters as \xNN; with `inQuotes` also in
-// quotes, with \" for a quote and \\ for a backslash.
-void appendName(QString& out, const QByteArray& name, bool inQuotes) {
-    const QString text = fromWindows1252(name);
+// A name as the window decodes it, in UTF-8, control characters as \xNN; with `inQuotes` also
+// in quotes, with \" for a quote and \\ for a backslash.
+QByteArray shownName(const QByteArray& name, bool inQuotes) {
+    QString text;
     if (inQuotes)
-        out += QLatin1Char('"');
-    for (const QChar c : text) {
+        text += QLatin1Char('"');
+    for (const QChar c : fromWindows1252(name)) {
         const char16_t u = c.unicode();
         if (isControl(u)) {
             constexpr std::array<char, 17> Hex = {"0123456789abcdef"};
-            out += QLatin1StringView("\\x");
-            out += QLatin1Char(Hex.at(u >> 4));
-            out += QLatin1Char(Hex.at(u & 0xF));
+            text += QLatin1StringView("\\x");
+            text += QLatin1Char(Hex.at(u >> 4));
+            text += QLatin1Char(Hex.at(u & 0xF));
         } else if (inQuotes && (u == u'"' || u == u'\\')) {
-            out += QLatin1Char('\\');
-            out += c;
+            text += QLatin1Char('\\');
+            text += c;
         } else {
-            out += c;
+            text += c;
         }
     }
     if (inQuotes)
-        out += QLatin1Char('"');
+        text += QLatin1Char('"');
+    return text.toUtf8();
 }
 
 // "3 Continental Plains: "
-QString labelOf(const WeatherConfig& config) {
-    QString label;
+QByteArray labelOf(const WeatherConfig& config) {
+    QByteArray label;
     appendNumber(label, config.Number);
-    label += QLatin1Char(' ');
-    appendName(label, config.Name, false);
-    label += QLatin1StringView(": ");
+    label += ' ';
+    label += shownName(config.Name, false);
+    label += ": ";
     return label;
 }
 
@@ -81,36 +96,30 @@ QString configurations(int n) {
     return QString::number(n) + QLatin1StringView(n == 1 ? " configuration" : " configurations");
 }
 
-// Passes the lines of one configuration that is in both tables; returns whether any.
-bool compareConfigs(const WeatherConfig& a, const WeatherConfig& b, QString& line,
-                    const DiffLineSink& sink) {
+// Appends the lines of one configuration that is in both tables; returns whether there are any.
+bool compareConfigs(const WeatherConfig& a, const WeatherConfig& b, QByteArray& out) {
     if (a == b)
         return false;
-    const QString label = labelOf(a);
-    const auto start = [&line, &label] {
-        line.clear();
-        line += label;
-    };
-    const auto number = [&line](qint64 from, qint64 to) {
-        appendNumber(line, from);
-        line += QLatin1StringView(" -> ");
-        appendNumber(line, to);
+    const QByteArray label = labelOf(a);
+    const auto change = [&out](qint64 from, qint64 to) {
+        appendNumber(out, from);
+        out += " -> ";
+        appendNumber(out, to);
+        out += '\n';
     };
     if (a.Number != b.Number) {
-        start();
-        line += QLatin1StringView("number ");
-        number(a.Number, b.Number);
-        sink(line);
+        out += label + "number ";
+        change(a.Number, b.Number);
     }
-    if (a.Name != b.Name) {
-        start();
-        line += QLatin1StringView("name ");
-        appendName(line, a.Name, true);
-        line += QLatin1StringView(" -> ");
-        appendName(line, b.Name, true);
-        sink(line);
-    }
+    if (a.Name != b.Name)
+        out += label + "name " + shownName(a.Name, true) + " -> " + shownName(b.Name, true) + '\n';
+    // The value lines, written in place: with every value different they are most of the
+    // output, and the largest file gives 720000 of them.
     const auto& labels = valueLabels();
+    constexpr qsizetype MaxValueLine = 24 + 2 * MaxNumberWidth + 5; // a caption, " -> ", "\n"
+    const qsizetype used = out.size();
+    out.resize(used + ValueCount * (label.size() + MaxValueLine));
+    char* at = out.data() + used;
     for (int s = 0; s < SeasonCount; ++s) {
         const SeasonWeather& from = a.season(s);
         const SeasonWeather& to = b.season(s);
@@ -121,35 +130,47 @@ bool compareConfigs(const WeatherConfig& a, const WeatherConfig& b, QString& lin
         for (std::size_t p = 0; p < fromValues.size(); ++p) {
             if (fromValues.at(p) == toValues.at(p))
                 continue;
-            start();
-            line += labels.at(static_cast<std::size_t>(s) * SeasonValueCount + p);
-            number(fromValues.at(p), toValues.at(p));
-            sink(line);
+            at = put(at, label);
+            at = put(at, labels.at(static_cast<std::size_t>(s) * SeasonValueCount + p));
+            at = putNumber(at, fromValues.at(p));
+            at = put(at, " -> ");
+            at = putNumber(at, toValues.at(p));
+            *at++ = '\n';
         }
     }
+    out.resize(at - out.data());
     return true;
 }
 
 } // namespace
 
 DiffCounts compareTables(const ConfigTable& oldTable, const ConfigTable& newTable,
-                         const QString& oldName, const QString& newName, const DiffLineSink& sink) {
+                         const QString& oldName, const QString& newName, const DiffTextSink& sink) {
     DiffCounts counts;
     const int oldCount = oldTable.recordCount();
     const int newCount = newTable.recordCount();
     counts.compared = std::min(oldCount, newCount);
-    QString line;
+    QByteArray block;
+    block.reserve(BlockSize + BlockSize / 2);
+    const auto pass = [&block, &sink](qsizetype atLeast) {
+        if (block.size() >= atLeast) {
+            sink(block);
+            block.resize(0); // keeps the room
+        }
+    };
     for (int slot = 1; slot <= counts.compared; ++slot) {
-        if (compareConfigs(oldTable.Configs(slot), newTable.Configs(slot), line, sink))
+        if (compareConfigs(oldTable.Configs(slot), newTable.Configs(slot), block))
             ++counts.differing;
+        pass(BlockSize);
     }
     const bool oldLonger = oldCount > newCount;
     const ConfigTable& longer = oldLonger ? oldTable : newTable;
-    const QString onlyIn = QLatin1StringView("only in ") + shown(oldLonger ? oldName : newName);
+    const QByteArray onlyIn = "only in " + shown(oldLonger ? oldName : newName).toUtf8() + '\n';
     for (int slot = counts.compared + 1; slot <= longer.recordCount(); ++slot) {
-        line = labelOf(longer.Configs(slot)) + onlyIn;
-        sink(line);
+        block += labelOf(longer.Configs(slot)) + onlyIn;
+        pass(BlockSize);
     }
+    pass(1);
     (oldLonger ? counts.onlyInOld : counts.onlyInNew) = longer.recordCount() - counts.compared;
     return counts;
 }
@@ -179,8 +200,10 @@ QString TableDiff::text() const {
 TableDiff compareTables(const ConfigTable& oldTable, const ConfigTable& newTable,
                         const QString& oldName, const QString& newName) {
     TableDiff diff;
+    QByteArray text;
     diff.counts = compareTables(oldTable, newTable, oldName, newName,
-                                [&diff](QStringView line) { diff.lines << line.toString(); });
+                                [&text](QByteArrayView lines) { text += lines; });
+    diff.lines = QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     diff.summary = diffSummary(diff.counts, oldName, newName);
     return diff;
 }

@@ -4,9 +4,9 @@
 
 #include "weathertable.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 #include <functional>
 
@@ -23,10 +23,12 @@ struct DiffCounts {
     [[nodiscard]] bool equal() const { return differing == 0 && onlyInOld == 0 && onlyInNew == 0; }
 };
 
-// Receives one line of the comparison, without a line end.
-using DiffLineSink = std::function<void(QStringView line)>;
+// Receives the comparison's lines in UTF-8, a block of whole lines at a time, each line ended by
+// "\n". The block is only valid during the call.
+using DiffTextSink = std::function<void(QByteArrayView lines)>;
 
-// Compares the records of two tables in file order and passes each difference to `sink`:
+// Compares the records of two tables in file order and passes a line for each difference to
+// `sink`:
 //   3 Continental Plains: number 3 -> 30
 //   3 Continental Plains: name "Continental Plains" -> "Continental Steppe"
 //   3 Continental Plains: Winter Very Hot 9 -> 11
@@ -41,7 +43,7 @@ using DiffLineSink = std::function<void(QStringView line)>;
 // input); they are shown with native separators. The count lines of the files are not compared:
 // only the configurations they hold.
 DiffCounts compareTables(const ConfigTable& oldTable, const ConfigTable& newTable,
-                         const QString& oldName, const QString& newName, const DiffLineSink& sink);
+                         const QString& oldName, const QString& newName, const DiffTextSink& sink);
 
 // The last line: "2 configurations differ, 1 only in NEW.cfg", "1 configuration differs",
 // "3 configurations only in OLD.cfg"; for equal tables "8 configurations, no differences"

@@ -4,6 +4,7 @@
 #include "diffcommand.h"
 #include "testfiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -132,12 +133,12 @@ private slots:
         bad.replace("SUMMER: 151, W20, W27, W25", "SUMMER: 151, W20, W27, W2S");
         QVERIFY(writeAll("ex.cfg", ex) && writeAll("lf.cfg", lf) && writeAll("bad.cfg", bad) &&
                 writeAll("warm.cfg", weather::formatConfig(edited(warmerWinter))));
-        QString printed;
+        QBuffer printed;
+        printed.open(QIODevice::WriteOnly);
         QString reported;
-        QTextStream outStream(&printed);
         QTextStream errStream(&reported);
-        QCOMPARE(runDiff(oldFile, newFile, outStream, errStream), status);
-        QCOMPARE(printed, out);
+        QCOMPARE(runDiff(oldFile, newFile, printed, errStream), status);
+        QCOMPARE(QString::fromUtf8(printed.data()), out);
         QCOMPARE(reported, err);
     }
 };
