@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ColumnChart</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A value of a column chart, as in &quot;Breezy 40&quot;, or &quot;Breezy ?&quot; for a box without a number.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3% of %4)</source>
+        <extracomment>A bar&apos;s tooltip: caption, value, its share of the column&apos;s total, the total.</extracomment>
+        <translation>%1 %2 (%3 % von %4)</translation>
+    </message>
+</context>
+<context>
     <name>ColumnTotals</name>
     <message>
         <source>Total %1</source>
@@ -323,6 +336,17 @@
     <message>
         <source>Try &apos;weather-editor --help&apos;.</source>
         <translation>Versuchen Sie &apos;weather-editor --help&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>weather::CompareDialog</name>
+    <message>
+        <source>Compare with File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
     </message>
 </context>
 <context>

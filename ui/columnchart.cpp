@@ -15,7 +15,6 @@ namespace weather {
 
 namespace {
 
-constexpr const char* Context = "ColumnChart";
 
 // The box's value, or nothing when it holds no number.
 std::optional<int> valueOf(const QString& text) {
@@ -39,7 +38,7 @@ std::optional<int> totalOf(const QStringList& texts) {
 
 QString captioned(const QString& caption, const std::optional<int>& value) {
     //: A value of a column chart, as in "Breezy 40", or "Breezy ?" for a box without a number.
-    return QCoreApplication::translate(Context, "%1 %2")
+    return QCoreApplication::translate("ColumnChart", "%1 %2")
         .arg(caption, value ? QString::number(*value) : QStringLiteral("?"));
 }
 
@@ -94,7 +93,7 @@ QString chartToolTip(const QStringList& captions, const QStringList& texts, int 
         return captioned(caption, value);
     const int percent = qRound(100.0 * *value / *total);
     //: A bar's tooltip: caption, value, its share of the column's total, the total.
-    return QCoreApplication::translate(Context, "%1 %2 (%3% of %4)")
+    return QCoreApplication::translate("ColumnChart", "%1 %2 (%3% of %4)")
         .arg(caption, QString::number(*value), QString::number(percent), QString::number(*total));
 }
 
