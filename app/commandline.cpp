@@ -94,8 +94,8 @@ CommandLine::Mode CommandLine::parse(const QStringList& arguments) {
             return Mode::UsageError;
         }
         if (files().size() != 2) {
-            error_ = QCoreApplication::translate("CommandLine",
-                                                 "--diff needs two FILEs, OLD and NEW.");
+            error_ =
+                QCoreApplication::translate("CommandLine", "--diff needs two FILEs, OLD and NEW.");
             return Mode::UsageError;
         }
         if (files().count(QStringLiteral("-")) > 1) {

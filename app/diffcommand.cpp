@@ -42,16 +42,19 @@ int runDiff(const QString& oldFile, const QString& newFile, QIODevice& out, QTex
         weather::compareTables(tables[0], tables[1], oldFile, newFile, write);
     write(weather::diffSummary(counts, oldFile, newFile).toUtf8() + '\n');
     if (!written)
-        return trouble(err, QStringLiteral("-: cannot write standard output: ") + out.errorString());
+        return trouble(err,
+                       QStringLiteral("-: cannot write standard output: ") + out.errorString());
     return counts.equal() ? 0 : Differ;
 }
 
 int runDiff(const QString& oldFile, const QString& newFile, QTextStream& err) {
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly))
-        return trouble(err, QStringLiteral("-: cannot write standard output: ") + out.errorString());
+        return trouble(err,
+                       QStringLiteral("-: cannot write standard output: ") + out.errorString());
     const int status = runDiff(oldFile, newFile, out, err);
     if (!out.flush() && status != Trouble)
-        return trouble(err, QStringLiteral("-: cannot write standard output: ") + out.errorString());
+        return trouble(err,
+                       QStringLiteral("-: cannot write standard output: ") + out.errorString());
     return status;
 }

@@ -21,6 +21,7 @@ constexpr double TargetMs = 1.0;
 
 // A chart of `count` bars about as large as the window's (130 x 40 logical pixels), drawn at
 // `scale` device pixels per logical one; each drawing follows a keystroke in one of its boxes.
+// cppcheck-suppress constParameter ; the loop over `state` runs the benchmark
 void drawChart(benchmark::State& state, int count, int scale) {
     const QStringList captions = {"Freezing", "Cold", "Mild", "Fine", "Warm", "Hot", "Very Hot"};
     weather::ColumnChart chart;
@@ -48,9 +49,9 @@ public:
             const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             if (!run.error_occurred && (single || median))
-                ms[run.run_name.function_name] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) *
-                    1e3;
+                ms[run.run_name.function_name] = run.GetAdjustedRealTime() /
+                                                 benchmark::GetTimeUnitMultiplier(run.time_unit) *
+                                                 1e3;
         }
     }
 
@@ -68,8 +69,8 @@ int main(int argc, char** argv) {
         return 2;
     for (const int count : {5, 7}) {
         for (const int scale : {1, 2}) {
-            const std::string name = "chart/" + std::to_string(count) + " bars/scale " +
-                                     std::to_string(scale);
+            const std::string name =
+                "chart/" + std::to_string(count) + " bars/scale " + std::to_string(scale);
             benchmark::RegisterBenchmark(name.c_str(), [count, scale](benchmark::State& state) {
                 drawChart(state, count, scale);
             })->Unit(benchmark::kMicrosecond);

@@ -16,16 +16,16 @@ namespace {
 
 constexpr int ValueCount = SeasonCount * SeasonValueCount;
 // The lines go to the sink in blocks of about this many bytes.
-constexpr qsizetype BlockSize = 256 * 1024;
+constexpr qsizetype BlockSize = qsizetype(256) * 1024;
 
 // "Spring Start Day ", ..., "Winter Very Hot ": the start of each value's line after the label.
 const std::array<QByteArray, ValueCount>& valueLabels() {
     static const std::array<QByteArray, ValueCount> labels = [] {
         std::array<QByteArray, ValueCount> made;
+        auto* next = made.begin();
         for (int s = 0; s < SeasonCount; ++s) {
             for (int p = 0; p < SeasonValueCount; ++p)
-                made.at(static_cast<std::size_t>(s * SeasonValueCount + p)) =
-                    valueName(s, p).toLatin1() + ' ';
+                *next++ = valueName(s, p).toLatin1() + ' ';
         }
         return made;
     }();

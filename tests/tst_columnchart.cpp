@@ -38,8 +38,11 @@ private slots:
         QTest::addColumn<QList<QRect>>("rects");
         QTest::newRow("the largest fills the band")
             << QStringList{"24", "40", "21", "12", "3"} << QSize(100, 40) << "BBBBB"
-            << QList<QRect>{{2, 16, 15, 24}, {22, 0, 15, 40}, {42, 19, 15, 21},
-                            {62, 28, 15, 12}, {82, 37, 15, 3}};
+            << QList<QRect>{{2, 16, 15, 24},
+                            {22, 0, 15, 40},
+                            {42, 19, 15, 21},
+                            {62, 28, 15, 12},
+                            {82, 37, 15, 3}};
         QTest::newRow("zero and negative: marks")
             << QStringList{"10", "0", "-5", " 20 "} << QSize(80, 30) << "BMMB"
             << QList<QRect>{{2, 15, 15, 15}, {22, 28, 15, 2}, {42, 28, 15, 2}, {62, 0, 15, 30}};

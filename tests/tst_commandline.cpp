@@ -21,8 +21,8 @@ private slots:
         QTest::newRow("--check with Qt's options")
             << QStringList{"-platform", "offscreen", "--check", "-", "b.cfg"} << Mode::Check
             << QStringList{"-", "b.cfg"};
-        QTest::newRow("--diff OLD -") << QStringList{"--diff", "a.cfg", "-"} << Mode::Diff
-                                      << QStringList{"a.cfg", "-"};
+        QTest::newRow("--diff OLD -")
+            << QStringList{"--diff", "a.cfg", "-"} << Mode::Diff << QStringList{"a.cfg", "-"};
         QTest::newRow("--diff with one file")
             << QStringList{"--diff", "a.cfg"} << Mode::UsageError << QStringList{"a.cfg"};
         QTest::newRow("--diff - -")

@@ -69,8 +69,8 @@ private slots:
                })
             << QStringList{"0 Temperate Coast: Spring Start Day 60 -> 61",
                            "3 Continental Plains: number 3 -> 30",
-                           "3 Continental Plains: name \"Continental Plains\" -> "
-                           "\"Continental Steppe\"",
+                           QStringLiteral("3 Continental Plains: name \"Continental Plains\" -> "
+                                          "\"Continental Steppe\""),
                            "3 Continental Plains: Winter Very Hot 9 -> 11",
                            "9 Alpine Valley (copy): only in NEW.cfg",
                            "2 configurations differ, 1 only in NEW.cfg"};
@@ -79,15 +79,14 @@ private slots:
                                                     "1 configuration only in OLD.cfg"};
         // Windows-1252 decoded; quotes, backslashes and control characters (0x81 is undefined
         // in the code page) escaped, in the first field too.
-        QTest::newRow("odd names") << edited([](ConfigTable& t) { t.Configs(2).Name = "Hi\rlands"; })
-                                   << edited([](ConfigTable& t) {
-                                          t.Configs(2).Name = "Z\xfcrich \"\\\t\x81\x80";
-                                      })
-                                   << QStringList{"1 Hi\\x0dlands: name \"Hi\\x0dlands\" -> "
-                                                  "\"Zürich \\\"\\\\\\x09\\x81€\"",
-                                                  "1 configuration differs"};
-        QTest::newRow("no records in either") << ConfigTable() << ConfigTable()
-                                              << QStringList{"0 configurations, no differences"};
+        QTest::newRow("odd names")
+            << edited([](ConfigTable& t) { t.Configs(2).Name = "Hi\rlands"; })
+            << edited([](ConfigTable& t) { t.Configs(2).Name = "Z\xfcrich \"\\\t\x81\x80"; })
+            << QStringList{"1 Hi\\x0dlands: name \"Hi\\x0dlands\" -> "
+                           "\"Zürich \\\"\\\\\\x09\\x81€\"",
+                           "1 configuration differs"};
+        QTest::newRow("no records in either")
+            << ConfigTable() << ConfigTable() << QStringList{"0 configurations, no differences"};
     }
     void lines() {
         QFETCH(ConfigTable, oldTable);
@@ -107,14 +106,19 @@ private slots:
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
         QTest::newRow("equal, other line ends and comments")
-            << "ex.cfg" << "lf.cfg" << 0 << "8 configurations, no differences\n" << "";
-        QTest::newRow("differ") << "ex.cfg" << "warm.cfg" << 1
+            << "ex.cfg"
+            << "lf.cfg" << 0 << "8 configurations, no differences\n"
+            << "";
+        QTest::newRow("differ") << "ex.cfg"
+                                << "warm.cfg" << 1
                                 << "3 Continental Plains: Winter Very Hot 9 -> 11\n"
                                    "1 configuration differs\n"
                                 << "";
-        QTest::newRow("a file fails") << "bad.cfg" << "ex.cfg" << 2 << ""
+        QTest::newRow("a file fails") << "bad.cfg"
+                                      << "ex.cfg" << 2 << ""
                                       << "bad.cfg:20: Summer Gusty is not a whole number: \"2S\"\n";
-        QTest::newRow("both fail") << "bad.cfg" << "none.cfg" << 2 << ""
+        QTest::newRow("both fail") << "bad.cfg"
+                                   << "none.cfg" << 2 << ""
                                    << "bad.cfg:20: Summer Gusty is not a whole number: \"2S\"\n"
                                       "none.cfg: the file does not exist\n";
     }

@@ -15,7 +15,6 @@ namespace weather {
 
 namespace {
 
-
 // The box's value, or nothing when it holds no number.
 std::optional<int> valueOf(const QString& text) {
     const BoxValue value = readBoxValue(text);
