@@ -87,6 +87,13 @@ void Editor::select(int position) const {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
 }
 
+void Editor::rename(const QString& name) const {
+    auto* box = find<QLineEdit>(QStringLiteral("txtName"));
+    box->setText(name);
+    box->setModified(true);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
 void Editor::click(const QString& name) const {
     QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
 }

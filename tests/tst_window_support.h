@@ -69,6 +69,8 @@ struct Editor {
     [[nodiscard]] QStringList listed() const;
     // Selects list position `position` with the mouse, as a user would.
     void select(int position) const;
+    // Types `name` into the name box, as the user would, and presses Enter.
+    void rename(const QString& name) const;
     // Clicks the button named `name`.
     void click(const QString& name) const;
     // Opens `path` through the Open button and the file dialog.

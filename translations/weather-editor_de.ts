@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Update</source>
-        <translation>Übernehmen</translation>
+        <translation>Setzen</translation>
     </message>
     <message>
         <source>Discard</source>
@@ -61,18 +61,6 @@
 <context>
     <name>EditCommands</name>
     <message>
-        <source>Rename</source>
-        <translation>Umbenennen</translation>
-    </message>
-    <message>
-        <source>Duplicate Configuration</source>
-        <translation>Konfiguration duplizieren</translation>
-    </message>
-    <message>
-        <source>Delete Last Configuration</source>
-        <translation>Letzte Konfiguration löschen</translation>
-    </message>
-    <message>
         <source>A configuration name cannot hold a line break.</source>
         <translation>Ein Konfigurationsname darf keinen Zeilenumbruch enthalten.</translation>
     </message>
@@ -85,8 +73,20 @@
         <translation>Ein Konfigurationsname darf höchstens %1 Zeichen lang sein.</translation>
     </message>
     <message>
-        <source>Update %1</source>
-        <translation>%1 übernehmen</translation>
+        <source>Update %1 of %2</source>
+        <translation>%1 von %2 setzen</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>%1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Duplicate %1</source>
+        <translation>%1 duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
     </message>
 </context>
 <context>
@@ -321,11 +321,11 @@
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig:</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen:</translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Duplicate Configuration</source>
@@ -470,6 +470,18 @@ Edits the game&apos;s weather.cfg. Free software under the MIT licence.
         <translation>Wetterkonfigurations-Editor für Pitchmaster 00-01, Version %1 
 Bearbeitet die weather.cfg des Spiels. Freie Software unter der MIT-Lizenz.
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>A configuration name cannot be empty.</source>
+        <translation>Der Name einer Konfiguration darf nicht leer sein.</translation>
     </message>
 </context>
 </TS>

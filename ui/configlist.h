@@ -1,7 +1,10 @@
-// The list of configurations: a list box that keyboard users can always show an entry from.
+// The list of configurations: a list box that keyboard users can always show an entry from, and
+// that asks before the user moves its selection away from the entry on display.
 #pragma once
 
 #include <QListWidget>
+
+#include <functional>
 
 namespace weather {
 
@@ -15,8 +18,19 @@ class ConfigList : public QListWidget {
 public:
     using QListWidget::QListWidget;
 
+    // Asked before a click or a key selects `row`; false keeps the selection (and the current
+    // row) where they are. Asked once per click, however far the mouse then drags.
+    void setSelectionGate(std::function<bool(int row)> gate) { gate_ = std::move(gate); }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    [[nodiscard]] QItemSelectionModel::SelectionFlags
+    selectionCommand(const QModelIndex& index, const QEvent* event) const override;
+
+private:
+    std::function<bool(int row)> gate_;
+    mutable bool refused_ = false; // the gate said no during this key or mouse press
 };
 
 } // namespace weather

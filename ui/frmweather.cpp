@@ -29,10 +29,12 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 
 #include <algorithm>
+#include <limits>
 #include <type_traits>
 #include <vector>
 
@@ -181,8 +183,7 @@ frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
     undoStack_ = new QUndoStack(this);
     undoStack_->setObjectName(QStringLiteral("undoStack"));
     undoKeys_ = new UndoKeys(this);
-    connect(undoStack_, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { setWindowModified(!clean); });
+    connect(undoStack_, &QUndoStack::indexChanged, this, &frmWeather::updateModified);
     buildMenu();
     buildToolbar();
     buildClientArea();
@@ -221,7 +222,13 @@ void frmWeather::buildMenu() {
     // Beyond the classic menu: the shortcuts every desktop user expects.
     mnuOpen->setShortcut(QKeySequence::Open);
     mnuSave->setShortcut(QKeySequence::Save);
-    mnuExit->setShortcut(QKeySequence::Quit);
+    QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
+#ifndef Q_OS_WIN
+    // Some platform themes bind nothing to Quit; Linux users expect Ctrl+Q all the same.
+    if (const QKeySequence ctrlQ(Qt::CTRL | Qt::Key_Q); !quit.contains(ctrlQ))
+        quit << ctrlQ;
+#endif
+    mnuExit->setShortcuts(quit);
     connect(mnuOpen, &QAction::triggered, this, &frmWeather::mnuOpen_Click);
     connect(mnuSave, &QAction::triggered, this, &frmWeather::mnuSave_Click);
     connect(mnuExportCsv, &QAction::triggered, this, &frmWeather::mnuExportCsv_Click);
@@ -233,13 +240,17 @@ void frmWeather::buildMenu() {
 void frmWeather::buildEditMenu() {
     mnuEdit = named(menuBar()->addMenu(tr("&Edit")), QStringLiteral("mnuEdit"));
     mnuEdit->setToolTipsVisible(true);
-    // Their text names the step they undo or redo: "Undo Update Summer".
-    mnuUndo = named(undoStack_->createUndoAction(mnuEdit, tr("&Undo")), QStringLiteral("mnuUndo"));
+    // Their text names the step they undo or redo: "Undo Update Summer of Alpine Valley".
+    mnuUndo = named(mnuEdit->addAction(tr("&Undo")), QStringLiteral("mnuUndo"));
     mnuUndo->setShortcuts(QKeySequence::Undo);
-    mnuRedo = named(undoStack_->createRedoAction(mnuEdit, tr("&Redo")), QStringLiteral("mnuRedo"));
+    mnuRedo = named(mnuEdit->addAction(tr("&Redo")), QStringLiteral("mnuRedo"));
     mnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    mnuEdit->addActions({mnuUndo, mnuRedo});
+    connect(mnuUndo, &QAction::triggered, this, &frmWeather::mnuUndo_Click);
+    connect(mnuRedo, &QAction::triggered, this, &frmWeather::mnuRedo_Click);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &frmWeather::updateUndoActions);
+    connect(undoStack_, &QUndoStack::cleanChanged, this, &frmWeather::updateUndoActions);
+    updateUndoActions();
     mnuEditSep = named(mnuEdit->addSeparator(), QStringLiteral("mnuEditSep"));
     mnuDuplicate =
         named(mnuEdit->addAction(tr("&Duplicate Configuration")), QStringLiteral("mnuDuplicate"));
@@ -302,6 +313,7 @@ void frmWeather::buildClientArea() {
 
     lblName = named(new QLabel(tr("Configuration Name"), fraMain), QStringLiteral("lblName"));
     txtName = named(new QLineEdit(fraMain), QStringLiteral("txtName"), tr("Configuration Name"));
+    txtName->setMaxLength(std::numeric_limits<int>::max()); // whatever the file holds
     lblNumber = named(new QLabel(fraMain), QStringLiteral("lblNumber"), tr("Configuration Number"));
     lblNumber->setFont(controlFont(true));
     SSTab1 = named(new QTabWidget(fraMain), QStringLiteral("SSTab1"));
@@ -333,6 +345,10 @@ void frmWeather::buildClientArea() {
     // Selection, not the current row: a list that merely receives the focus has a current row
     // without anything selected, and shows nothing until a key or a click selects.
     connect(lstConfigs, &QListWidget::itemSelectionChanged, this, &frmWeather::lstConfigs_Click);
+    // The question about typed values comes before a click or a key moves the selection.
+    static_cast<ConfigList*>(lstConfigs)->setSelectionGate([this](int row) {
+        return row + 1 == shownSlot_ || settlePendingEdits();
+    });
     // Enter, or leaving the box with a changed text.
     connect(txtName, &QLineEdit::editingFinished, this, &frmWeather::txtName_Validate);
     txtName->installEventFilter(undoKeys_);
@@ -469,8 +485,10 @@ bool frmWeather::openFile(const QString& path) {
     dlgOpen.folder = QFileInfo(path).absolutePath();
     dlgOpen.fileName = QFileInfo(path).fileName();
 
+    fileTable_ = table_;
     undoStack_->clear();
     refreshList();
+    updateModified();
 
     txtPath->setText(folderOf(path));
     txtPath->setEnabled(false);
@@ -498,7 +516,9 @@ bool frmWeather::save() {
         return false;
     }
     loadedStamp_ = FileStamp::of(bytes);
+    fileTable_ = table_;
     undoStack_->setClean();
+    updateModified();
     return true;
 }
 
@@ -515,13 +535,19 @@ bool frmWeather::mayOverwrite() {
 // asked about first; when the user cancels, the selection goes back.
 void frmWeather::lstConfigs_Click() {
     const QModelIndexList selected = lstConfigs->selectionModel()->selectedRows();
-    if (selected.isEmpty())
+    if (selected.isEmpty() || selecting_)
         return;
     const int slot = selected.first().row() + 1;
     if (slot == shownSlot_)
         return;
-    if (!settlePendingEdits()) {
+    selecting_ = true;
+    const bool settled = settlePendingEdits();
+    selecting_ = false;
+    if (!settled) {
+        // The list is still inside its own selection change, which would set its current row
+        // after this returns: put both back once it has finished.
         selectEntry(shownSlot_);
+        QTimer::singleShot(0, this, [this] { selectEntry(shownSlot_); });
         return;
     }
     showRecord(slot);
@@ -553,6 +579,18 @@ void frmWeather::showSeason(int slot, int season) {
     for (int p = 0; p < SeasonValueCount; ++p)
         seasonBox(season, p)->setText(QString::number(values.at(p)));
     seasonEdited(season); // the record may have changed under texts that did not
+}
+
+void frmWeather::showChange(int slot, const QList<int>& seasons, int tab) {
+    if (slot != shownSlot_) {
+        showSlot(slot);
+    } else {
+        showName(slot);
+        for (const int s : seasons)
+            showSeason(slot, s);
+    }
+    if (tab >= 0)
+        SSTab1->setCurrentIndex(tab);
 }
 
 void frmWeather::showSlot(int slot) {
@@ -594,11 +632,44 @@ void frmWeather::refreshList() {
         lstConfigs->clear();
         lstConfigs->addItems(names);
     }
-    if (shownSlot_ > table_.recordCount())
+    // What is on display may have changed with the table: show it afresh, or nothing when it
+    // is gone.
+    if (shownSlot_ > table_.recordCount()) {
         clearShown();
-    else
+    } else {
         selectEntry(shownSlot_);
+        if (shownSlot_ > 0)
+            showRecord(shownSlot_);
+    }
     updateEditActions();
+}
+
+void frmWeather::updateUndoActions() {
+    const QString undo = undoStack_->undoText();
+    const QString redo = undoStack_->redoText();
+    mnuUndo->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
+    mnuRedo->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
+    mnuUndo->setEnabled(undoStack_->canUndo());
+    mnuRedo->setEnabled(undoStack_->canRedo());
+}
+
+void frmWeather::updateModified() {
+    setWindowModified(!loadedPath_.isEmpty() && table_ != fileTable_);
+}
+
+// Undo and Redo may change what is on display, so typed values are settled first. When they
+// are updated, they are the newest step: undoing it would throw away what the user chose to
+// keep, so nothing more happens.
+void frmWeather::mnuUndo_Click() {
+    const int index = undoStack_->index();
+    if (undoStack_->canUndo() && settlePendingEdits() && undoStack_->index() == index)
+        undoStack_->undo();
+}
+
+void frmWeather::mnuRedo_Click() {
+    const int index = undoStack_->index();
+    if (undoStack_->canRedo() && settlePendingEdits() && undoStack_->index() == index)
+        undoStack_->redo();
 }
 
 void frmWeather::updateEditActions() {
@@ -656,8 +727,10 @@ bool frmWeather::settlePendingEdits() {
                 return false;
             values.push_back(*read);
         }
+        QList<UpdateSeasonCommand::SeasonValues> changed;
         for (std::size_t i = 0; i < values.size(); ++i)
-            commitSeason(seasons[qsizetype(i)], values[i]);
+            changed.append({seasons[qsizetype(i)], values[i]});
+        commitSeasons(changed);
         return true;
     }
     case Desktop::PendingAnswer::Discard:
@@ -673,15 +746,18 @@ bool frmWeather::settlePendingEdits() {
 bool frmWeather::txtName_Validate() {
     if (shownSlot_ == 0)
         return true;
+    // Only a name the user typed is checked: a file may hold names that the box would refuse.
     const QString stored = fromWindows1252(table_.Configs(shownSlot_).Name);
-    if (txtName->text() == stored)
+    if (!txtName->isModified() || txtName->text() == stored)
         return true;
     EncodedName name = encodeName(txtName->text());
-    if (!name.ok()) {
+    const bool blank = txtName->text().trimmed().isEmpty();
+    if (blank || !name.ok()) {
         // Back to the stored name first: the message box takes the focus, which ends editing
         // again.
         txtName->setText(stored);
-        showFailure(nameProblemText(name) + QLatin1Char('\n') + tr("The name was not changed."));
+        showFailure((blank ? tr("A configuration name cannot be empty.") : nameProblemText(name)) +
+                    QLatin1Char('\n') + tr("The name was not changed."));
         return false;
     }
     undoStack_->push(new RenameCommand(*this, shownSlot_, std::move(name.bytes)));
@@ -710,7 +786,7 @@ void frmWeather::mnuDuplicate_Click() {
 
 void frmWeather::mnuDeleteLast_Click() {
     const int last = table_.recordCount();
-    if (shownSlot_ == 0 || shownSlot_ != last)
+    if (shownSlot_ == 0 || shownSlot_ != last || !settlePendingEdits())
         return;
     const WeatherConfig& config = table_.Configs(last);
     const QString question =
@@ -793,7 +869,7 @@ void frmWeather::cmdUpdate_Click(int Index) {
         return;
     }
     if (const auto values = readSeason(s))
-        commitSeason(s, *values);
+        commitSeasons({{s, *values}});
 }
 
 std::optional<SeasonWeather> frmWeather::readSeason(int season) {
@@ -815,12 +891,18 @@ std::optional<SeasonWeather> frmWeather::readSeason(int season) {
     return values;
 }
 
-// An update that changes nothing is no step to undo; it only tidies the boxes ("007" to "7").
-void frmWeather::commitSeason(int season, const SeasonWeather& values) {
-    if (values == table_.Configs(shownSlot_).season(season))
-        showSeason(shownSlot_, season);
-    else
-        undoStack_->push(new UpdateSeasonCommand(*this, shownSlot_, season, values));
+// Seasons whose values do not change are no step to undo; their boxes are only tidied ("007"
+// to "7"). The others are one step.
+void frmWeather::commitSeasons(const QList<UpdateSeasonCommand::SeasonValues>& values) {
+    QList<UpdateSeasonCommand::SeasonValues> changed;
+    for (const auto& [season, weather] : values) {
+        if (weather == table_.Configs(shownSlot_).season(season))
+            showSeason(shownSlot_, season);
+        else
+            changed.append({season, weather});
+    }
+    if (!changed.isEmpty())
+        undoStack_->push(new UpdateSeasonCommand(*this, shownSlot_, std::move(changed)));
 }
 
 void frmWeather::cmdExit_Click() {

@@ -67,6 +67,10 @@ public:
     void showSlot(int slot);
     // Shows the name of `slot` afresh in the list and, when it is on display, in the name box.
     void showName(int slot);
+    // Follows a step on `slot`: selects and shows it when another record is on display;
+    // otherwise shows its name and the seasons `seasons` afresh. `tab` >= 0 brings that season's
+    // tab to the front.
+    void showChange(int slot, const QList<int>& seasons, int tab);
     // Shows season `season` of `slot` afresh when that record is on display.
     void showSeason(int slot, int season);
 
@@ -76,6 +80,8 @@ public:
     void cmdExit_Click();
     void lstConfigs_Click();
     void cmdUpdate_Click(int Index);
+    void mnuUndo_Click();
+    void mnuRedo_Click();
     void mnuDuplicate_Click();
     void mnuDeleteLast_Click();
     // Stores the name box's text as the name on display; false when it was refused.
@@ -126,7 +132,7 @@ private:
     // The eighteen values of season `season`'s boxes; nothing (after naming and focusing the
     // box at fault) when one does not hold a number.
     [[nodiscard]] std::optional<SeasonWeather> readSeason(int season);
-    void commitSeason(int season, const SeasonWeather& values);
+    void commitSeasons(const QList<std::pair<int, SeasonWeather>>& values);
     [[nodiscard]] QStringList seasonTexts(int season) const;
     // Follows typing in a season's boxes: its tab's pending mark and its column totals.
     void seasonEdited(int season);
@@ -134,6 +140,10 @@ private:
     void selectEntry(int slot);
     void clearShown();
     void updateEditActions();
+    // The Undo and Redo items' texts and states, from the stack.
+    void updateUndoActions();
+    // Marks the window modified exactly when the table differs from the file.
+    void updateModified();
     // The season box holding position `position` (0 start day, 1..17 values) of `season`.
     [[nodiscard]] QLineEdit* seasonBox(int season, int position) const;
     // The characters of `text`, typed into `box`, that its key procedure lets through; all of
@@ -146,6 +156,8 @@ private:
     ConfigTable table_;
     QString loadedPath_;
     FileStamp loadedStamp_; // what the file held at the last load or save
+    ConfigTable fileTable_; // the configurations as last loaded or saved
+    bool selecting_ = false; // a list selection is being settled
     int shownSlot_ = 0;
     QUndoStack* undoStack_ = nullptr;
     QObject* undoKeys_ = nullptr; // lets Ctrl+Z reach Edit, Undo from a box with no typing to undo
