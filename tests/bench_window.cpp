@@ -5,7 +5,7 @@
 #include "testfiles.h"
 #include "tst_window_support.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -38,24 +38,25 @@ private slots:
     }
     void fillListWith10000() {
         const Editor editor;
-        auto* list = editor.find<QListWidget>("lstConfigs");
+        auto* list = editor.list();
         QBENCHMARK_ONCE {
             editor.window->openFile(path_);
             QCoreApplication::processEvents();
         }
-        QCOMPARE(list->count(), weather::ConfigTable::MaxRecords);
+        QCOMPARE(list->model()->rowCount(), weather::ConfigTable::MaxRecords);
     }
 
     // Selecting one entry of the 10000 and filling every box from it.
     void showOneEntry() {
         const Editor editor;
         QVERIFY(editor.window->openFile(path_));
-        auto* list = editor.find<QListWidget>("lstConfigs");
+        auto* list = editor.list();
         // Alternate between two entries, so that every iteration changes the selection.
         QBENCHMARK {
-            list->setCurrentRow(list->currentRow() == 4999 ? 9998 : 4999);
+            list->setCurrentIndex(
+                list->model()->index(editor.currentRow() == 4999 ? 9998 : 4999, 0));
         }
-        const int row = list->currentRow();
+        const int row = editor.currentRow();
         QCOMPARE(editor.window->shownSlot(), row + 1);
         QCOMPARE(editor.txtVal(67)->text(),
                  QString::number(editor.window->table().Configs(row + 1).Winter.Warmth[6]));

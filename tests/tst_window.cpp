@@ -10,7 +10,10 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
+#include <QLayout>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -80,7 +83,7 @@ private slots:
     void controlsCarryTheirNamesAndCaptions_data();
     void controlsCarryTheirNamesAndCaptions();
     void menuAndToolbar();
-    void windowIsFixedAndTitled();
+    void windowGrowsAroundTheRecord();
     void valueBoxSitsBesideItsCaption_data();
     void valueBoxSitsBesideItsCaption();
     void nothingIsClippedOrOutside();
@@ -88,14 +91,14 @@ private slots:
     void startsEmptyOnTheSpringTab();
     void dialogStartsInTheGamesDataFolder_data();
     void dialogStartsInTheGamesDataFolder();
-    void openListsNamesAndLocksOpen_data();
-    void openListsNamesAndLocksOpen();
+    void openListsNamesAndShowsTheFirst_data();
+    void openListsNamesAndShowsTheFirst();
     void cancelledOpenChangesNothing();
     void failedOpenChangesNothing();
     void showsTheSelectedEntry_data();
     void showsTheSelectedEntry();
     void showsByListPosition();
-    void noSelectionShowsNothing();
+    void lostSelectionKeepsTheDisplay();
     void keyboardSelectionShows_data();
     void keyboardSelectionShows();
     void saveBeforeOpenWritesNothing();
@@ -122,7 +125,7 @@ void TestWindow::controlsCarryTheirNamesAndCaptions_data() {
                              << ""
                              << "Open";
     QTest::newRow("lstConfigs") << "lstConfigs"
-                                << "QListWidget"
+                                << "QListView"
                                 << ""
                                 << "Configurations";
     QTest::newRow("fraMain") << "fraMain"
@@ -196,24 +199,18 @@ void TestWindow::menuAndToolbar() {
     QStringList edit;
     for (const QAction* item : bar[1]->menu()->actions())
         edit << (item->isSeparator() ? "-" : item->objectName());
-    QCOMPARE(edit, QStringList({"mnuUndo", "mnuRedo", "-", "mnuDuplicate", "mnuDeleteLast"}));
+    QCOMPARE(edit, QStringList({"mnuUndo", "mnuRedo", "-", "mnuDuplicate", "mnuDeleteLast", "-",
+                                "mnuFind"}));
     QCOMPARE(bar[2]->objectName(), "mnuAbout");
     QCOMPARE(bar[2]->text(), "&About");
     QVERIFY(!bar[2]->menu()); // a command on the bar itself
 
     const QList<QAction*> file = bar[0]->menu()->actions();
-    QCOMPARE(file.size(), 6);
-    QCOMPARE(file[0]->objectName(), "mnuOpen");
-    QCOMPARE(file[0]->text(), "&Open");
-    QCOMPARE(file[1]->objectName(), "mnuSave");
-    QCOMPARE(file[1]->text(), "&Save");
-    QCOMPARE(file[2]->objectName(), "mnuExportCsv");
-    QCOMPARE(file[2]->text(), "Export as &CSV...");
-    QCOMPARE(file[3]->objectName(), "mnuImportCsv");
-    QCOMPARE(file[3]->text(), "&Import from CSV...");
-    QVERIFY(file[4]->isSeparator());
-    QCOMPARE(file[5]->objectName(), "mnuExit");
-    QCOMPARE(file[5]->text(), "E&xit");
+    QStringList fileItems;
+    for (const QAction* item : file)
+        fileItems << (item->isSeparator() ? "-" : item->text());
+    QCOMPARE(fileItems, QStringList({"&Open", "Open &Recent", "&Save", "Export as &CSV...",
+                                     "&Import from CSV...", "-", "E&xit"}));
 
     const auto* toolbar = editor.find<QToolBar>("Toolbar1");
     QVERIFY(toolbar);
@@ -227,17 +224,42 @@ void TestWindow::menuAndToolbar() {
         QVERIFY(!b->icon().isNull());
 }
 
-void TestWindow::windowIsFixedAndTitled() {
+// At the default size the record side stands as it always has; extra room goes to the list,
+// and a window smaller than the record side scrolls it.
+void TestWindow::windowGrowsAroundTheRecord() {
     const Editor editor;
-    QCOMPARE(editor.window->windowTitle().remove("[*]"),
-             "Corvell's Pitchmaster 00-01 Weather Configurations Editor");
-    QCOMPARE(editor.window->minimumSize(), editor.window->maximumSize());
-    const Qt::WindowFlags flags = editor.window->windowFlags();
-    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QVERIFY(flags & Qt::WindowCloseButtonHint);
-    // The area below the toolbar is the reference client area less the toolbar: 726 x 489.
-    QCOMPARE(editor.window->centralWidget()->size(), QSize(726, 489));
+    QWidget* window = editor.window.get();
+    const auto* frame = editor.find<QWidget>("fraMain");
+    const QStringList names = {"txtName",   "lblNumber", "SSTab1",    "cmdSave",
+                               "cmdExit",   "txtVal(0)", "txtVal(16)", "cmdUpdate(0)"};
+    const auto places = [&] {
+        window->layout()->activate();
+        QList<QRect> rects;
+        for (const QString& name : names) {
+            const auto* w = editor.find<QWidget>(name);
+            rects << QRect(w->mapTo(window, QPoint()) - frame->mapTo(window, QPoint()), w->size());
+        }
+        return rects;
+    };
+    const QList<QRect> standard = places();
+    QCOMPARE(standard[0], QRect(128, 16, 145, 19)); // the name box
+    QCOMPARE(standard[2], QRect(8, 48, 585, 369));  // the season tabs
+    QCOMPARE(standard[3], QRect(352, 432, 121, 25)); // Save
+    QCOMPARE(standard[4], QRect(480, 432, 121, 25)); // Exit
+    QVERIFY(window->maximumSize().width() > window->width());
+    QVERIFY(window->minimumSize().width() <= 640 && window->minimumSize().height() <= 420);
+
+    const QSize list = editor.list()->size();
+    window->resize(window->size() + QSize(300, 200));
+    QCOMPARE(places(), standard);
+    QCOMPARE(editor.list()->size(), list + QSize(300, 200));
+
+    window->resize(640, 420);
+    window->layout()->activate();
+    auto* scroller = editor.find<QScrollArea>("scrRecord");
+    QVERIFY(scroller->horizontalScrollBar()->maximum() > 0);
+    QVERIFY(scroller->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(places(), standard);
 }
 
 void TestWindow::valueBoxSitsBesideItsCaption_data() {
@@ -352,7 +374,7 @@ void TestWindow::startsEmptyOnTheSpringTab() {
     }
     QVERIFY(editor.find<QLineEdit>("txtPath")->isEnabled());
     QVERIFY(editor.find<QPushButton>("cmdOpen")->isEnabled());
-    QCOMPARE(editor.find<QListWidget>("lstConfigs")->count(), 0);
+    QCOMPARE(editor.listed().size(), 0);
 }
 
 void TestWindow::dialogStartsInTheGamesDataFolder_data() {
@@ -384,14 +406,14 @@ void TestWindow::dialogStartsInTheGamesDataFolder() {
     QCOMPARE(request.filters, QStringList({"Weather Files (weather.cfg)", "All files (*)"}));
 }
 
-void TestWindow::openListsNamesAndLocksOpen_data() {
+void TestWindow::openListsNamesAndShowsTheFirst_data() {
     QTest::addColumn<QString>("fileName");
     QTest::newRow("weather.cfg") << "weather.cfg";
     QTest::newRow("a renamed copy") << "coast-2001.txt";
     QTest::newRow("a short name") << "w";
 }
 
-void TestWindow::openListsNamesAndLocksOpen() {
+void TestWindow::openListsNamesAndShowsTheFirst() {
     QFETCH(QString, fileName);
     QTemporaryDir dir;
     const QString path = dir.filePath(fileName);
@@ -405,12 +427,15 @@ void TestWindow::openListsNamesAndLocksOpen() {
                                            "Alpine Valley", "Maritime Isles"}));
     const auto* txtPath = editor.find<QLineEdit>("txtPath");
     QCOMPARE(txtPath->text(), QDir::toNativeSeparators(dir.path() + '/'));
-    QVERIFY(!txtPath->isEnabled());
-    QVERIFY(!editor.find<QPushButton>("cmdOpen")->isEnabled());
+    QCOMPARE(txtPath->toolTip(), QDir::toNativeSeparators(path));
+    QVERIFY(editor.find<QPushButton>("cmdOpen")->isEnabled());
     QCOMPARE(editor.window->loadedPath(), path);
     QCOMPARE(editor.window->table().ConfigCount, 8);
-    // Loading shows nothing by itself.
-    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "");
+    QCOMPARE(editor.window->windowTitle(),
+             fileName + "[*] - Corvell's Pitchmaster 00-01 Weather Configurations Editor");
+    // The first configuration is on display.
+    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "Temperate Coast");
+    QCOMPARE(editor.currentRow(), 0);
 }
 
 void TestWindow::cancelledOpenChangesNothing() {
@@ -519,17 +544,10 @@ void TestWindow::showsByListPosition() {
     }
 }
 
-void TestWindow::noSelectionShowsNothing() {
+void TestWindow::lostSelectionKeepsTheDisplay() {
     const Editor editor;
     editor.openThroughDialog(examplePath());
-    auto* list = editor.find<QListWidget>("lstConfigs");
-    // A list that takes the focus gets a current row without a selection: nothing is shown.
-    list->setFocus();
-    QCoreApplication::processEvents();
-    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "");
-    QCOMPARE(editor.txtVal(0)->text(), "");
-    QCOMPARE(editor.window->shownSlot(), 0);
-
+    auto* list = editor.list();
     // Losing the selection leaves what is on display.
     editor.select(3);
     list->clearSelection();
@@ -555,9 +573,10 @@ void TestWindow::keyboardSelectionShows() {
     QFETCH(int, slot);
     const Editor editor;
     editor.openThroughDialog(examplePath());
-    auto* list = editor.find<QListWidget>("lstConfigs");
+    auto* list = editor.list();
     list->setFocus(Qt::TabFocusReason);
-    QCOMPARE(editor.window->shownSlot(), 0);
+    list->clearSelection(); // as when the entry on display is not listed
+    QCOMPARE(editor.window->shownSlot(), 1);
     for (const int key : keys)
         QTest::keyClick(list, Qt::Key(key));
     QCOMPARE(editor.window->shownSlot(), slot);

@@ -5,6 +5,7 @@
 #include "frmweather.h"
 
 #include <QLineEdit>
+#include <QListView>
 #include <QList>
 #include <QStringList>
 
@@ -66,6 +67,9 @@ struct Editor {
     [[nodiscard]] QLineEdit* txtStart(int s) const;
     // The box of `position` (0 start day, 1..17 values) of `season`.
     [[nodiscard]] QLineEdit* seasonBox(int season, int position) const;
+    [[nodiscard]] QListView* list() const;
+    [[nodiscard]] int currentRow() const;
+    // The names the list shows, top to bottom.
     [[nodiscard]] QStringList listed() const;
     // Selects list position `position` with the mouse, as a user would.
     void select(int position) const;
@@ -75,6 +79,8 @@ struct Editor {
     void click(const QString& name) const;
     // Opens `path` through the Open button and the file dialog.
     void openThroughDialog(const QString& path) const;
+    // Opens the example and empties every season box, to type into.
+    void openWithEmptyBoxes() const;
     // Writes a file of records numbered 5 and 6 to `path` and opens it.
     void openNumberedFile(const QString& path) const;
 };

@@ -8,7 +8,7 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMap>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -55,7 +55,7 @@ void checkShowsTable(const Editor& editor) {
         names << weather::fromWindows1252(table.Configs(slot).Name);
     QCOMPARE(editor.listed(), names);
     const int slot = editor.window->shownSlot();
-    QCOMPARE(editor.find<QListWidget>("lstConfigs")->currentRow(), slot - 1);
+    QCOMPARE(editor.currentRow(), slot - 1);
     const weather::WeatherConfig& shown = table.Configs(slot);
     QCOMPARE(text(editor, "txtName"), weather::fromWindows1252(shown.Name));
     QCOMPARE(text(editor, "lblNumber"), QString::number(shown.Number));
@@ -226,11 +226,13 @@ void TestWindowWorkflow::refusedName() {
 
 // Duplicate needs a configuration on display; Delete Last needs the last one.
 void TestWindowWorkflow::editCommandsFollowTheShownEntry() {
+    const Editor blank;
+    QVERIFY(!blank.find<QAction>("mnuDuplicate")->isEnabled());
     OpenedExample opened;
     const Editor& editor = opened.editor;
     auto* duplicate = editor.find<QAction>("mnuDuplicate");
     auto* deleteLast = editor.find<QAction>("mnuDeleteLast");
-    QVERIFY(!duplicate->isEnabled());
+    QVERIFY(duplicate->isEnabled()); // the first configuration is on display
     QVERIFY(!deleteLast->isEnabled());
     editor.select(6);
     QVERIFY(duplicate->isEnabled());
@@ -255,7 +257,7 @@ void TestWindowWorkflow::duplicateRefusedWhenFull() {
                      weather::formatConfig(makeTable(ConfigTable::MaxRecords))));
     const Editor editor;
     editor.openThroughDialog(dir.filePath("weather.cfg"));
-    editor.find<QListWidget>("lstConfigs")->setCurrentRow(5);
+    editor.list()->setCurrentIndex(editor.list()->model()->index(5, 0));
     editor.find<QAction>("mnuDuplicate")->trigger();
     QCOMPARE(editor.desktop->messages.size(), 1);
     QVERIFY2(editor.desktop->messages[0].text.contains("10000 configurations"),
@@ -295,7 +297,7 @@ void TestWindowWorkflow::pendingEditsAreAsked() {
     QFETCH(bool, goesOn);
     OpenedExample opened;
     const Editor& editor = opened.editor;
-    auto* list = editor.find<QListWidget>("lstConfigs");
+    auto* list = editor.list();
     if (action == "undo" || action == "redo") {
         editor.select(1);
         editor.rename("Renamed");
@@ -350,7 +352,7 @@ void TestWindowWorkflow::pendingEditsAreAsked() {
     if (action == "close")
         QCOMPARE(editor.window->isVisible(), !goesOn);
     if (!goesOn) {
-        QCOMPARE(list->currentRow(), 6);
+        QCOMPARE(editor.currentRow(), 6);
         QCOMPARE(list->selectionModel()->selectedRows().value(0).row(), 6);
         QCOMPARE(editor.txtVal(17 + 2)->text(), gusty);
         QCOMPARE(readAll(opened.path), original);
@@ -486,6 +488,7 @@ void TestWindowWorkflow::totalsAsTyped() {
     QFETCH(QStringList, typed);
     QFETCH(QString, total);
     const Editor editor;
+    editor.openWithEmptyBoxes();
     QLabel* label = nullptr;
     for (QLabel* l : editor.window->findChildren<QLabel*>()) {
         if (l->accessibleName() == "Winter Warmth Total")

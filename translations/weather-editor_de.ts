@@ -483,5 +483,89 @@ Bearbeitet die weather.cfg des Spiels. Freie Software unter der MIT-Lizenz.
         <source>A configuration name cannot be empty.</source>
         <translation>Der Name einer Konfiguration darf nicht leer sein.</translation>
     </message>
+    <message>
+        <source>Save changes to %1 before opening another file?</source>
+        <translation>Änderungen an %1 speichern, bevor eine andere Datei geöffnet wird?</translation>
+    </message>
+    <message>
+        <source>Opened 1 configuration from %1</source>
+        <translation>1 Konfiguration aus %1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Opened %1 configurations from %2</source>
+        <translation>%1 Konfigurationen aus %2 geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists. It was removed from the recent files.</source>
+        <translation>%1 gibt es nicht mehr. Die Datei wurde aus den zuletzt geöffneten Dateien entfernt.</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Saved 1 configuration to %1</source>
+        <translation>1 Konfiguration in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Saved %1 configurations to %2</source>
+        <translation>%1 Konfigurationen in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Exported 1 configuration to %1</source>
+        <translation>1 Konfiguration nach %1 exportiert</translation>
+    </message>
+    <message>
+        <source>Exported %1 configurations to %2</source>
+        <translation>%1 Konfigurationen nach %2 exportiert</translation>
+    </message>
+    <message>
+        <source>Imported 1 configuration from %1</source>
+        <translation>1 Konfiguration aus %1 importiert</translation>
+    </message>
+    <message>
+        <source>Imported %1 configurations from %2</source>
+        <translation>%1 Konfigurationen aus %2 importiert</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Opens a weather configuration file.</source>
+        <translation>Öffnet eine Wetterkonfigurationsdatei.</translation>
+    </message>
+    <message>
+        <source>Writes the configurations back to the open file.</source>
+        <translation>Schreibt die Konfigurationen in die geöffnete Datei zurück.</translation>
+    </message>
+    <message>
+        <source>Writes the configurations to a CSV file for a spreadsheet.</source>
+        <translation>Schreibt die Konfigurationen in eine CSV-Datei für eine Tabellenkalkulation.</translation>
+    </message>
+    <message>
+        <source>Replaces the configurations with those of a CSV file.</source>
+        <translation>Ersetzt die Konfigurationen durch die einer CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>Narrows the list to the configurations whose name or number you type.</source>
+        <translation>Zeigt in der Liste nur die Konfigurationen, deren Name oder Nummer Sie eingeben.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find a name or number</source>
+        <translation>Name oder Nummer suchen</translation>
+    </message>
 </context>
 </TS>

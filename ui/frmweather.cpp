@@ -1,4 +1,5 @@
 #include "frmweather.h"
+#include "windowlayout.h"
 
 #include "codepage.h"
 #include "columntotals.h"
@@ -8,6 +9,7 @@
 #include "editcommands.h"
 #include "importcommand.h"
 #include "pendingedits.h"
+#include "recentfiles.h"
 #include "seasontext.h"
 #include "uitext.h"
 #include "undokeys.h"
@@ -31,6 +33,9 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QMimeData>
+#include <QScopedValueRollback>
+#include <QStatusBar>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -44,118 +49,11 @@ const QString frmWeather::Caption =
     QStringLiteral("Corvell's Pitchmaster 00-01 Weather Configurations Editor[*]");
 const QUrl frmWeather::WebAddress(QStringLiteral("https://weather.example/"));
 
+using layout::Columns;
+using layout::rowsOf;
+using layout::totalIndex;
+
 namespace {
-
-// The layout is drawn in twips; 15 twips are one logical pixel, so the window keeps its
-// arrangement and proportions at any scale factor.
-constexpr int TwipsPerPixel = 15;
-
-constexpr QRect twips(int left, int top, int width, int height) {
-    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-            height / TwipsPerPixel};
-}
-
-// The layout's client area includes the toolbar along its top edge; the window's own toolbar
-// sits above the central widget, so everything below it moves up by the toolbar's height.
-constexpr int ToolbarTwips = 420;
-constexpr QRect belowToolbar(int left, int top, int width, int height) {
-    return twips(left, top - ToolbarTwips, width, height);
-}
-constexpr QSize ClientSize = twips(0, 0, 10890, 7755 - ToolbarTwips).size();
-
-// Font sizes in pixels (8.25, 9.75 and 12 points at 96 dots per inch) so that text scales with
-// the layout. Liberation Sans is metric-compatible with the classic Windows dialog faces;
-// Liberation Sans Narrow in bold comes closest to the condensed, heavy face of the web link.
-QFont font(const char* family, int pixels, bool bold = false, bool underline = false) {
-    QFont f(QString::fromLatin1(family));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setUnderline(underline);
-    return f;
-}
-QFont controlFont(bool bold = false) {
-    return font("Liberation Sans", 11, bold);
-}
-QFont headingFont() {
-    return font("Liberation Sans", 13, true);
-}
-QFont linkFont() {
-    return font("Liberation Sans Narrow", 16, true, true);
-}
-
-// A column of a season frame: its heading and the values listed under it.
-struct Column {
-    int firstPosition; // season position of its first value
-    int headingLeft;
-    int headingHeight;
-    int labelLeft;
-    int boxLeft;
-};
-constexpr std::array<Column, 3> Columns = {{
-    {1, 120, 195, 120, 1440},                                    // Wind
-    {1 + WindCount, 2880, 315, 3360, 4560},                      // Precipitation
-    {1 + WindCount + PrecipitationCount, 5520, 195, 6360, 7560}, // Warmth
-}};
-// Number of values in column `c`.
-constexpr int rowsOf(std::size_t c) {
-    return (c + 1 < Columns.size() ? Columns[c + 1].firstPosition : SeasonValueCount) -
-           Columns[c].firstPosition;
-}
-// The item of lblTotal under `column` of `season`.
-constexpr std::size_t totalIndex(int season, std::size_t column) {
-    return static_cast<std::size_t>(season) * Columns.size() + column;
-}
-constexpr int HeadingTop = 1080;
-constexpr int HeadingWidth = 2760;
-constexpr int FirstRowTop = 2040;
-constexpr int RowPitch = 240;
-// The column totals share one line below the longest column.
-constexpr int TotalTop = FirstRowTop + WarmthCount * RowPitch + 60;
-constexpr int TotalHeight = 255;
-
-// One value row of a season frame: value box k holds season position k + 1 and sits in
-// `column` at `row`; its caption is valueCaption(position).
-struct ValueRow {
-    int position;
-    int column;
-    int row;
-};
-constexpr std::array<ValueRow, ValuesPerSeason> ValueRows = [] {
-    std::array<ValueRow, ValuesPerSeason> rows{};
-    int column = 0;
-    for (int k = 0; k < ValuesPerSeason; ++k) {
-        const int position = k + 1;
-        while (column + 1 < int(Columns.size()) && position >= Columns[column + 1].firstPosition)
-            ++column;
-        rows[k] = {position, column, position - Columns[column].firstPosition};
-    }
-    return rows;
-}();
-
-QString indexedName(const char* group, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index);
-}
-
-template <typename W> W* named(W* widget, const QString& name, const QString& accessibleName = {}) {
-    widget->setObjectName(name);
-    if constexpr (std::is_base_of_v<QWidget, W>) {
-        if (!accessibleName.isEmpty())
-            widget->setAccessibleName(accessibleName);
-    }
-    return widget;
-}
-
-// A season box's width: the reference width, or more when the face in use is too wide to show
-// the widest value, "-32768", whole (QLineEdit keeps a 2-pixel margin inside its frame).
-int widthForAnyValue(const QLineEdit* box) {
-    constexpr int InnerMargin = 2;
-    constexpr int Cursor = 1;
-    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
-    const int needed = box->fontMetrics().horizontalAdvance(QStringLiteral("-32768")) +
-                       2 * (frame + InnerMargin) + Cursor;
-    return std::max(box->width(), needed);
-}
 
 // The folder of `path` in native separators, ending in a separator.
 QString folderOf(const QString& path) {
@@ -165,292 +63,8 @@ QString folderOf(const QString& path) {
     return folder;
 }
 
+
 } // namespace
-
-frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
-    : QMainWindow(parent), desktop_(desktop ? std::move(desktop) : makeModalDesktop()) {
-    setObjectName(QStringLiteral("frmWeather"));
-    setWindowTitle(Caption);
-    // Fixed, dialog-style border: no minimise or maximise button, not resizable.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-
-    // Standard icons that come in several sizes (or from the desktop's scalable theme), so they
-    // stay sharp at any scale factor; Qt's plain folder icons are 16-pixel bitmaps only.
-    imgTollbar = {style()->standardIcon(QStyle::SP_DialogOpenButton),
-                  style()->standardIcon(QStyle::SP_DialogSaveButton)};
-    undoStack_ = new QUndoStack(this);
-    undoStack_->setObjectName(QStringLiteral("undoStack"));
-    undoKeys_ = new UndoKeys(this);
-    connect(undoStack_, &QUndoStack::indexChanged, this, &frmWeather::updateModified);
-    buildMenu();
-    buildToolbar();
-    buildClientArea();
-    for (int s = 0; s < SeasonCount; ++s)
-        seasonEdited(s);
-    updateEditActions();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    setTabOrder();
-    Form_Load();
-    centreOnScreen();
-}
-
-frmWeather::~frmWeather() {
-    // The children outlive this part of the window: Qt deletes them afterwards, and on the way
-    // the stack clears itself and the box with the focus loses it (which would store a name).
-    // Nothing they say then may reach the window.
-    for (QObject* child : findChildren<QObject*>())
-        disconnect(child, nullptr, this, nullptr);
-}
-
-void frmWeather::buildMenu() {
-    mnuFile = named(menuBar()->addMenu(tr("&File")), QStringLiteral("mnuFile"));
-    mnuOpen = named(mnuFile->addAction(tr("&Open")), QStringLiteral("mnuOpen"));
-    mnuSave = named(mnuFile->addAction(tr("&Save")), QStringLiteral("mnuSave"));
-    mnuExportCsv =
-        named(mnuFile->addAction(tr("Export as &CSV...")), QStringLiteral("mnuExportCsv"));
-    mnuImportCsv =
-        named(mnuFile->addAction(tr("&Import from CSV...")), QStringLiteral("mnuImportCsv"));
-    mnuExportCsv->setEnabled(false); // until a file is open
-    mnuImportCsv->setEnabled(false);
-    mnuSep = named(mnuFile->addSeparator(), QStringLiteral("mnuSep"));
-    mnuExit = named(mnuFile->addAction(tr("E&xit")), QStringLiteral("mnuExit"));
-    buildEditMenu();
-    mnuAbout = named(menuBar()->addAction(tr("&About")), QStringLiteral("mnuAbout"));
-    // Beyond the classic menu: the shortcuts every desktop user expects.
-    mnuOpen->setShortcut(QKeySequence::Open);
-    mnuSave->setShortcut(QKeySequence::Save);
-    QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
-#ifndef Q_OS_WIN
-    // Some platform themes bind nothing to Quit; Linux users expect Ctrl+Q all the same.
-    if (const QKeySequence ctrlQ(Qt::CTRL | Qt::Key_Q); !quit.contains(ctrlQ))
-        quit << ctrlQ;
-#endif
-    mnuExit->setShortcuts(quit);
-    connect(mnuOpen, &QAction::triggered, this, &frmWeather::mnuOpen_Click);
-    connect(mnuSave, &QAction::triggered, this, &frmWeather::mnuSave_Click);
-    connect(mnuExportCsv, &QAction::triggered, this, &frmWeather::mnuExportCsv_Click);
-    connect(mnuImportCsv, &QAction::triggered, this, &frmWeather::mnuImportCsv_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmWeather::mnuExit_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmWeather::mnuAbout_Click);
-}
-
-void frmWeather::buildEditMenu() {
-    mnuEdit = named(menuBar()->addMenu(tr("&Edit")), QStringLiteral("mnuEdit"));
-    mnuEdit->setToolTipsVisible(true);
-    // Their text names the step they undo or redo: "Undo Update Summer of Alpine Valley".
-    mnuUndo = named(mnuEdit->addAction(tr("&Undo")), QStringLiteral("mnuUndo"));
-    mnuUndo->setShortcuts(QKeySequence::Undo);
-    mnuRedo = named(mnuEdit->addAction(tr("&Redo")), QStringLiteral("mnuRedo"));
-    mnuRedo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(mnuUndo, &QAction::triggered, this, &frmWeather::mnuUndo_Click);
-    connect(mnuRedo, &QAction::triggered, this, &frmWeather::mnuRedo_Click);
-    connect(undoStack_, &QUndoStack::indexChanged, this, &frmWeather::updateUndoActions);
-    connect(undoStack_, &QUndoStack::cleanChanged, this, &frmWeather::updateUndoActions);
-    updateUndoActions();
-    mnuEditSep = named(mnuEdit->addSeparator(), QStringLiteral("mnuEditSep"));
-    mnuDuplicate =
-        named(mnuEdit->addAction(tr("&Duplicate Configuration")), QStringLiteral("mnuDuplicate"));
-    mnuDuplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuDuplicate->setStatusTip(tr("Appends a copy of the configuration on display as the last "
-                                  "one."));
-    mnuDeleteLast = named(mnuEdit->addAction(tr("Delete &Last Configuration")),
-                          QStringLiteral("mnuDeleteLast"));
-    mnuDeleteLast->setStatusTip(tr("Deletes the last configuration while it is on display. "
-                                   "Configurations in the middle cannot be deleted, so the "
-                                   "game's numbering stays unbroken."));
-    for (QAction* item : {mnuDuplicate, mnuDeleteLast})
-        item->setToolTip(item->statusTip());
-    connect(mnuDuplicate, &QAction::triggered, this, &frmWeather::mnuDuplicate_Click);
-    connect(mnuDeleteLast, &QAction::triggered, this, &frmWeather::mnuDeleteLast_Click);
-}
-
-void frmWeather::buildToolbar() {
-    Toolbar1 = named(addToolBar(QStringLiteral("Toolbar1")), QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->toggleViewAction()->setEnabled(false);
-    setContextMenuPolicy(Qt::NoContextMenu); // no menu to hide the toolbar
-    Toolbar1->setIconSize(QSize(16, 16));
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const std::array<QString, 2> keys = {QStringLiteral("Open"), QStringLiteral("Save")};
-    const std::array<QString, 2> texts = {tr("Open"), tr("Save")};
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        QAction* button = Toolbar1->addAction(imgTollbar[i], texts[i]);
-        button->setObjectName(keys[i]);
-    }
-    connect(Toolbar1, &QToolBar::actionTriggered, this, &frmWeather::Toolbar1_ButtonClick);
-}
-
-void frmWeather::buildClientArea() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(ClientSize);
-    client->setFont(controlFont());
-    setCentralWidget(client);
-
-    txtPath = named(new QLineEdit(client), QStringLiteral("txtPath"), tr("Configuration Folder"));
-    cmdOpen = named(new QPushButton(imgTollbar[0], QString(), client), QStringLiteral("cmdOpen"),
-                    tr("Open"));
-    cmdOpen->setToolTip(tr("Open"));
-    lstConfigs = named(new ConfigList(client), QStringLiteral("lstConfigs"), tr("Configurations"));
-    lstConfigs->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstConfigs->setUniformItemSizes(true); // lets a list of thousands fill quickly
-    fraMain = named(new QGroupBox(client), QStringLiteral("fraMain"));
-    lblWebLink =
-        named(new QLabel(WebAddress.host(), client), QStringLiteral("lblWebLink"), tr("Web Site"));
-    lblWebLink->setFont(linkFont());
-    // Drawn in the palette's link colour, which follows the desktop's theme, light or dark.
-    lblWebLink->setForegroundRole(QPalette::Link);
-    lblWebLink->setCursor(Qt::PointingHandCursor);
-    lblWebLink->setToolTip(WebAddress.toString());
-    lblWebLink->installEventFilter(this);
-    cmdSave = named(new QPushButton(tr("&Save"), client), QStringLiteral("cmdSave"), tr("Save"));
-    cmdExit = named(new QPushButton(tr("E&xit"), client), QStringLiteral("cmdExit"), tr("Exit"));
-
-    lblName = named(new QLabel(tr("Configuration Name"), fraMain), QStringLiteral("lblName"));
-    txtName = named(new QLineEdit(fraMain), QStringLiteral("txtName"), tr("Configuration Name"));
-    txtName->setMaxLength(std::numeric_limits<int>::max()); // whatever the file holds
-    lblNumber = named(new QLabel(fraMain), QStringLiteral("lblNumber"), tr("Configuration Number"));
-    lblNumber->setFont(controlFont(true));
-    SSTab1 = named(new QTabWidget(fraMain), QStringLiteral("SSTab1"));
-    for (int s = 0; s < SeasonCount; ++s)
-        SSTab1->addTab(buildSeason(s), seasonText(s));
-
-    const struct {
-        QWidget* control;
-        QRect place;
-    } placements[] = {
-        {txtPath, belowToolbar(120, 480, 4815, 285)},
-        {cmdOpen, belowToolbar(5040, 480, 735, 315)},
-        {lstConfigs, belowToolbar(120, 840, 1575, 6300)},
-        {fraMain, belowToolbar(1800, 840, 9015, 6375)},
-        {lblWebLink, belowToolbar(120, 7320, 2295, 375)},
-        {cmdSave, belowToolbar(7080, 7320, 1815, 375)},
-        {cmdExit, belowToolbar(9000, 7320, 1815, 375)},
-        {lblName, twips(120, 240, 1575, 255)},
-        {txtName, twips(1920, 240, 2175, 285)},
-        {lblNumber, twips(8160, 240, 615, 255)},
-        {SSTab1, twips(120, 720, 8775, 5535)},
-    };
-    for (const auto& p : placements)
-        p.control->setGeometry(p.place);
-
-    connect(cmdOpen, &QPushButton::clicked, this, &frmWeather::cmdOpen_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmWeather::cmdSave_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmWeather::cmdExit_Click);
-    // Selection, not the current row: a list that merely receives the focus has a current row
-    // without anything selected, and shows nothing until a key or a click selects.
-    connect(lstConfigs, &QListWidget::itemSelectionChanged, this, &frmWeather::lstConfigs_Click);
-    // The question about typed values comes before a click or a key moves the selection.
-    static_cast<ConfigList*>(lstConfigs)->setSelectionGate([this](int row) {
-        return row + 1 == shownSlot_ || settlePendingEdits();
-    });
-    // Enter, or leaving the box with a changed text.
-    connect(txtName, &QLineEdit::editingFinished, this, &frmWeather::txtName_Validate);
-    txtName->installEventFilter(undoKeys_);
-}
-
-QWidget* frmWeather::buildSeason(int s) {
-    auto* page = new QWidget;
-    auto* pageLayout = new QVBoxLayout(page);
-    pageLayout->setContentsMargins(0, 0, 0, 0);
-
-    // The frame lies directly below the row of tabs, centred across the tab control.
-    QGroupBox* frame = fraDetails[s] =
-        named(new QGroupBox(tr("Details"), page), indexedName("fraDetails", s));
-    frame->setFixedSize(twips(0, 0, 8535, 5055).size());
-    pageLayout->addWidget(frame, 0, Qt::AlignTop | Qt::AlignHCenter);
-
-    lblStart[s] = named(new QLabel(valueText(0), frame), indexedName("lblStart", s));
-    lblStart[s]->setGeometry(twips(240, 360, 735, 255));
-    txtStart[s] = named(new QLineEdit(frame), indexedName("txtStart", s), valueNameText(s, 0));
-    txtStart[s]->setGeometry(twips(1320, 360, 735, 285));
-    txtStart[s]->setFixedWidth(widthForAnyValue(txtStart[s]));
-    txtStart[s]->installEventFilter(this);
-
-    const struct {
-        std::array<QLabel*, SeasonCount>& group;
-        const char* name;
-    } headings[] = {
-        {lblWind, "lblWind"},
-        {lblPrec, "lblPrec"},
-        {lblWarmth, "lblWarmth"},
-    };
-    for (std::size_t c = 0; c < Columns.size(); ++c) {
-        QLabel* heading = headings[c].group[s] =
-            named(new QLabel(columnText(int(c)), frame), indexedName(headings[c].name, s));
-        heading->setFont(headingFont());
-        heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        heading->setGeometry(
-            twips(Columns[c].headingLeft, HeadingTop, HeadingWidth, Columns[c].headingHeight));
-    }
-
-    for (int k = 0; k < ValuesPerSeason; ++k) {
-        const ValueRow& row = ValueRows[k];
-        const Column& column = Columns[row.column];
-        const int n = s * ValuesPerSeason + k;
-        const int top = FirstRowTop + row.row * RowPitch;
-        lblDesc[n] = named(new QLabel(valueText(row.position), frame), indexedName("lblDesc", n));
-        lblDesc[n]->setGeometry(twips(column.labelLeft, top, 1215, 255));
-        txtVal[n] =
-            named(new QLineEdit(frame), indexedName("txtVal", n), valueNameText(s, row.position));
-        txtVal[n]->setGeometry(twips(column.boxLeft, top, 615, 285));
-        txtVal[n]->setFixedWidth(widthForAnyValue(txtVal[n]));
-        txtVal[n]->installEventFilter(this);
-    }
-
-    for (std::size_t c = 0; c < Columns.size(); ++c) {
-        const QRect lastBox = seasonBox(s, Columns[c].firstPosition + rowsOf(c) - 1)->geometry();
-        const int left = Columns[c].labelLeft / TwipsPerPixel;
-        const std::size_t n = totalIndex(s, c);
-        QLabel* total = lblTotal[n] =
-            named(new QLabel(frame), indexedName("lblTotal", int(n)), columnTotalName(s, int(c)));
-        total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        total->setGeometry(left, TotalTop / TwipsPerPixel, lastBox.right() + 1 - left,
-                           TotalHeight / TwipsPerPixel);
-    }
-    for (int p = 0; p < SeasonValueCount; ++p) {
-        QLineEdit* box = seasonBox(s, p);
-        box->installEventFilter(undoKeys_);
-        connect(box, &QLineEdit::textChanged, this, [this, s] { seasonEdited(s); });
-        // Enter runs the season's Update, as a default button would.
-        connect(box, &QLineEdit::returnPressed, this, [this, s] { cmdUpdate_Click(s); });
-    }
-
-    cmdUpdate[s] =
-        named(new QPushButton(updateText(s), frame), indexedName("cmdUpdate", s), updateText(s));
-    cmdUpdate[s]->setGeometry(twips(7080, 4560, 1335, 375));
-    connect(cmdUpdate[s], &QPushButton::clicked, this, [this, s] { cmdUpdate_Click(s); });
-    return page;
-}
-
-// Tab goes through the open controls, the name, the tab strip, then on each tab the start day,
-// the values top to bottom column by column and the tab's Update button; then the list, Save
-// and Exit.
-void frmWeather::setTabOrder() {
-    std::vector<QWidget*> order = {txtPath, cmdOpen, txtName, SSTab1};
-    for (int s = 0; s < SeasonCount; ++s) {
-        for (int p = 0; p < SeasonValueCount; ++p)
-            order.push_back(seasonBox(s, p));
-        order.push_back(cmdUpdate[s]);
-    }
-    order.insert(order.end(), {lstConfigs, cmdSave, cmdExit});
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-void frmWeather::centreOnScreen() {
-    adjustSize();
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-}
 
 // Runs once, before the window is first shown.
 void frmWeather::Form_Load() {
@@ -469,33 +83,138 @@ void frmWeather::Form_Load() {
     SSTab1->setCurrentIndex(Spring);
 }
 
+// Open works whenever the window is up: typed values and unsaved changes are settled first.
 void frmWeather::cmdOpen_Click() {
+    if (!mayReplaceFile())
+        return;
     const QString path = desktop_->chooseFileToOpen(this, dlgOpen);
     if (path.isEmpty())
         return; // cancelled
     openFile(path);
 }
 
+bool frmWeather::mayReplaceFile() {
+    if (loadedPath_.isEmpty())
+        return true;
+    if (!settlePendingEdits())
+        return false;
+    if (!isWindowModified())
+        return true;
+    const QString question = tr("Save changes to %1 before opening another file?")
+                                 .arg(QDir::toNativeSeparators(loadedPath_));
+    switch (desktop_->askToSave(this, title(), question)) {
+    case Desktop::Answer::Save:
+        return save();
+    case Desktop::Answer::Discard:
+        return true;
+    case Desktop::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void frmWeather::openAfterQuestions(const QString& path) {
+    if (mayReplaceFile())
+        openFile(path);
+}
+
+// Loads `path` in place of the open file. A file that fails to load changes nothing: the table,
+// the display and the undo history stay as they were.
 bool frmWeather::openFile(const QString& path) {
-    if (const auto error = loadConfigFile(path, table_, &loadedStamp_)) {
+    ConfigTable loaded;
+    FileStamp stamp;
+    if (const auto error = loadConfigFile(path, loaded, &stamp)) {
         showFailure(error->toString());
         return false;
     }
+    table_.swap(loaded);
+    loadedStamp_ = stamp;
     loadedPath_ = path;
     dlgOpen.folder = QFileInfo(path).absolutePath();
     dlgOpen.fileName = QFileInfo(path).fileName();
+    csvPath_.clear();
 
     fileTable_ = table_;
     undoStack_->clear();
+    shownSlot_ = 0;
     refreshList();
+    showSlot(table_.recordCount() > 0 ? 1 : 0);
     updateModified();
 
+    setWindowFilePath(path);
+    setWindowTitle(QStringLiteral("%1[*] - %2").arg(QFileInfo(path).fileName(), title()));
     txtPath->setText(folderOf(path));
-    txtPath->setEnabled(false);
-    cmdOpen->setEnabled(false);
+    txtPath->setToolTip(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     mnuExportCsv->setEnabled(true);
     mnuImportCsv->setEnabled(true);
+    enableRecordControls(true);
+    RecentFiles::add(path);
+    tellCount(table_.recordCount(), QFileInfo(path).fileName(),
+              tr("Opened 1 configuration from %1"),
+              tr("Opened %1 configurations from %2"));
     return true;
+}
+
+void frmWeather::enableRecordControls(bool enable) {
+    txtName->setEnabled(enable);
+    for (QGroupBox* frame : fraDetails)
+        frame->setEnabled(enable);
+}
+
+void frmWeather::fillRecentMenu() {
+    mnuRecent->clear();
+    const QStringList files = RecentFiles::list();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = mnuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        item->setObjectName(QStringLiteral("mnuRecentFile(%1)").arg(i));
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (!QFileInfo::exists(path)) {
+                RecentFiles::remove(path);
+                fillRecentMenu();
+                showFailure(tr("%1 no longer exists. It was removed from the recent files.")
+                                .arg(QDir::toNativeSeparators(path)));
+                return;
+            }
+            openAfterQuestions(path);
+        });
+    }
+    mnuRecent->addSeparator();
+    QAction* clear = mnuRecent->addAction(tr("Clear Menu"));
+    clear->setObjectName(QStringLiteral("mnuRecentClear"));
+    clear->setEnabled(!files.isEmpty());
+    connect(clear, &QAction::triggered, this, [this] {
+        RecentFiles::clear();
+        fillRecentMenu();
+    });
+    mnuRecent->setEnabled(!files.isEmpty());
+}
+
+void frmWeather::tell(const QString& text) {
+    statusBar()->showMessage(text, 5000);
+}
+
+void frmWeather::tellCount(int count, const QString& file, const QString& one,
+                           const QString& many) {
+    tell(count == 1 ? one.arg(file) : many.arg(QString::number(count), file));
+}
+
+void frmWeather::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void frmWeather::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    // The drop's source waits for this event to end: open once it has.
+    const QString path = urls.first().toLocalFile();
+    QTimer::singleShot(0, this, [this, path] { openAfterQuestions(path); });
 }
 
 void frmWeather::cmdSave_Click() {
@@ -519,6 +238,10 @@ bool frmWeather::save() {
     fileTable_ = table_;
     undoStack_->setClean();
     updateModified();
+    RecentFiles::add(loadedPath_);
+    tellCount(table_.recordCount(), QFileInfo(loadedPath_).fileName(),
+              tr("Saved 1 configuration to %1"),
+              tr("Saved %1 configurations to %2"));
     return true;
 }
 
@@ -537,7 +260,9 @@ void frmWeather::lstConfigs_Click() {
     const QModelIndexList selected = lstConfigs->selectionModel()->selectedRows();
     if (selected.isEmpty() || selecting_)
         return;
-    const int slot = selected.first().row() + 1;
+    const int slot = lstConfigs->configs()->slotAt(selected.first().row());
+    if (slot == 0)
+        return;
     if (slot == shownSlot_)
         return;
     selecting_ = true;
@@ -564,8 +289,12 @@ void frmWeather::showRecord(int slot) {
 void frmWeather::showName(int slot) {
     const WeatherConfig& config = table_.Configs(slot);
     const QString name = fromWindows1252(config.Name);
-    if (QListWidgetItem* entry = lstConfigs->item(slot - 1))
-        entry->setText(name);
+    if (lstConfigs->configs()->recordCount() >= slot) {
+        lstConfigs->configs()->setName(slot, name);
+        if (lstConfigs->selectionModel()->selectedRows().isEmpty())
+            selectEntry(shownSlot_); // finding again cleared the selection
+        updateFindCount();
+    }
     if (slot != shownSlot_)
         return;
     txtName->setText(name);
@@ -601,14 +330,32 @@ void frmWeather::showSlot(int slot) {
         clearShown();
 }
 
+// Selects the entry of `slot` without showing it (the caller does), or nothing when it is not
+// listed.
 void frmWeather::selectEntry(int slot) {
-    const QSignalBlocker quiet(lstConfigs);
-    if (QListWidgetItem* entry = lstConfigs->item(slot - 1)) {
-        lstConfigs->setCurrentItem(entry);
-        lstConfigs->scrollToItem(entry);
+    const QScopedValueRollback quiet(selecting_, true);
+    const int row = lstConfigs->configs()->rowOf(slot);
+    if (row >= 0) {
+        const QModelIndex entry = lstConfigs->model()->index(row, 0);
+        lstConfigs->selectionModel()->setCurrentIndex(entry,
+                                                      QItemSelectionModel::ClearAndSelect);
+        lstConfigs->scrollTo(entry);
     } else {
-        lstConfigs->clearSelection();
+        lstConfigs->selectionModel()->clearSelection();
     }
+}
+
+// Narrows the list as the user types; the configuration on display stays on display.
+void frmWeather::txtFind_Change() {
+    lstConfigs->configs()->setFindText(txtFind->text());
+    selectEntry(shownSlot_);
+    updateFindCount();
+}
+
+void frmWeather::updateFindCount() {
+    const int listed = lstConfigs->model()->rowCount();
+    const int all = table_.recordCount();
+    lblFindCount->setText(loadedPath_.isEmpty() ? QString() : tr("%1 of %2").arg(listed).arg(all));
 }
 
 void frmWeather::clearShown() {
@@ -623,15 +370,11 @@ void frmWeather::clearShown() {
 }
 
 void frmWeather::refreshList() {
-    QStringList names;
-    names.reserve(table_.recordCount());
-    for (int slot = 1; slot <= table_.recordCount(); ++slot)
-        names << fromWindows1252(table_.Configs(slot).Name);
     {
-        const QSignalBlocker quiet(lstConfigs);
-        lstConfigs->clear();
-        lstConfigs->addItems(names);
+        const QScopedValueRollback quiet(selecting_, true);
+        lstConfigs->configs()->setConfigs(table_);
     }
+    updateFindCount();
     // What is on display may have changed with the table: show it afresh, or nothing when it
     // is gone.
     if (shownSlot_ > table_.recordCount()) {
@@ -801,8 +544,7 @@ QLineEdit* frmWeather::seasonBox(int season, int position) const {
 }
 
 void frmWeather::mnuOpen_Click() {
-    if (cmdOpen->isEnabled())
-        cmdOpen_Click();
+    cmdOpen_Click();
 }
 
 void frmWeather::mnuSave_Click() {
@@ -827,6 +569,9 @@ void frmWeather::mnuExportCsv_Click() {
         return;
     }
     csvPath_ = path;
+    tellCount(table_.recordCount(), QFileInfo(path).fileName(),
+              tr("Exported 1 configuration to %1"),
+              tr("Exported %1 configurations to %2"));
 }
 
 // Replaces every configuration with those of a CSV file, as one step that can be undone.
@@ -843,6 +588,9 @@ void frmWeather::mnuImportCsv_Click() {
     }
     csvPath_ = path;
     undoStack_->push(new ImportCommand(table_, std::move(imported), [this] { refreshList(); }));
+    tellCount(table_.recordCount(), QFileInfo(path).fileName(),
+              tr("Imported 1 configuration from %1"),
+              tr("Imported %1 configurations from %2"));
 }
 
 void frmWeather::Toolbar1_ButtonClick(QAction* Button) {
@@ -915,27 +663,24 @@ void frmWeather::mnuExit_Click() {
 
 // Closing with updates that were not saved asks first; a failed save keeps the window open.
 void frmWeather::closeEvent(QCloseEvent* event) {
-    if (!settlePendingEdits()) {
-        event->ignore();
-        return;
+    bool close = settlePendingEdits();
+    if (close && isWindowModified()) {
+        const QString question =
+            tr("Save changes to %1 before closing?").arg(QDir::toNativeSeparators(loadedPath_));
+        switch (desktop_->askToSave(this, title(), question)) {
+        case Desktop::Answer::Save:
+            close = save();
+            break;
+        case Desktop::Answer::Discard:
+            break;
+        case Desktop::Answer::Cancel:
+            close = false;
+            break;
+        }
     }
-    if (!isWindowModified()) {
-        event->accept();
-        return;
-    }
-    const QString question =
-        tr("Save changes to %1 before closing?").arg(QDir::toNativeSeparators(loadedPath_));
-    switch (desktop_->askToSave(this, title(), question)) {
-    case Desktop::Answer::Save:
-        event->setAccepted(save());
-        break;
-    case Desktop::Answer::Discard:
-        event->accept();
-        break;
-    case Desktop::Answer::Cancel:
-        event->ignore();
-        break;
-    }
+    if (close)
+        saveWindowPlace();
+    event->setAccepted(close);
 }
 
 QString frmWeather::aboutText() {
@@ -1000,6 +745,27 @@ bool frmWeather::eventFilter(QObject* watched, QEvent* event) {
         if (kept != input->commitString())
             input->setCommitString(kept, input->replacementStart(), input->replacementLength());
         return false;
+    }
+    if (watched == txtFind && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape && !txtFind->text().isEmpty()) {
+            txtFind->clear();
+            return true;
+        }
+        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // To the first match, which shows it (after the question about typed values).
+            lstConfigs->setFocus(Qt::TabFocusReason);
+            if (lstConfigs->model()->rowCount() > 0) {
+                const QModelIndex first = lstConfigs->model()->index(0, 0);
+                const int slot = lstConfigs->configs()->slotAt(0);
+                if (slot == shownSlot_ || settlePendingEdits()) {
+                    selectEntry(slot);
+                    showRecord(slot);
+                }
+                lstConfigs->scrollTo(first);
+            }
+            return true;
+        }
     }
     if (watched == lblWebLink && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);

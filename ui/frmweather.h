@@ -15,11 +15,13 @@
 
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QSplitter;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -27,6 +29,8 @@ class QToolBar;
 class QUndoStack;
 
 namespace weather {
+
+class ConfigList;
 
 // Boxes per season on the value tabs: the seventeen weather values (the start day has its own).
 inline constexpr int ValuesPerSeason = SeasonValueCount - 1;
@@ -79,6 +83,8 @@ public:
     void cmdSave_Click();
     void cmdExit_Click();
     void lstConfigs_Click();
+    void txtFind_Change();
+    void updateFindCount();
     void cmdUpdate_Click(int Index);
     void mnuUndo_Click();
     void mnuRedo_Click();
@@ -103,6 +109,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Form_Load();
@@ -112,7 +120,20 @@ private:
     void buildClientArea();
     QWidget* buildSeason(int season);
     void setTabOrder();
-    void centreOnScreen();
+    void placeWindow();
+    void saveWindowPlace() const;
+    void fillRecentMenu();
+    // Disabled while no file is open: the name box, the season boxes and the Update buttons.
+    void enableRecordControls(bool enable);
+    // Before another file replaces this one: asks about typed values and unsaved changes;
+    // false when the user cancels (or a save fails).
+    bool mayReplaceFile();
+    // Opens `path` after asking what mayReplaceFile() asks.
+    void openAfterQuestions(const QString& path);
+    // Says in the status bar what a command did.
+    void tell(const QString& text);
+    // Tells `one` (with the file for %1) or `many` (%1 the count, %2 the file).
+    void tellCount(int count, const QString& file, const QString& one, const QString& many);
 
     // The settings of a CSV file dialog: beside `csvPath_`, or beside the loaded file.
     [[nodiscard]] OpenFileRequest csvRequest() const;
@@ -170,6 +191,7 @@ private:
 
     QMenu* mnuFile = nullptr;
     QAction* mnuOpen = nullptr;
+    QMenu* mnuRecent = nullptr;
     QAction* mnuSave = nullptr;
     QAction* mnuExportCsv = nullptr;
     QAction* mnuImportCsv = nullptr;
@@ -181,12 +203,16 @@ private:
     QAction* mnuEditSep = nullptr;
     QAction* mnuDuplicate = nullptr;
     QAction* mnuDeleteLast = nullptr;
+    QAction* mnuFind = nullptr;
     QAction* mnuAbout = nullptr;
     QToolBar* Toolbar1 = nullptr;
 
     QLineEdit* txtPath = nullptr;
     QPushButton* cmdOpen = nullptr;
-    QListWidget* lstConfigs = nullptr;
+    QSplitter* splMain = nullptr;
+    QLineEdit* txtFind = nullptr;
+    QLabel* lblFindCount = nullptr;
+    ConfigList* lstConfigs = nullptr;
     QGroupBox* fraMain = nullptr;
     QLabel* lblName = nullptr;
     QLineEdit* txtName = nullptr;
