@@ -736,16 +736,6 @@ bool frmWeather::seasonBoxTakes(QObject* box, const QKeyEvent& key) {
 }
 
 bool frmWeather::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress)
-        return !seasonBoxTakes(watched, *static_cast<QKeyEvent*>(event));
-    if (event->type() == QEvent::InputMethod) {
-        // Text an input method commits (dead keys, compose, IBus) is typed too.
-        auto* input = static_cast<QInputMethodEvent*>(event);
-        const QString kept = typedIntoSeasonBox(watched, input->commitString());
-        if (kept != input->commitString())
-            input->setCommitString(kept, input->replacementStart(), input->replacementLength());
-        return false;
-    }
     if (watched == txtFind && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape && !txtFind->text().isEmpty()) {
@@ -766,6 +756,16 @@ bool frmWeather::eventFilter(QObject* watched, QEvent* event) {
             }
             return true;
         }
+    }
+    if (event->type() == QEvent::KeyPress)
+        return !seasonBoxTakes(watched, *static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::InputMethod) {
+        // Text an input method commits (dead keys, compose, IBus) is typed too.
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        const QString kept = typedIntoSeasonBox(watched, input->commitString());
+        if (kept != input->commitString())
+            input->setCommitString(kept, input->replacementStart(), input->replacementLength());
+        return false;
     }
     if (watched == lblWebLink && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
