@@ -49,22 +49,7 @@ const QString frmWeather::Caption =
     QStringLiteral("Corvell's Pitchmaster 00-01 Weather Configurations Editor[*]");
 const QUrl frmWeather::WebAddress(QStringLiteral("https://weather.example/"));
 
-using layout::Columns;
-using layout::rowsOf;
-using layout::totalIndex;
 
-namespace {
-
-// The folder of `path` in native separators, ending in a separator.
-QString folderOf(const QString& path) {
-    QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-    if (!folder.endsWith(QDir::separator()))
-        folder += QDir::separator();
-    return folder;
-}
-
-
-} // namespace
 
 // Runs once, before the window is first shown.
 void frmWeather::Form_Load() {
@@ -93,165 +78,9 @@ void frmWeather::cmdOpen_Click() {
     openFile(path);
 }
 
-bool frmWeather::mayReplaceFile() {
-    if (loadedPath_.isEmpty())
-        return true;
-    if (!settlePendingEdits())
-        return false;
-    if (!isWindowModified())
-        return true;
-    const QString question = tr("Save changes to %1 before opening another file?")
-                                 .arg(QDir::toNativeSeparators(loadedPath_));
-    switch (desktop_->askToSave(this, title(), question)) {
-    case Desktop::Answer::Save:
-        return save();
-    case Desktop::Answer::Discard:
-        return true;
-    case Desktop::Answer::Cancel:
-        break;
-    }
-    return false;
-}
-
-void frmWeather::openAfterQuestions(const QString& path) {
-    if (mayReplaceFile())
-        openFile(path);
-}
-
-// Loads `path` in place of the open file. A file that fails to load changes nothing: the table,
-// the display and the undo history stay as they were.
-bool frmWeather::openFile(const QString& path) {
-    ConfigTable loaded;
-    FileStamp stamp;
-    if (const auto error = loadConfigFile(path, loaded, &stamp)) {
-        showFailure(error->toString());
-        return false;
-    }
-    table_.swap(loaded);
-    loadedStamp_ = stamp;
-    loadedPath_ = path;
-    dlgOpen.folder = QFileInfo(path).absolutePath();
-    dlgOpen.fileName = QFileInfo(path).fileName();
-    csvPath_.clear();
-
-    fileTable_ = table_;
-    undoStack_->clear();
-    shownSlot_ = 0;
-    refreshList();
-    showSlot(table_.recordCount() > 0 ? 1 : 0);
-    updateModified();
-
-    setWindowFilePath(path);
-    setWindowTitle(QStringLiteral("%1[*] - %2").arg(QFileInfo(path).fileName(), title()));
-    txtPath->setText(folderOf(path));
-    txtPath->setToolTip(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    mnuExportCsv->setEnabled(true);
-    mnuImportCsv->setEnabled(true);
-    enableRecordControls(true);
-    RecentFiles::add(path);
-    tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Opened 1 configuration from %1"),
-              tr("Opened %1 configurations from %2"));
-    return true;
-}
-
-void frmWeather::enableRecordControls(bool enable) {
-    txtName->setEnabled(enable);
-    for (QGroupBox* frame : fraDetails)
-        frame->setEnabled(enable);
-}
-
-void frmWeather::fillRecentMenu() {
-    mnuRecent->clear();
-    const QStringList files = RecentFiles::list();
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        const QString path = files[i];
-        QString shown = QDir::toNativeSeparators(path);
-        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* item = mnuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
-        item->setObjectName(QStringLiteral("mnuRecentFile(%1)").arg(i));
-        connect(item, &QAction::triggered, this, [this, path] {
-            if (!QFileInfo::exists(path)) {
-                RecentFiles::remove(path);
-                fillRecentMenu();
-                showFailure(tr("%1 no longer exists. It was removed from the recent files.")
-                                .arg(QDir::toNativeSeparators(path)));
-                return;
-            }
-            openAfterQuestions(path);
-        });
-    }
-    mnuRecent->addSeparator();
-    QAction* clear = mnuRecent->addAction(tr("Clear Menu"));
-    clear->setObjectName(QStringLiteral("mnuRecentClear"));
-    clear->setEnabled(!files.isEmpty());
-    connect(clear, &QAction::triggered, this, [this] {
-        RecentFiles::clear();
-        fillRecentMenu();
-    });
-    mnuRecent->setEnabled(!files.isEmpty());
-}
-
-void frmWeather::tell(const QString& text) {
-    statusBar()->showMessage(text, 5000);
-}
-
-void frmWeather::tellCount(int count, const QString& file, const QString& one,
-                           const QString& many) {
-    tell(count == 1 ? one.arg(file) : many.arg(QString::number(count), file));
-}
-
-void frmWeather::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile())
-        event->acceptProposedAction();
-}
-
-void frmWeather::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile())
-        return;
-    event->acceptProposedAction();
-    // The drop's source waits for this event to end: open once it has.
-    const QString path = urls.first().toLocalFile();
-    QTimer::singleShot(0, this, [this, path] { openAfterQuestions(path); });
-}
-
 void frmWeather::cmdSave_Click() {
     if (settlePendingEdits())
         save();
-}
-
-bool frmWeather::save() {
-    if (loadedPath_.isEmpty()) {
-        showNotice(tr("Open a configuration file first."));
-        return false;
-    }
-    if (!mayOverwrite())
-        return false;
-    const QByteArray bytes = formatConfig(table_);
-    if (const auto error = writeFileAtomically(loadedPath_, bytes)) {
-        showFailure(tr("The file was not saved.\n%1").arg(error->toString()));
-        return false;
-    }
-    loadedStamp_ = FileStamp::of(bytes);
-    fileTable_ = table_;
-    undoStack_->setClean();
-    updateModified();
-    RecentFiles::add(loadedPath_);
-    tellCount(table_.recordCount(), QFileInfo(loadedPath_).fileName(),
-              tr("Saved 1 configuration to %1"),
-              tr("Saved %1 configurations to %2"));
-    return true;
-}
-
-bool frmWeather::mayOverwrite() {
-    if (diskState(loadedPath_, loadedStamp_) != DiskState::Changed)
-        return true;
-    const QString question = tr("%1 was changed by another program after it was opened. "
-                                "Overwrite it with the configurations in this window?")
-                                 .arg(QFileInfo(loadedPath_).fileName());
-    return desktop_->askToOverwrite(this, title(), question);
 }
 
 // Shows the selected configuration: list position p is slot p + 1. Edits not yet updated are
@@ -278,113 +107,11 @@ void frmWeather::lstConfigs_Click() {
     showRecord(slot);
 }
 
-void frmWeather::showRecord(int slot) {
-    shownSlot_ = slot;
-    showName(slot);
-    for (int s = 0; s < SeasonCount; ++s)
-        showSeason(slot, s);
-    updateEditActions();
-}
-
-void frmWeather::showName(int slot) {
-    const WeatherConfig& config = table_.Configs(slot);
-    const QString name = fromWindows1252(config.Name);
-    if (lstConfigs->configs()->recordCount() >= slot) {
-        lstConfigs->configs()->setName(slot, name);
-        if (lstConfigs->selectionModel()->selectedRows().isEmpty())
-            selectEntry(shownSlot_); // finding again cleared the selection
-        updateFindCount();
-    }
-    if (slot != shownSlot_)
-        return;
-    txtName->setText(name);
-    lblNumber->setText(QString::number(config.Number));
-}
-
-void frmWeather::showSeason(int slot, int season) {
-    if (slot != shownSlot_)
-        return;
-    const SeasonWeather& values = table_.Configs(slot).season(season);
-    for (int p = 0; p < SeasonValueCount; ++p)
-        seasonBox(season, p)->setText(QString::number(values.at(p)));
-    seasonEdited(season); // the record may have changed under texts that did not
-}
-
-void frmWeather::showChange(int slot, const QList<int>& seasons, int tab) {
-    if (slot != shownSlot_) {
-        showSlot(slot);
-    } else {
-        showName(slot);
-        for (const int s : seasons)
-            showSeason(slot, s);
-    }
-    if (tab >= 0)
-        SSTab1->setCurrentIndex(tab);
-}
-
-void frmWeather::showSlot(int slot) {
-    selectEntry(slot);
-    if (slot > 0)
-        showRecord(slot);
-    else
-        clearShown();
-}
-
-// Selects the entry of `slot` without showing it (the caller does), or nothing when it is not
-// listed.
-void frmWeather::selectEntry(int slot) {
-    const QScopedValueRollback quiet(selecting_, true);
-    const int row = lstConfigs->configs()->rowOf(slot);
-    if (row >= 0) {
-        const QModelIndex entry = lstConfigs->model()->index(row, 0);
-        lstConfigs->selectionModel()->setCurrentIndex(entry,
-                                                      QItemSelectionModel::ClearAndSelect);
-        lstConfigs->scrollTo(entry);
-    } else {
-        lstConfigs->selectionModel()->clearSelection();
-    }
-}
-
 // Narrows the list as the user types; the configuration on display stays on display.
 void frmWeather::txtFind_Change() {
     lstConfigs->configs()->setFindText(txtFind->text());
     selectEntry(shownSlot_);
     updateFindCount();
-}
-
-void frmWeather::updateFindCount() {
-    const int listed = lstConfigs->model()->rowCount();
-    const int all = table_.recordCount();
-    lblFindCount->setText(loadedPath_.isEmpty() ? QString() : tr("%1 of %2").arg(listed).arg(all));
-}
-
-void frmWeather::clearShown() {
-    shownSlot_ = 0;
-    txtName->clear();
-    lblNumber->clear();
-    for (int s = 0; s < SeasonCount; ++s) {
-        for (int p = 0; p < SeasonValueCount; ++p)
-            seasonBox(s, p)->clear();
-    }
-    updateEditActions();
-}
-
-void frmWeather::refreshList() {
-    {
-        const QScopedValueRollback quiet(selecting_, true);
-        lstConfigs->configs()->setConfigs(table_);
-    }
-    updateFindCount();
-    // What is on display may have changed with the table: show it afresh, or nothing when it
-    // is gone.
-    if (shownSlot_ > table_.recordCount()) {
-        clearShown();
-    } else {
-        selectEntry(shownSlot_);
-        if (shownSlot_ > 0)
-            showRecord(shownSlot_);
-    }
-    updateEditActions();
 }
 
 void frmWeather::updateUndoActions() {
@@ -418,38 +145,6 @@ void frmWeather::mnuRedo_Click() {
 void frmWeather::updateEditActions() {
     mnuDuplicate->setEnabled(shownSlot_ > 0);
     mnuDeleteLast->setEnabled(shownSlot_ > 0 && shownSlot_ == table_.recordCount());
-}
-
-QStringList frmWeather::seasonTexts(int season) const {
-    QStringList texts;
-    texts.reserve(SeasonValueCount);
-    for (int p = 0; p < SeasonValueCount; ++p)
-        texts << seasonBox(season, p)->text();
-    return texts;
-}
-
-void frmWeather::seasonEdited(int season) {
-    const QStringList texts = seasonTexts(season);
-    const bool pending =
-        shownSlot_ > 0 && seasonDiffers(table_.Configs(shownSlot_).season(season), texts);
-    const QString caption = seasonTabText(season, pending);
-    if (SSTab1->tabText(season) != caption)
-        SSTab1->setTabText(season, caption);
-    for (std::size_t c = 0; c < Columns.size(); ++c) {
-        lblTotal[totalIndex(season, c)]->setText(
-            columnTotalText(texts.mid(Columns[c].firstPosition, rowsOf(c))));
-    }
-}
-
-QList<int> frmWeather::pendingSeasons() const {
-    QList<int> seasons;
-    if (shownSlot_ == 0)
-        return seasons;
-    for (int s = 0; s < SeasonCount; ++s) {
-        if (seasonDiffers(table_.Configs(shownSlot_).season(s), seasonTexts(s)))
-            seasons << s;
-    }
-    return seasons;
 }
 
 bool frmWeather::settlePendingEdits() {
@@ -549,13 +244,6 @@ void frmWeather::mnuOpen_Click() {
 
 void frmWeather::mnuSave_Click() {
     cmdSave_Click();
-}
-
-OpenFileRequest frmWeather::csvRequest() const {
-    const QFileInfo near(csvPath_.isEmpty() ? loadedPath_ : csvPath_);
-    return {near.absolutePath(),
-            near.completeBaseName() + QStringLiteral(".csv"),
-            {tr("CSV files (*.csv)"), tr("All files (*)")}};
 }
 
 void frmWeather::mnuExportCsv_Click() {
