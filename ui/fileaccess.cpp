@@ -76,6 +76,7 @@ bool frmWeather::openFile(const QString& path) {
     fileTable_ = table_;
     undoStack_->clear();
     shownSlot_ = 0;
+    txtFind->clear(); // another file: every name is listed again
     refreshList();
     showSlot(table_.recordCount() > 0 ? 1 : 0);
     updateModified();
