@@ -24,6 +24,14 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace testfiles;
 using namespace windowtest;
 using weather::Desktop;
@@ -103,6 +111,7 @@ private slots:
     void failedSaveIsReported();
     void saveNoticesOutsideChanges_data();
     void saveNoticesOutsideChanges();
+    void saveRefusesAPipe();
     void windows1252MatchesTheCodec();
     void messageBoxesShowPlainText_data();
     void messageBoxesShowPlainText();
@@ -663,6 +672,45 @@ void TestWindow::saveNoticesOutsideChanges() {
         editor.click("cmdSave");
         QCOMPARE(editor.desktop->questions.size(), asked ? 1 : 0);
     }
+}
+
+// A file opened through a FIFO (as "<(...)" opens one) holds no bytes to compare and cannot be
+// replaced: Save asks nothing, says so in plain words, and the FIFO stays a FIFO.
+void TestWindow::saveRefusesAPipe() {
+#ifndef Q_OS_UNIX
+    QSKIP("FIFOs are made with mkfifo here");
+#else
+    QTemporaryDir dir;
+    const QString path = dir.filePath("weather.cfg");
+    const QByteArray fifoName = QFile::encodeName(path);
+    QCOMPARE(::mkfifo(fifoName.constData(), 0600), 0);
+    const QByteArray bytes = readAll(examplePath());
+    std::thread writer([&] {
+        QFile fifo(path);
+        if (fifo.open(QIODevice::WriteOnly))
+            fifo.write(bytes);
+    });
+    const Editor editor;
+    editor.openThroughDialog(path);
+    const int unblock = ::open(fifoName.constData(), O_RDONLY | O_NONBLOCK); // should Open fail
+    writer.join();
+    ::close(unblock);
+    QCOMPARE(editor.listed().size(), 8);
+    editor.select(0);
+    editor.txtStart(0)->setText("99");
+    editor.click("cmdUpdate(0)");
+    editor.desktop->overwriteAnswers << true;
+    editor.click("cmdSave");
+
+    QCOMPARE(editor.desktop->questions, QStringList());
+    QCOMPARE(editor.desktop->messages.size(), 1);
+    QVERIFY2(editor.desktop->messages[0].text.contains(
+                 QDir::toNativeSeparators(path) +
+                 ": cannot save the file: it is a pipe or a device, not a regular file"),
+             qPrintable(editor.desktop->messages[0].text));
+    QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
+    QVERIFY(editor.window->isWindowModified());
+#endif
 }
 
 void TestWindow::windows1252MatchesTheCodec() {
