@@ -30,6 +30,7 @@ expect(2 --no-such-option)
 expect(0 -platform offscreen --version) # Qt's own options, with no display
 expect(0 --version)
 expect(0 --help)
+expect(0 --help-all)
 
 # The CSV round trip through the real program, standard input included, also without a display.
 file(REMOVE_RECURSE ${WORK})
