@@ -735,33 +735,42 @@ void TestWindow::windows1252MatchesTheCodec() {
 }
 
 // The real boxes show a file's text as it is: a web page saved as weather.cfg is not markup.
+// Only the About box shows rich text, for its link, and escapes everything else.
 void TestWindow::messageBoxesShowPlainText_data() {
-    QTest::addColumn<bool>("question");
-    QTest::newRow("message") << false;
-    QTest::newRow("save question") << true;
+    QTest::addColumn<int>("box"); // a message, the save question or the About box
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown"); // rich text; empty: the text, as plain text
+    const QString file = "C:/web%1/weather.cfg:2: but it holds \"<html lang=\"en\">\"";
+    QTest::newRow("message") << 0 << file << "";
+    QTest::newRow("save question") << 1 << file << "";
+    QTest::newRow("About box") << 2 << "Editor <b>1</b> & co \nhttps://weather.example/?a=1&b=2"
+                               << "Editor &lt;b&gt;1&lt;/b&gt; &amp; co <br><a "
+                                  "href=\"https://weather.example/?a=1&amp;b=2\">"
+                                  "https://weather.example/?a=1&amp;b=2</a>";
 }
 
 void TestWindow::messageBoxesShowPlainText() {
-    QFETCH(bool, question);
-    const QString text =
-        QStringLiteral("C:/web%1/weather.cfg:2: but it holds \"<html lang=\"en\">\"");
+    QFETCH(int, box);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
     Qt::TextFormat format = Qt::AutoText;
-    QString shown;
+    QString seen;
     QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
+        auto* modal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!modal)
             return;
-        format = box->textFormat();
-        shown = box->text();
-        box->reject();
+        format = modal->textFormat();
+        seen = modal->text();
+        modal->reject();
     });
     const auto desktop = weather::makeModalDesktop();
-    if (question)
+    if (box == 1)
         (void)desktop->askToSave(nullptr, "Editor", text);
     else
-        desktop->showMessage(nullptr, Desktop::Message::Failure, "Editor", text);
-    QCOMPARE(shown, text);
-    QCOMPARE(format, Qt::PlainText);
+        desktop->showMessage(nullptr, box == 2 ? Desktop::Message::About : Desktop::Message::Failure,
+                             "Editor", text);
+    QCOMPARE(seen, shown.isEmpty() ? text : shown);
+    QCOMPARE(format, shown.isEmpty() ? Qt::PlainText : Qt::RichText);
 }
 
 QTEST_MAIN(TestWindow)

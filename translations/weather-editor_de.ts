@@ -145,6 +145,10 @@
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>The web browser could not be started to show %1. Open the address in a browser yourself.</source>
+        <translation>Der Webbrowser konnte nicht gestartet werden, um %1 anzuzeigen. Öffnen Sie die Adresse selbst in einem Browser.</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>
