@@ -41,7 +41,8 @@ constexpr std::array<QtOption, 22> QtOptions = {{
      QT_TRANSLATE_NOOP("CommandLine", "Restores the program from an earlier session.")},
     {"display", "host:screen",
      QT_TRANSLATE_NOOP("CommandLine", "X11: the display to use instead of $DISPLAY.")},
-    {"geometry", "geometry", QT_TRANSLATE_NOOP("CommandLine", "X11: the same as -qwindowgeometry.")},
+    {"geometry", "geometry",
+     QT_TRANSLATE_NOOP("CommandLine", "X11: the same as -qwindowgeometry.")},
     {"title", "title", QT_TRANSLATE_NOOP("CommandLine", "X11: the same as -qwindowtitle.")},
     {"icon", "icon", QT_TRANSLATE_NOOP("CommandLine", "X11: the same as -qwindowicon.")},
     {"name", "name",
@@ -50,8 +51,7 @@ constexpr std::array<QtOption, 22> QtOptions = {{
     {"sync", nullptr,
      QT_TRANSLATE_NOOP("CommandLine", "X11: talks to the X server synchronously, for "
                                       "debugging.")},
-    {"nograb", nullptr,
-     QT_TRANSLATE_NOOP("CommandLine", "Never grabs the mouse or the keyboard.")},
+    {"nograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Never grabs the mouse or the keyboard.")},
     {"dograb", nullptr,
      QT_TRANSLATE_NOOP("CommandLine", "Grabs the mouse and the keyboard even under a "
                                       "debugger.")},

@@ -60,8 +60,7 @@ void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values);
 // Writes `data` to `path` as a shell's redirection would, for a command's output: a regular
 // file, or a path where nothing is yet, is replaced through writeFileAtomically; a pipe, a FIFO
 // or a device is written straight into and stays what it is.
-[[nodiscard]] std::optional<FileError> writeOutputFile(const QString& path,
-                                                       const QByteArray& data);
+[[nodiscard]] std::optional<FileError> writeOutputFile(const QString& path, const QByteArray& data);
 
 // Writes the table to `path` through writeFileAtomically.
 [[nodiscard]] std::optional<FileError> saveConfigFile(const QString& path,

@@ -10,10 +10,15 @@ namespace {
 
 // The options that Qt 6's QGuiApplication, its xcb platform and QApplication document: those
 // that take a value, and the switches.
-const QStringList QtValueOptions = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",   "qmljsdebugger", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle", "session", "display", "geometry", "title", "icon", "name",
-    "visual", "style", "stylesheet"};
+const QStringList QtValueOptions = {"platform",      "platformpluginpath",
+                                    "platformtheme", "plugin",
+                                    "qmljsdebugger", "qwindowgeometry",
+                                    "qwindowicon",   "qwindowtitle",
+                                    "session",       "display",
+                                    "geometry",      "title",
+                                    "icon",          "name",
+                                    "visual",        "style",
+                                    "stylesheet"};
 const QStringList QtSwitches = {"reverse", "sync", "nograb", "dograb", "widgetcount"};
 
 } // namespace
@@ -52,9 +57,8 @@ private slots:
         for (const QString& option : QtSwitches)
             QTest::addRow("-%s FILE", qPrintable(option))
                 << QStringList{"-" + option, "a.cfg"} << Mode::Window << QStringList{"a.cfg"};
-        QTest::newRow("-qmljsdebugger=VALUE")
-            << QStringList{"-qmljsdebugger=port:1234", "a.cfg"} << Mode::Window
-            << QStringList{"a.cfg"};
+        QTest::newRow("-qmljsdebugger=VALUE") << QStringList{"-qmljsdebugger=port:1234", "a.cfg"}
+                                              << Mode::Window << QStringList{"a.cfg"};
         // Arguments of -platform windows, not options.
         QTest::newRow("-dialogs") << QStringList{"-dialogs", "xp"} << Mode::UsageError
                                   << QStringList{"xp"};
@@ -91,7 +95,7 @@ private slots:
         QVERIFY(manual.open(QIODevice::ReadOnly));
         const QString page = QString::fromUtf8(manual.readAll());
         for (const QString& qt : QtValueOptions + QtSwitches) {
-            const QRegularExpression shown("^ *--" + qt + "( <[^>]+>)? {2,}\\S", 
+            const QRegularExpression shown("^ *--" + qt + "( <[^>]+>)? {2,}\\S",
                                            QRegularExpression::MultilineOption);
             QVERIFY2(help.contains(shown) == listed, qPrintable(qt));
             QVERIFY2(page.contains(QRegularExpression("\\\\-" + qt + "\\b")), qPrintable(qt));

@@ -740,7 +740,7 @@ void TestWindow::messageBoxesShowPlainText_data() {
     QTest::addColumn<int>("box"); // a message, the save question or the About box
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown"); // rich text; empty: the text, as plain text
-    const QString file = "C:/web%1/weather.cfg:2: but it holds \"<html lang=\"en\">\"";
+    const QString file = R"(C:/web%1/weather.cfg:2: but it holds "<html lang="en">")";
     QTest::newRow("message") << 0 << file << "";
     QTest::newRow("save question") << 1 << file << "";
     QTest::newRow("About box") << 2 << "Editor <b>1</b> & co \nhttps://weather.example/?a=1&b=2"
@@ -767,7 +767,8 @@ void TestWindow::messageBoxesShowPlainText() {
     if (box == 1)
         (void)desktop->askToSave(nullptr, "Editor", text);
     else
-        desktop->showMessage(nullptr, box == 2 ? Desktop::Message::About : Desktop::Message::Failure,
+        desktop->showMessage(nullptr,
+                             box == 2 ? Desktop::Message::About : Desktop::Message::Failure,
                              "Editor", text);
     QCOMPARE(seen, shown.isEmpty() ? text : shown);
     QCOMPARE(format, shown.isEmpty() ? Qt::PlainText : Qt::RichText);

@@ -450,10 +450,9 @@ void TestWindowEdit::webLink() {
     QCOMPARE(editor.desktop->messages.size(), opens ? 0 : 1);
     if (!opens) {
         QCOMPARE(editor.desktop->messages[0].kind, Desktop::Message::Failure);
-        QCOMPARE(editor.desktop->messages[0].text,
-                 "The web browser could not be started to show " +
-                     editor.desktop->openedUrls[0].toString() +
-                     ". Open the address in a browser yourself.");
+        QCOMPARE(editor.desktop->messages[0].text, "The web browser could not be started to show " +
+                                                       editor.desktop->openedUrls[0].toString() +
+                                                       ". Open the address in a browser yourself.");
     }
     QTest::mouseClick(link, Qt::RightButton);
     QCOMPARE(editor.desktop->openedUrls.size(), 1);
