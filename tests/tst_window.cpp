@@ -27,6 +27,14 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace testfiles;
 using namespace windowtest;
 using weather::Desktop;
@@ -106,6 +114,7 @@ private slots:
     void failedSaveIsReported();
     void saveNoticesOutsideChanges_data();
     void saveNoticesOutsideChanges();
+    void saveRefusesAPipe();
     void windows1252MatchesTheCodec();
     void messageBoxesShowPlainText_data();
     void messageBoxesShowPlainText();
@@ -684,6 +693,45 @@ void TestWindow::saveNoticesOutsideChanges() {
     }
 }
 
+// A file opened through a FIFO (as "<(...)" opens one) holds no bytes to compare and cannot be
+// replaced: Save asks nothing, says so in plain words, and the FIFO stays a FIFO.
+void TestWindow::saveRefusesAPipe() {
+#ifndef Q_OS_UNIX
+    QSKIP("FIFOs are made with mkfifo here");
+#else
+    QTemporaryDir dir;
+    const QString path = dir.filePath("weather.cfg");
+    const QByteArray fifoName = QFile::encodeName(path);
+    QCOMPARE(::mkfifo(fifoName.constData(), 0600), 0);
+    const QByteArray bytes = readAll(examplePath());
+    std::thread writer([&] {
+        QFile fifo(path);
+        if (fifo.open(QIODevice::WriteOnly))
+            fifo.write(bytes);
+    });
+    const Editor editor;
+    editor.openThroughDialog(path);
+    const int unblock = ::open(fifoName.constData(), O_RDONLY | O_NONBLOCK); // should Open fail
+    writer.join();
+    ::close(unblock);
+    QCOMPARE(editor.listed().size(), 8);
+    editor.select(0);
+    editor.txtStart(0)->setText("99");
+    editor.click("cmdUpdate(0)");
+    editor.desktop->overwriteAnswers << true;
+    editor.click("cmdSave");
+
+    QCOMPARE(editor.desktop->questions, QStringList());
+    QCOMPARE(editor.desktop->messages.size(), 1);
+    QVERIFY2(editor.desktop->messages[0].text.contains(
+                 QDir::toNativeSeparators(path) +
+                 ": cannot save the file: it is a pipe or a device, not a regular file"),
+             qPrintable(editor.desktop->messages[0].text));
+    QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
+    QVERIFY(editor.window->isWindowModified());
+#endif
+}
+
 void TestWindow::windows1252MatchesTheCodec() {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
@@ -706,33 +754,43 @@ void TestWindow::windows1252MatchesTheCodec() {
 }
 
 // The real boxes show a file's text as it is: a web page saved as weather.cfg is not markup.
+// Only the About box shows rich text, for its link, and escapes everything else.
 void TestWindow::messageBoxesShowPlainText_data() {
-    QTest::addColumn<bool>("question");
-    QTest::newRow("message") << false;
-    QTest::newRow("save question") << true;
+    QTest::addColumn<int>("box"); // a message, the save question or the About box
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown"); // rich text; empty: the text, as plain text
+    const QString file = R"(C:/web%1/weather.cfg:2: but it holds "<html lang="en">")";
+    QTest::newRow("message") << 0 << file << "";
+    QTest::newRow("save question") << 1 << file << "";
+    QTest::newRow("About box") << 2 << "Editor <b>1</b> & co \nhttps://weather.example/?a=1&b=2"
+                               << "Editor &lt;b&gt;1&lt;/b&gt; &amp; co <br><a "
+                                  "href=\"https://weather.example/?a=1&amp;b=2\">"
+                                  "https://weather.example/?a=1&amp;b=2</a>";
 }
 
 void TestWindow::messageBoxesShowPlainText() {
-    QFETCH(bool, question);
-    const QString text =
-        QStringLiteral("C:/web%1/weather.cfg:2: but it holds \"<html lang=\"en\">\"");
+    QFETCH(int, box);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
     Qt::TextFormat format = Qt::AutoText;
-    QString shown;
+    QString seen;
     QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
+        auto* modal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!modal)
             return;
-        format = box->textFormat();
-        shown = box->text();
-        box->reject();
+        format = modal->textFormat();
+        seen = modal->text();
+        modal->reject();
     });
     const auto desktop = weather::makeModalDesktop();
-    if (question)
+    if (box == 1)
         (void)desktop->askToSave(nullptr, "Editor", text);
     else
-        desktop->showMessage(nullptr, Desktop::Message::Failure, "Editor", text);
-    QCOMPARE(shown, text);
-    QCOMPARE(format, Qt::PlainText);
+        desktop->showMessage(nullptr,
+                             box == 2 ? Desktop::Message::About : Desktop::Message::Failure,
+                             "Editor", text);
+    QCOMPARE(seen, shown.isEmpty() ? text : shown);
+    QCOMPARE(format, shown.isEmpty() ? Qt::PlainText : Qt::RichText);
 }
 
 QTEST_MAIN(TestWindow)

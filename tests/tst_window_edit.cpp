@@ -87,6 +87,7 @@ private slots:
     void saveFromMenuToolbarAndShortcut_data();
     void saveFromMenuToolbarAndShortcut();
     void aboutBox();
+    void webLink_data();
     void webLink();
     void webLinkTakesTheLinkColour();
     void exit_data();
@@ -430,14 +431,30 @@ void TestWindowEdit::aboutBox() {
     QCOMPARE(editor.find<QLabel>("lblWebLink")->text(), address.host());
 }
 
+// A click opens the address; a desktop that cannot open it is reported in a message.
+void TestWindowEdit::webLink_data() {
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("browser starts") << true;
+    QTest::newRow("no browser") << false;
+}
+
 void TestWindowEdit::webLink() {
+    QFETCH(bool, opens);
     const Editor editor;
+    editor.desktop->opensUrls = opens;
     auto* link = editor.find<QLabel>("lblWebLink");
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(editor.desktop->openedUrls.size(), 1);
     QCOMPARE(editor.desktop->openedUrls[0].host(), link->text());
     QCOMPARE(editor.desktop->openedUrls[0].scheme(), "https");
+    QCOMPARE(editor.desktop->messages.size(), opens ? 0 : 1);
+    if (!opens) {
+        QCOMPARE(editor.desktop->messages[0].kind, Desktop::Message::Failure);
+        QCOMPARE(editor.desktop->messages[0].text, "The web browser could not be started to show " +
+                                                       editor.desktop->openedUrls[0].toString() +
+                                                       ". Open the address in a browser yourself.");
+    }
     QTest::mouseClick(link, Qt::RightButton);
     QCOMPARE(editor.desktop->openedUrls.size(), 1);
 }

@@ -39,6 +39,8 @@ public:
     QList<Shown> messages;
     QStringList questions;
     QList<QUrl> openedUrls;
+    // What openUrl answers: false as a desktop without a web browser would.
+    bool opensUrls = true;
 
     QString chooseFileToOpen(QWidget* parent, const weather::OpenFileRequest& request) override;
     QString chooseFileToSave(QWidget* parent, const weather::OpenFileRequest& request) override;
@@ -49,7 +51,10 @@ public:
     PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
                                        const QString& question) override;
     bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override;
-    void openUrl(const QUrl& url) override { openedUrls << url; }
+    bool openUrl(const QUrl& url) override {
+        openedUrls << url;
+        return opensUrls;
+    }
 };
 
 // A window with a FakeDesktop, shown.

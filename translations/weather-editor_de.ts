@@ -34,6 +34,94 @@
         <source>The editor cannot open standard input (-); give it a FILE.</source>
         <translation>Der Editor kann die Standardeingabe (-) nicht öffnen; geben Sie eine Datei FILE an.</translation>
     </message>
+    <message>
+        <source>The platform plugin to use, such as xcb, wayland or offscreen.</source>
+        <translation>Das zu verwendende Plattform-Plugin, etwa xcb, wayland oder offscreen.</translation>
+    </message>
+    <message>
+        <source>The folder to load platform plugins from.</source>
+        <translation>Der Ordner, aus dem Plattform-Plugins geladen werden.</translation>
+    </message>
+    <message>
+        <source>The platform theme to use.</source>
+        <translation>Das zu verwendende Plattform-Design.</translation>
+    </message>
+    <message>
+        <source>An additional plugin to load; may be given more than once.</source>
+        <translation>Ein weiteres zu ladendes Plugin; darf mehrmals angegeben werden.</translation>
+    </message>
+    <message>
+        <source>Starts the QML/JS debugger on the given port.</source>
+        <translation>Startet den QML/JS-Debugger am angegebenen Port.</translation>
+    </message>
+    <message>
+        <source>The size and place of the window, written as X11 writes it: 800x600+50+50.</source>
+        <translation>Größe und Lage des Fensters in der Schreibweise von X11: 800x600+50+50.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s icon.</source>
+        <translation>Das Symbol des Fensters.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s title.</source>
+        <translation>Der Titel des Fensters.</translation>
+    </message>
+    <message>
+        <source>Lays the window out from right to left.</source>
+        <translation>Ordnet das Fenster von rechts nach links an.</translation>
+    </message>
+    <message>
+        <source>Restores the program from an earlier session.</source>
+        <translation>Stellt das Programm aus einer früheren Sitzung wieder her.</translation>
+    </message>
+    <message>
+        <source>X11: the display to use instead of $DISPLAY.</source>
+        <translation>X11: die zu verwendende Anzeige statt $DISPLAY.</translation>
+    </message>
+    <message>
+        <source>X11: the same as -qwindowgeometry.</source>
+        <translation>X11: dasselbe wie -qwindowgeometry.</translation>
+    </message>
+    <message>
+        <source>X11: the same as -qwindowtitle.</source>
+        <translation>X11: dasselbe wie -qwindowtitle.</translation>
+    </message>
+    <message>
+        <source>X11: the same as -qwindowicon.</source>
+        <translation>X11: dasselbe wie -qwindowicon.</translation>
+    </message>
+    <message>
+        <source>X11: the program&apos;s name for the window system.</source>
+        <translation>X11: der Name des Programms für das Fenstersystem.</translation>
+    </message>
+    <message>
+        <source>X11: the visual to use, by its id.</source>
+        <translation>X11: das zu verwendende Visual, nach seiner Kennung.</translation>
+    </message>
+    <message>
+        <source>X11: talks to the X server synchronously, for debugging.</source>
+        <translation>X11: spricht synchron mit dem X-Server, zur Fehlersuche.</translation>
+    </message>
+    <message>
+        <source>Never grabs the mouse or the keyboard.</source>
+        <translation>Nimmt Maus und Tastatur nie exklusiv in Beschlag.</translation>
+    </message>
+    <message>
+        <source>Grabs the mouse and the keyboard even under a debugger.</source>
+        <translation>Nimmt Maus und Tastatur auch unter einem Debugger exklusiv in Beschlag.</translation>
+    </message>
+    <message>
+        <source>The widget style, such as Fusion.</source>
+        <translation>Der Stil der Bedienelemente, etwa Fusion.</translation>
+    </message>
+    <message>
+        <source>A style sheet file for the window.</source>
+        <translation>Eine Stylesheet-Datei für das Fenster.</translation>
+    </message>
+    <message>
+        <source>Reports at the end how many widgets were left and the most that existed at once.</source>
+        <translation>Meldet am Ende, wie viele Bedienelemente übrig blieben und wie viele höchstens gleichzeitig bestanden.</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -56,6 +144,10 @@
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>The web browser could not be started to show %1. Open the address in a browser yourself.</source>
+        <translation>Der Webbrowser konnte nicht gestartet werden, um %1 anzuzeigen. Öffnen Sie die Adresse selbst in einem Browser.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "seasontext.h"
 #include "uitext.h"
 #include "undokeys.h"
+#include "weblink.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -382,7 +383,7 @@ void frmWeather::mnuAbout_Click() {
 }
 
 void frmWeather::lblWebLink_Click() {
-    desktop_->openUrl(WebAddress);
+    openWebLink(*desktop_, this, title(), WebAddress);
 }
 
 void frmWeather::txtStart_KeyPress(int Index, int& KeyAscii) {
