@@ -3,36 +3,94 @@
 #include "csvcommand.h"
 
 #include <QCoreApplication>
+#include <QTextStream>
 
 #include <array>
+#include <cstdlib>
 
 namespace {
 
-// The options that QGuiApplication and QApplication take for themselves, and whether each takes
-// a value. They are written with one dash, "-style Fusion" or "-style=Fusion".
+// The options that QGuiApplication, its X11 platform (xcb) and QApplication document and take
+// for themselves, written with one dash ("-style Fusion", "-style=Fusion") or two. `value`
+// names what an option takes; a switch takes nothing.
 struct QtOption {
     const char* name;
-    bool takesValue;
+    const char* value;
+    const char* description;
 };
-constexpr std::array<QtOption, 17> QtOptions = {{
-    {"platform", true},
-    {"platformpluginpath", true},
-    {"platformtheme", true},
-    {"plugin", true},
-    {"qwindowgeometry", true},
-    {"qwindowicon", true},
-    {"qwindowtitle", true},
-    {"session", true},
-    {"display", true},
-    {"geometry", true},
-    {"style", true},
-    {"stylesheet", true},
-    {"qmljsdebugger", true},
-    {"dialogs", true},
-    {"fontengine", true},
-    {"reverse", false},
-    {"widgetcount", false},
+constexpr std::array<QtOption, 22> QtOptions = {{
+    {"platform", "name[:options]",
+     QT_TRANSLATE_NOOP("CommandLine", "The platform plugin to use, such as xcb, wayland or "
+                                      "offscreen.")},
+    {"platformpluginpath", "path",
+     QT_TRANSLATE_NOOP("CommandLine", "The folder to load platform plugins from.")},
+    {"platformtheme", "theme", QT_TRANSLATE_NOOP("CommandLine", "The platform theme to use.")},
+    {"plugin", "plugin",
+     QT_TRANSLATE_NOOP("CommandLine", "An additional plugin to load; may be given more than "
+                                      "once.")},
+    {"qmljsdebugger", "port:N[,block]",
+     QT_TRANSLATE_NOOP("CommandLine", "Starts the QML/JS debugger on the given port.")},
+    {"qwindowgeometry", "geometry",
+     QT_TRANSLATE_NOOP("CommandLine", "The size and place of the window, written as X11 "
+                                      "writes it: 800x600+50+50.")},
+    {"qwindowicon", "icon", QT_TRANSLATE_NOOP("CommandLine", "The window's icon.")},
+    {"qwindowtitle", "title", QT_TRANSLATE_NOOP("CommandLine", "The window's title.")},
+    {"reverse", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Lays the window out from right to left.")},
+    {"session", "session",
+     QT_TRANSLATE_NOOP("CommandLine", "Restores the program from an earlier session.")},
+    {"display", "host:screen",
+     QT_TRANSLATE_NOOP("CommandLine", "X11: the display to use instead of $DISPLAY.")},
+    {"geometry", "geometry",
+     QT_TRANSLATE_NOOP("CommandLine", "X11: the same as -qwindowgeometry.")},
+    {"title", "title", QT_TRANSLATE_NOOP("CommandLine", "X11: the same as -qwindowtitle.")},
+    {"icon", "icon", QT_TRANSLATE_NOOP("CommandLine", "X11: the same as -qwindowicon.")},
+    {"name", "name",
+     QT_TRANSLATE_NOOP("CommandLine", "X11: the program's name for the window system.")},
+    {"visual", "id", QT_TRANSLATE_NOOP("CommandLine", "X11: the visual to use, by its id.")},
+    {"sync", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "X11: talks to the X server synchronously, for "
+                                      "debugging.")},
+    {"nograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Never grabs the mouse or the keyboard.")},
+    {"dograb", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Grabs the mouse and the keyboard even under a "
+                                      "debugger.")},
+    {"style", "style", QT_TRANSLATE_NOOP("CommandLine", "The widget style, such as Fusion.")},
+    {"stylesheet", "file", QT_TRANSLATE_NOOP("CommandLine", "A style sheet file for the window.")},
+    {"widgetcount", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Reports at the end how many widgets were left and the "
+                                      "most that existed at once.")},
 }};
+
+// Every option of the program; Qt's own are shown in the help only when `showQt` is set.
+void addOptions(QCommandLineParser& parser, const QCommandLineOption& check,
+                const QCommandLineOption& diff, bool showQt) {
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Edits the weather configurations file (weather.cfg) of Pitchmaster 00-01."));
+    // Qt's options have one dash and long names.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(check);
+    parser.addOption(diff);
+    addCsvOptions(parser);
+    for (const QtOption& qt : QtOptions) {
+        QCommandLineOption option(QLatin1String(qt.name),
+                                  QCoreApplication::translate("CommandLine", qt.description));
+        if (qt.value)
+            option.setValueName(QLatin1String(qt.value));
+        if (!showQt)
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("CommandLine", "The configuration file to open (with --check: "
+                                                   "one or more files to check; with --diff: "
+                                                   "OLD and NEW)."),
+        QStringLiteral("[FILE...]"));
+}
 
 } // namespace
 
@@ -50,29 +108,20 @@ CommandLine::CommandLine()
                 "window, and print one line per difference and a summary. Exits 0 when they "
                 "are equal, 1 when they differ, 2 when a file fails to load. One FILE may be - "
                 "(standard input).")) {
-    parser_.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine",
-        "Edits the weather configurations file (weather.cfg) of Pitchmaster 00-01."));
-    // Qt's options have one dash and long names.
-    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser_.addHelpOption();
-    parser_.addVersionOption();
-    parser_.addOption(check_);
-    parser_.addOption(diff_);
-    addCsvOptions(parser_);
-    for (const QtOption& qt : QtOptions) {
-        QCommandLineOption option(QLatin1String(qt.name));
-        if (qt.takesValue)
-            option.setValueName(QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser_.addOption(option);
-    }
-    parser_.addPositionalArgument(
-        QStringLiteral("FILE"),
-        QCoreApplication::translate("CommandLine", "The configuration file to open (with --check: "
-                                                   "one or more files to check; with --diff: "
-                                                   "OLD and NEW)."),
-        QStringLiteral("[FILE...]"));
+    addOptions(parser_, check_, diff_, false);
+}
+
+QString CommandLine::helpText() const {
+    if (!parser_.isSet(QStringLiteral("help-all")))
+        return parser_.helpText();
+    QCommandLineParser all;
+    addOptions(all, check_, diff_, true);
+    return all.helpText();
+}
+
+void CommandLine::showHelp() const {
+    QTextStream(stdout) << helpText();
+    std::exit(0);
 }
 
 CommandLine::Mode CommandLine::parse(const QStringList& arguments) {

@@ -1,5 +1,5 @@
 // The program's command line: its own options and files, and Qt's standard options, which are
-// recognised here and left to QApplication.
+// recognised here (and listed by --help-all) and left to QApplication.
 #pragma once
 
 #include <QCommandLineParser>
@@ -23,8 +23,11 @@ public:
     // What was wrong with the command line, for a UsageError.
     [[nodiscard]] const QString& errorText() const { return error_; }
 
+    // The help: the program's options, and with --help-all Qt's own too.
+    [[nodiscard]] QString helpText() const;
+
     // Print the help or the version and end the program; need an application object.
-    [[noreturn]] void showHelp() { parser_.showHelp(0); }
+    [[noreturn]] void showHelp() const;
     [[noreturn]] void showVersion() { parser_.showVersion(); }
 
 private:

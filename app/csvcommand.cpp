@@ -41,10 +41,11 @@ weather::FileError stdoutFault(const QIODevice& out) {
             QStringLiteral("cannot write standard output: ") + out.errorString()};
 }
 
-// Writes `data` to `path`, or to `out` for no path or "-".
+// Writes `data` to `path`, or to `out` for no path or "-": a regular file is replaced in one
+// step, a pipe, a FIFO or a device (/dev/stdout, >(...), /dev/null) written into.
 int writeOutput(const QString& path, const QByteArray& data, QIODevice& out, QTextStream& err) {
     if (!path.isEmpty() && path != QLatin1String("-")) {
-        if (const auto error = weather::writeFileAtomically(path, data))
+        if (const auto error = weather::writeOutputFile(path, data))
             return fileFault(err, *error);
         return 0;
     }

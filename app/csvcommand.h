@@ -12,7 +12,8 @@ void addCsvOptions(QCommandLineParser& parser);
 // Whether the parsed command line asks for an export or an import (or names an output).
 [[nodiscard]] bool isCsvCommand(const QCommandLineParser& parser);
 
-// Runs the export or the import. Without -o (or with "-o -") the output goes to `out`; messages
+// Runs the export or the import. -o replaces a regular file in one step and writes straight into
+// a pipe, a FIFO or a device. Without -o (or with "-o -") the output goes to `out`; messages
 // go to `err`. Returns 0 on success, 1 when a file could not be read or written, 2 when the
 // command line is wrong.
 int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream& err);

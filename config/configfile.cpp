@@ -627,6 +627,10 @@ std::optional<FileError> writeFileAtomically(const QString& path, const QByteArr
         return std::optional<FileError>(
             FileError{path, 0, QStringLiteral("%1: %2").arg(QLatin1String(what), reason)});
     };
+    if (isStreamPath(path))
+        return failure("cannot save the file",
+                       QStringLiteral("it is a pipe or a device, not a regular file, and saving "
+                                      "would put a regular file in its place"));
     const QFileInfo target = saveTarget(path);
     if (target.exists() && !target.isWritable())
         return failure("cannot save the file", QStringLiteral("the file is read-only"));
@@ -673,6 +677,35 @@ std::optional<FileError> writeFileAtomically(const QString& path, const QByteArr
         ::close(folder);
     }
 #endif
+    return std::nullopt;
+}
+
+bool isStreamPath(const QString& path) {
+    const QFileInfo info(path); // follows links: /dev/stdout leads to the pipe or terminal
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+std::optional<FileError> writeOutputFile(const QString& path, const QByteArray& data) {
+    if (!isStreamPath(path))
+        return writeFileAtomically(path, data);
+    QFile file(path);
+    const auto fail = [&](const char* what) {
+        return std::optional<FileError>(FileError{
+            path, 0, QStringLiteral("%1: %2").arg(QLatin1String(what), file.errorString())});
+    };
+    // Unbuffered, so that a device that takes nothing (ENOSPC on /dev/full) says so at once;
+    // ExistingOnly, so that a FIFO removed meanwhile is not made a regular file after all.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered))
+        return fail("cannot open the file for writing");
+    for (qsizetype done = 0; done < data.size();) {
+        const qint64 n = file.write(data.constData() + done, data.size() - done);
+        if (n <= 0)
+            return fail("cannot write the file");
+        done += n;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return fail("cannot write the file");
     return std::nullopt;
 }
 

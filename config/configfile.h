@@ -49,8 +49,18 @@ void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values);
 // Replaces the file at `path` atomically with `data`: it is written to a hidden file beside the
 // target, flushed and renamed over it, so a failure or a crash leaves the previous file exactly
 // as it was. Hidden files that an interrupted save left behind are removed by the next one.
+// A path that names a pipe, a FIFO or a device is refused: a regular file would take its place.
 [[nodiscard]] std::optional<FileError> writeFileAtomically(const QString& path,
                                                            const QByteArray& data);
+
+// Whether `path` names something other than a regular file or a folder: a FIFO, a pipe (such as
+// /dev/stdout or a process substitution's /dev/fd/63), a terminal or another device.
+[[nodiscard]] bool isStreamPath(const QString& path);
+
+// Writes `data` to `path` as a shell's redirection would, for a command's output: a regular
+// file, or a path where nothing is yet, is replaced through writeFileAtomically; a pipe, a FIFO
+// or a device is written straight into and stays what it is.
+[[nodiscard]] std::optional<FileError> writeOutputFile(const QString& path, const QByteArray& data);
 
 // Writes the table to `path` through writeFileAtomically.
 [[nodiscard]] std::optional<FileError> saveConfigFile(const QString& path,

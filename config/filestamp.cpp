@@ -14,6 +14,8 @@ DiskState diskState(const QString& path, const FileStamp& stamp) {
     const QFileInfo info(path);
     if (!info.exists())
         return DiskState::Missing;
+    if (!info.isFile() && !info.isDir())
+        return DiskState::Stream;
     if (info.size() != stamp.size)
         return DiskState::Changed;
     QFile file(path);

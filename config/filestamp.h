@@ -23,10 +23,12 @@ enum class DiskState {
     Unchanged, // the file holds the stamped bytes
     Changed,   // it holds other bytes, or cannot be read to tell
     Missing,   // there is no file at the path
+    Stream,    // a pipe, a FIFO or a device: it holds no bytes to compare
 };
 
 // Compares the file at `path` with `stamp`: a size that differs settles it without reading,
-// otherwise the hash of the whole file does.
+// otherwise the hash of the whole file does. A pipe or a device is never read here: that would
+// take the bytes meant for someone else, or wait for a writer that never comes.
 [[nodiscard]] DiskState diskState(const QString& path, const FileStamp& stamp);
 
 } // namespace weather

@@ -3,8 +3,8 @@
 #
 #   scripts/screenshot.sh FILE [OUTDIR] [ENTRY]
 #
-# Starts the editor on FILE, selects list entry ENTRY (1-based, default 1) so every box is
-# filled, and writes OUTDIR/window-spring.png ... OUTDIR/window-winter.png (OUTDIR defaults to
+# Starts the editor on FILE (settings in a scratch folder, so it opens at its default size), shows
+# list entry ENTRY (1-based, default 1), and writes OUTDIR/window-spring.png ... OUTDIR/window-winter.png (OUTDIR defaults to
 # screenshots/ in the build folder, which git ignores). QT_SCALE_FACTOR is passed through, e.g. QT_SCALE_FACTOR=2 for a 2x window.
 # The editor is taken from $BUILD_DIR (default build/); run scripts/setup.sh first.
 # Needs xvfb-run, xdotool and ImageMagick's import: installed when missing if run as root.
@@ -12,12 +12,6 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 editor=$build/app/weather-editor
-
-# The central area below the toolbar is 726 x 489 logical pixels; these points lie inside the
-# first list entry and the Spring tab's start-day box (see the layout in ui/frmweather.cpp).
-client_height=489
-list_entry=(28 36)
-start_day_box=(248 133)
 
 if [ "${1:-}" = --inside ]; then
     shift
@@ -27,16 +21,17 @@ if [ "${1:-}" = --inside ]; then
     trap 'kill "$editor_pid" 2>/dev/null || true' EXIT
     wid=$(timeout 30 xdotool search --sync --onlyvisible --name 'Weather Configurations Editor' | head -n1)
     sleep 1
+    # The first configuration is on display after a load; the find box (Ctrl+F), then Down,
+    # puts the keyboard in the list on it, and Down moves on from there.
     eval "$(xdotool getwindowgeometry --shell "$wid")"
     scale=${QT_SCALE_FACTOR:-1}
-    # Window-relative point of the central area's logical (x, y).
-    at() { awk -v x="$1" -v y="$2" -v s="$scale" -v w="$X" -v h="$Y" -v H="$HEIGHT" -v c="$client_height" \
-        'BEGIN { printf "%d %d", w + x * s, h + H - c * s + y * s }'; }
-    # shellcheck disable=SC2046
-    xdotool mousemove $(at "${list_entry[@]}") click 1
+    # A point inside the find box: logical (40, 89) from the window's top left corner.
+    xdotool mousemove "$(awk -v x="$X" -v s="$scale" 'BEGIN { print int(x + 40 * s) }')" \
+        "$(awk -v y="$Y" -v s="$scale" 'BEGIN { print int(y + 89 * s) }')" click 1
+    xdotool key ctrl+f Down
     for ((i = 1; i < entry; i++)); do xdotool key Down; done
-    # shellcheck disable=SC2046
-    xdotool mousemove $(at "${start_day_box[@]}") click 1
+    # On to the name box and the tab strip, where Ctrl+Tab turns the tabs.
+    xdotool key Tab Tab
     sleep 0.5
     for season in spring summer autumn winter; do
         import -window "$wid" "$out/window-$season.png"
@@ -69,5 +64,7 @@ fi
 mkdir -p "$out"
 file=$(realpath "$file")
 out=$(realpath "$out")
-QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1920x1440x24' \
+settings=$(mktemp -d)
+trap 'rm -rf "$settings"' EXIT
+XDG_CONFIG_HOME=$settings QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1920x1440x24' \
     bash "${BASH_SOURCE[0]}" --inside "$file" "$out" "$entry"

@@ -1,11 +1,12 @@
-// How fast the window opens and shows a file of 10000 configurations, the most the table holds.
+// How fast the window opens and shows a file of 10000 configurations, the most the table holds,
+// and how fast the find box narrows such a list.
 // Also what 1000 Update steps cost in memory. Built with the tests, not run by CTest:
 //   QT_QPA_PLATFORM=offscreen build/tests/bench_window
 #include "configfile.h"
 #include "testfiles.h"
 #include "tst_window_support.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -38,27 +39,42 @@ private slots:
     }
     void fillListWith10000() {
         const Editor editor;
-        auto* list = editor.find<QListWidget>("lstConfigs");
+        auto* list = editor.list();
         QBENCHMARK_ONCE {
             editor.window->openFile(path_);
             QCoreApplication::processEvents();
         }
-        QCOMPARE(list->count(), weather::ConfigTable::MaxRecords);
+        QCOMPARE(list->model()->rowCount(), weather::ConfigTable::MaxRecords);
     }
 
     // Selecting one entry of the 10000 and filling every box from it.
     void showOneEntry() {
         const Editor editor;
         QVERIFY(editor.window->openFile(path_));
-        auto* list = editor.find<QListWidget>("lstConfigs");
+        auto* list = editor.list();
         // Alternate between two entries, so that every iteration changes the selection.
         QBENCHMARK {
-            list->setCurrentRow(list->currentRow() == 4999 ? 9998 : 4999);
+            list->setCurrentIndex(
+                list->model()->index(editor.currentRow() == 4999 ? 9998 : 4999, 0));
         }
-        const int row = list->currentRow();
+        const int row = editor.currentRow();
         QCOMPARE(editor.window->shownSlot(), row + 1);
         QCOMPARE(editor.txtVal(67)->text(),
                  QString::number(editor.window->table().Configs(row + 1).Winter.Warmth[6]));
+    }
+
+    // One keystroke in the find box with 10000 entries listed: the list narrows to the names
+    // that hold the text, alternately "Climate 93" and "Climate 937".
+    void findKeystrokeIn10000() {
+        const Editor editor;
+        QVERIFY(editor.window->openFile(path_));
+        auto* find = editor.find<QLineEdit>("txtFind");
+        QBENCHMARK {
+            find->setText(find->text() == "Climate 93" ? "Climate 937" : "Climate 93");
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(editor.list()->model()->rowCount() >= 1);
+        QVERIFY(editor.list()->model()->rowCount() < weather::ConfigTable::MaxRecords);
     }
 
 #ifdef __GLIBC__

@@ -40,6 +40,7 @@ expect(2 --no-such-option)
 expect(0 -platform offscreen --version) # Qt's own options, with no display
 expect(0 --version)
 expect(0 --help)
+expect(0 --help-all)
 
 # The CSV round trip through the real program, standard input included, also without a display.
 file(REMOVE_RECURSE ${WORK})
@@ -53,6 +54,18 @@ if(NOT rc EQUAL 0 OR NOT original STREQUAL back)
     message(FATAL_ERROR "--import-csv - did not give back the example (exit ${rc})")
 endif()
 expect(1 --import-csv ${EXAMPLE} -o ${WORK}/bad.cfg)
+# -o writes into a device (the tests of the save check that it stays one); a device that takes
+# nothing is a file fault.
+foreach(device /dev/null /dev/full)
+    if(EXISTS ${device})
+        set(code 0)
+        if(device STREQUAL "/dev/full")
+            set(code 1)
+        endif()
+        expect(${code} --export-csv ${EXAMPLE} -o ${device})
+        expect(${code} --import-csv ${WORK}/ex.csv -o ${device})
+    endif()
+endforeach()
 expect(2 --import-csv ${WORK}/ex.csv)
 
 # --diff of two files that differ in one name.

@@ -10,8 +10,12 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <optional>
+#include <poll.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace weather;
@@ -55,6 +59,24 @@ QStringList visibleEntries(const QString& dir) {
 QStringList allEntries(const QString& dir) {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                QDir::NoDotAndDotDot);
+}
+
+// What writers put into the pipe or FIFO read at `fd` until the last one closes it; gives up
+// after two seconds without a byte, so that a write that went elsewhere fails instead of hanging.
+QByteArray drain(int fd) {
+    constexpr int PatienceMs = 2000;
+    QByteArray received;
+    for (;;) {
+        pollfd ready{fd, POLLIN, 0};
+        if (::poll(&ready, 1, PatienceMs) <= 0)
+            return received;
+        char piece[65536];
+        const ssize_t n = ::read(fd, piece, sizeof piece);
+        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR))
+            return received;
+        if (n > 0)
+            received.append(piece, n);
+    }
 }
 
 } // namespace
@@ -184,6 +206,67 @@ private slots:
                  permissions);
         QCOMPARE(allEntries(dir.path()),
                  (QStringList{QStringLiteral("real.cfg"), QStringLiteral("weather.cfg")}));
+    }
+
+    // -o into a FIFO, a pipe (what ">(...)" hands over as /dev/fd/N) or a device writes into it
+    // and leaves it what it was; a device that takes nothing gives an error that names it. The
+    // window's save refuses them all, rather than putting a regular file in their place.
+    void pipesAndDevicesStayWhatTheyAre_data() {
+        QTest::addColumn<QString>("target"); // "fifo", "pipe" or a device
+        QTest::addColumn<bool>("save");      // the window's save rather than -o
+        QTest::addColumn<QString>("error");  // the error after the path, or empty
+        const QString refused = QStringLiteral(": cannot save the file: it is a pipe or a device, "
+                                               "not a regular file, and saving would put a "
+                                               "regular file in its place");
+        QTest::newRow("-o FIFO") << "fifo" << false << "";
+        QTest::newRow("-o >(...)") << "pipe" << false << "";
+        QTest::newRow("-o /dev/null") << "/dev/null" << false << "";
+        QTest::newRow("-o /dev/full")
+            << "/dev/full" << false << ": cannot write the file: No space left on device";
+        QTest::newRow("save FIFO") << "fifo" << true << refused;
+        QTest::newRow("save /dev/null") << "/dev/null" << true << refused;
+    }
+    void pipesAndDevicesStayWhatTheyAre() {
+        QFETCH(QString, target);
+        QFETCH(bool, save);
+        QFETCH(QString, error);
+        QString path = target;
+        if (path.startsWith(QLatin1Char('/')) && !QFileInfo::exists(path))
+            QSKIP("this system has no such device");
+        QTemporaryDir dir;
+        int readEnd = -1;
+        int writeEnd = -1;
+        if (target == QLatin1String("fifo")) {
+            path = dir.filePath(QStringLiteral("out.fifo"));
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            readEnd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+        } else if (target == QLatin1String("pipe")) {
+            int ends[2];
+            QCOMPARE(::pipe(ends), 0);
+            readEnd = ends[0];
+            writeEnd = ends[1];
+            path = QStringLiteral("/dev/fd/%1").arg(writeEnd);
+        }
+        QCOMPARE(diskState(path, FileStamp::of("old")), DiskState::Stream);
+        const QByteArray data = version(1);
+        std::optional<FileError> failure;
+        std::thread writer([&] {
+            failure = save ? writeFileAtomically(path, data) : writeOutputFile(path, data);
+            if (writeEnd >= 0)
+                ::close(writeEnd);
+        });
+        const QByteArray received = readEnd >= 0 && !save ? drain(readEnd) : QByteArray();
+        writer.join();
+        if (readEnd >= 0)
+            ::close(readEnd);
+        QCOMPARE(failure ? failure->toString() : QString(),
+                 error.isEmpty() ? QString() : QDir::toNativeSeparators(path) + error);
+        if (readEnd >= 0 && !save)
+            QCOMPARE(received.size(), data.size());
+        if (target != QLatin1String("pipe")) // whose /dev/fd/N went with the writer's end
+            QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
+        QCOMPARE(allEntries(dir.path()),
+                 target == QLatin1String("fifo") ? QStringList{"out.fifo"} : QStringList{});
     }
 
     void readOnlyFileIsNotReplaced() {

@@ -10,7 +10,10 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
+#include <QLayout>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -23,6 +26,14 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace testfiles;
 using namespace windowtest;
@@ -80,7 +91,7 @@ private slots:
     void controlsCarryTheirNamesAndCaptions_data();
     void controlsCarryTheirNamesAndCaptions();
     void menuAndToolbar();
-    void windowIsFixedAndTitled();
+    void windowGrowsAroundTheRecord();
     void valueBoxSitsBesideItsCaption_data();
     void valueBoxSitsBesideItsCaption();
     void nothingIsClippedOrOutside();
@@ -88,14 +99,14 @@ private slots:
     void startsEmptyOnTheSpringTab();
     void dialogStartsInTheGamesDataFolder_data();
     void dialogStartsInTheGamesDataFolder();
-    void openListsNamesAndLocksOpen_data();
-    void openListsNamesAndLocksOpen();
+    void openListsNamesAndShowsTheFirst_data();
+    void openListsNamesAndShowsTheFirst();
     void cancelledOpenChangesNothing();
     void failedOpenChangesNothing();
     void showsTheSelectedEntry_data();
     void showsTheSelectedEntry();
     void showsByListPosition();
-    void noSelectionShowsNothing();
+    void lostSelectionKeepsTheDisplay();
     void keyboardSelectionShows_data();
     void keyboardSelectionShows();
     void saveBeforeOpenWritesNothing();
@@ -103,6 +114,7 @@ private slots:
     void failedSaveIsReported();
     void saveNoticesOutsideChanges_data();
     void saveNoticesOutsideChanges();
+    void saveRefusesAPipe();
     void windows1252MatchesTheCodec();
     void messageBoxesShowPlainText_data();
     void messageBoxesShowPlainText();
@@ -122,7 +134,7 @@ void TestWindow::controlsCarryTheirNamesAndCaptions_data() {
                              << ""
                              << "Open";
     QTest::newRow("lstConfigs") << "lstConfigs"
-                                << "QListWidget"
+                                << "QListView"
                                 << ""
                                 << "Configurations";
     QTest::newRow("fraMain") << "fraMain"
@@ -196,24 +208,18 @@ void TestWindow::menuAndToolbar() {
     QStringList edit;
     for (const QAction* item : bar[1]->menu()->actions())
         edit << (item->isSeparator() ? "-" : item->objectName());
-    QCOMPARE(edit, QStringList({"mnuUndo", "mnuRedo", "-", "mnuDuplicate", "mnuDeleteLast"}));
+    QCOMPARE(edit, QStringList({"mnuUndo", "mnuRedo", "-", "mnuDuplicate", "mnuDeleteLast", "-",
+                                "mnuFind"}));
     QCOMPARE(bar[2]->objectName(), "mnuAbout");
     QCOMPARE(bar[2]->text(), "&About");
     QVERIFY(!bar[2]->menu()); // a command on the bar itself
 
     const QList<QAction*> file = bar[0]->menu()->actions();
-    QCOMPARE(file.size(), 6);
-    QCOMPARE(file[0]->objectName(), "mnuOpen");
-    QCOMPARE(file[0]->text(), "&Open");
-    QCOMPARE(file[1]->objectName(), "mnuSave");
-    QCOMPARE(file[1]->text(), "&Save");
-    QCOMPARE(file[2]->objectName(), "mnuExportCsv");
-    QCOMPARE(file[2]->text(), "Export as &CSV...");
-    QCOMPARE(file[3]->objectName(), "mnuImportCsv");
-    QCOMPARE(file[3]->text(), "&Import from CSV...");
-    QVERIFY(file[4]->isSeparator());
-    QCOMPARE(file[5]->objectName(), "mnuExit");
-    QCOMPARE(file[5]->text(), "E&xit");
+    QStringList fileItems;
+    for (const QAction* item : file)
+        fileItems << (item->isSeparator() ? "-" : item->text());
+    QCOMPARE(fileItems, QStringList({"&Open", "Open &Recent", "&Save", "Export as &CSV...",
+                                     "&Import from CSV...", "-", "E&xit"}));
 
     const auto* toolbar = editor.find<QToolBar>("Toolbar1");
     QVERIFY(toolbar);
@@ -227,17 +233,42 @@ void TestWindow::menuAndToolbar() {
         QVERIFY(!b->icon().isNull());
 }
 
-void TestWindow::windowIsFixedAndTitled() {
+// At the default size the record side stands as it always has; extra room goes to the list,
+// and a window smaller than the record side scrolls it.
+void TestWindow::windowGrowsAroundTheRecord() {
     const Editor editor;
-    QCOMPARE(editor.window->windowTitle().remove("[*]"),
-             "Corvell's Pitchmaster 00-01 Weather Configurations Editor");
-    QCOMPARE(editor.window->minimumSize(), editor.window->maximumSize());
-    const Qt::WindowFlags flags = editor.window->windowFlags();
-    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QVERIFY(flags & Qt::WindowCloseButtonHint);
-    // The area below the toolbar is the reference client area less the toolbar: 726 x 489.
-    QCOMPARE(editor.window->centralWidget()->size(), QSize(726, 489));
+    QWidget* window = editor.window.get();
+    const auto* frame = editor.find<QWidget>("fraMain");
+    const QStringList names = {"txtName",   "lblNumber", "SSTab1",    "cmdSave",
+                               "cmdExit",   "txtVal(0)", "txtVal(16)", "cmdUpdate(0)"};
+    const auto places = [&] {
+        window->layout()->activate();
+        QList<QRect> rects;
+        for (const QString& name : names) {
+            const auto* w = editor.find<QWidget>(name);
+            rects << QRect(w->mapTo(window, QPoint()) - frame->mapTo(window, QPoint()), w->size());
+        }
+        return rects;
+    };
+    const QList<QRect> standard = places();
+    QCOMPARE(standard[0], QRect(128, 16, 145, 19)); // the name box
+    QCOMPARE(standard[2], QRect(8, 48, 585, 369));  // the season tabs
+    QCOMPARE(standard[3], QRect(352, 432, 121, 25)); // Save
+    QCOMPARE(standard[4], QRect(480, 432, 121, 25)); // Exit
+    QVERIFY(window->maximumSize().width() > window->width());
+    QVERIFY(window->minimumSize().width() <= 640 && window->minimumSize().height() <= 420);
+
+    const QSize list = editor.list()->size();
+    window->resize(window->size() + QSize(300, 200));
+    QCOMPARE(places(), standard);
+    QCOMPARE(editor.list()->size(), list + QSize(300, 200));
+
+    window->resize(640, 420);
+    window->layout()->activate();
+    auto* scroller = editor.find<QScrollArea>("scrRecord");
+    QVERIFY(scroller->horizontalScrollBar()->maximum() > 0);
+    QVERIFY(scroller->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(places(), standard);
 }
 
 void TestWindow::valueBoxSitsBesideItsCaption_data() {
@@ -352,7 +383,7 @@ void TestWindow::startsEmptyOnTheSpringTab() {
     }
     QVERIFY(editor.find<QLineEdit>("txtPath")->isEnabled());
     QVERIFY(editor.find<QPushButton>("cmdOpen")->isEnabled());
-    QCOMPARE(editor.find<QListWidget>("lstConfigs")->count(), 0);
+    QCOMPARE(editor.listed().size(), 0);
 }
 
 void TestWindow::dialogStartsInTheGamesDataFolder_data() {
@@ -384,14 +415,14 @@ void TestWindow::dialogStartsInTheGamesDataFolder() {
     QCOMPARE(request.filters, QStringList({"Weather Files (weather.cfg)", "All files (*)"}));
 }
 
-void TestWindow::openListsNamesAndLocksOpen_data() {
+void TestWindow::openListsNamesAndShowsTheFirst_data() {
     QTest::addColumn<QString>("fileName");
     QTest::newRow("weather.cfg") << "weather.cfg";
     QTest::newRow("a renamed copy") << "coast-2001.txt";
     QTest::newRow("a short name") << "w";
 }
 
-void TestWindow::openListsNamesAndLocksOpen() {
+void TestWindow::openListsNamesAndShowsTheFirst() {
     QFETCH(QString, fileName);
     QTemporaryDir dir;
     const QString path = dir.filePath(fileName);
@@ -405,12 +436,15 @@ void TestWindow::openListsNamesAndLocksOpen() {
                                            "Alpine Valley", "Maritime Isles"}));
     const auto* txtPath = editor.find<QLineEdit>("txtPath");
     QCOMPARE(txtPath->text(), QDir::toNativeSeparators(dir.path() + '/'));
-    QVERIFY(!txtPath->isEnabled());
-    QVERIFY(!editor.find<QPushButton>("cmdOpen")->isEnabled());
+    QCOMPARE(txtPath->toolTip(), QDir::toNativeSeparators(path));
+    QVERIFY(editor.find<QPushButton>("cmdOpen")->isEnabled());
     QCOMPARE(editor.window->loadedPath(), path);
     QCOMPARE(editor.window->table().ConfigCount, 8);
-    // Loading shows nothing by itself.
-    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "");
+    QCOMPARE(editor.window->windowTitle(),
+             fileName + "[*] - Corvell's Pitchmaster 00-01 Weather Configurations Editor");
+    // The first configuration is on display.
+    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "Temperate Coast");
+    QCOMPARE(editor.currentRow(), 0);
 }
 
 void TestWindow::cancelledOpenChangesNothing() {
@@ -519,17 +553,10 @@ void TestWindow::showsByListPosition() {
     }
 }
 
-void TestWindow::noSelectionShowsNothing() {
+void TestWindow::lostSelectionKeepsTheDisplay() {
     const Editor editor;
     editor.openThroughDialog(examplePath());
-    auto* list = editor.find<QListWidget>("lstConfigs");
-    // A list that takes the focus gets a current row without a selection: nothing is shown.
-    list->setFocus();
-    QCoreApplication::processEvents();
-    QCOMPARE(editor.find<QLineEdit>("txtName")->text(), "");
-    QCOMPARE(editor.txtVal(0)->text(), "");
-    QCOMPARE(editor.window->shownSlot(), 0);
-
+    auto* list = editor.list();
     // Losing the selection leaves what is on display.
     editor.select(3);
     list->clearSelection();
@@ -555,9 +582,10 @@ void TestWindow::keyboardSelectionShows() {
     QFETCH(int, slot);
     const Editor editor;
     editor.openThroughDialog(examplePath());
-    auto* list = editor.find<QListWidget>("lstConfigs");
+    auto* list = editor.list();
     list->setFocus(Qt::TabFocusReason);
-    QCOMPARE(editor.window->shownSlot(), 0);
+    list->clearSelection(); // as when the entry on display is not listed
+    QCOMPARE(editor.window->shownSlot(), 1);
     for (const int key : keys)
         QTest::keyClick(list, Qt::Key(key));
     QCOMPARE(editor.window->shownSlot(), slot);
@@ -665,6 +693,45 @@ void TestWindow::saveNoticesOutsideChanges() {
     }
 }
 
+// A file opened through a FIFO (as "<(...)" opens one) holds no bytes to compare and cannot be
+// replaced: Save asks nothing, says so in plain words, and the FIFO stays a FIFO.
+void TestWindow::saveRefusesAPipe() {
+#ifndef Q_OS_UNIX
+    QSKIP("FIFOs are made with mkfifo here");
+#else
+    QTemporaryDir dir;
+    const QString path = dir.filePath("weather.cfg");
+    const QByteArray fifoName = QFile::encodeName(path);
+    QCOMPARE(::mkfifo(fifoName.constData(), 0600), 0);
+    const QByteArray bytes = readAll(examplePath());
+    std::thread writer([&] {
+        QFile fifo(path);
+        if (fifo.open(QIODevice::WriteOnly))
+            fifo.write(bytes);
+    });
+    const Editor editor;
+    editor.openThroughDialog(path);
+    const int unblock = ::open(fifoName.constData(), O_RDONLY | O_NONBLOCK); // should Open fail
+    writer.join();
+    ::close(unblock);
+    QCOMPARE(editor.listed().size(), 8);
+    editor.select(0);
+    editor.txtStart(0)->setText("99");
+    editor.click("cmdUpdate(0)");
+    editor.desktop->overwriteAnswers << true;
+    editor.click("cmdSave");
+
+    QCOMPARE(editor.desktop->questions, QStringList());
+    QCOMPARE(editor.desktop->messages.size(), 1);
+    QVERIFY2(editor.desktop->messages[0].text.contains(
+                 QDir::toNativeSeparators(path) +
+                 ": cannot save the file: it is a pipe or a device, not a regular file"),
+             qPrintable(editor.desktop->messages[0].text));
+    QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
+    QVERIFY(editor.window->isWindowModified());
+#endif
+}
+
 void TestWindow::windows1252MatchesTheCodec() {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
@@ -687,33 +754,43 @@ void TestWindow::windows1252MatchesTheCodec() {
 }
 
 // The real boxes show a file's text as it is: a web page saved as weather.cfg is not markup.
+// Only the About box shows rich text, for its link, and escapes everything else.
 void TestWindow::messageBoxesShowPlainText_data() {
-    QTest::addColumn<bool>("question");
-    QTest::newRow("message") << false;
-    QTest::newRow("save question") << true;
+    QTest::addColumn<int>("box"); // a message, the save question or the About box
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown"); // rich text; empty: the text, as plain text
+    const QString file = R"(C:/web%1/weather.cfg:2: but it holds "<html lang="en">")";
+    QTest::newRow("message") << 0 << file << "";
+    QTest::newRow("save question") << 1 << file << "";
+    QTest::newRow("About box") << 2 << "Editor <b>1</b> & co \nhttps://weather.example/?a=1&b=2"
+                               << "Editor &lt;b&gt;1&lt;/b&gt; &amp; co <br><a "
+                                  "href=\"https://weather.example/?a=1&amp;b=2\">"
+                                  "https://weather.example/?a=1&amp;b=2</a>";
 }
 
 void TestWindow::messageBoxesShowPlainText() {
-    QFETCH(bool, question);
-    const QString text =
-        QStringLiteral("C:/web%1/weather.cfg:2: but it holds \"<html lang=\"en\">\"");
+    QFETCH(int, box);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
     Qt::TextFormat format = Qt::AutoText;
-    QString shown;
+    QString seen;
     QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
+        auto* modal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!modal)
             return;
-        format = box->textFormat();
-        shown = box->text();
-        box->reject();
+        format = modal->textFormat();
+        seen = modal->text();
+        modal->reject();
     });
     const auto desktop = weather::makeModalDesktop();
-    if (question)
+    if (box == 1)
         (void)desktop->askToSave(nullptr, "Editor", text);
     else
-        desktop->showMessage(nullptr, Desktop::Message::Failure, "Editor", text);
-    QCOMPARE(shown, text);
-    QCOMPARE(format, Qt::PlainText);
+        desktop->showMessage(nullptr,
+                             box == 2 ? Desktop::Message::About : Desktop::Message::Failure,
+                             "Editor", text);
+    QCOMPARE(seen, shown.isEmpty() ? text : shown);
+    QCOMPARE(format, shown.isEmpty() ? Qt::PlainText : Qt::RichText);
 }
 
 QTEST_MAIN(TestWindow)

@@ -3,7 +3,7 @@
 #include "testfiles.h"
 
 #include <QAbstractButton>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 
 namespace windowtest {
@@ -73,18 +73,42 @@ QLineEdit* Editor::seasonBox(int season, int position) const {
     return position == 0 ? txtStart(season) : txtVal(season * 17 + position - 1);
 }
 
+QListView* Editor::list() const {
+    return find<QListView>(QStringLiteral("lstConfigs"));
+}
+
+int Editor::currentRow() const {
+    return list()->currentIndex().row();
+}
+
 QStringList Editor::listed() const {
     QStringList names;
-    const auto* list = find<QListWidget>(QStringLiteral("lstConfigs"));
-    for (int i = 0; i < list->count(); ++i)
-        names << list->item(i)->text();
+    const QAbstractItemModel* model = list()->model();
+    for (int i = 0; i < model->rowCount(); ++i)
+        names << model->index(i, 0).data().toString();
     return names;
 }
 
 void Editor::select(int position) const {
-    auto* list = find<QListWidget>(QStringLiteral("lstConfigs"));
-    const QRect item = list->visualItemRect(list->item(position));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    QListView* view = list();
+    const QModelIndex entry = view->model()->index(position, 0);
+    view->scrollTo(entry);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
+}
+
+void Editor::openWithEmptyBoxes() const {
+    openThroughDialog(testfiles::examplePath());
+    for (int s = 0; s < 4; ++s) {
+        for (int p = 0; p < 18; ++p)
+            seasonBox(s, p)->clear();
+    }
+}
+
+void Editor::rename(const QString& name) const {
+    auto* box = find<QLineEdit>(QStringLiteral("txtName"));
+    box->setText(name);
+    box->setModified(true);
+    QTest::keyClick(box, Qt::Key_Return);
 }
 
 void Editor::click(const QString& name) const {

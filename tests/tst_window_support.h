@@ -5,6 +5,7 @@
 #include "frmweather.h"
 
 #include <QLineEdit>
+#include <QListView>
 #include <QList>
 #include <QStringList>
 
@@ -38,6 +39,8 @@ public:
     QList<Shown> messages;
     QStringList questions;
     QList<QUrl> openedUrls;
+    // What openUrl answers: false as a desktop without a web browser would.
+    bool opensUrls = true;
 
     QString chooseFileToOpen(QWidget* parent, const weather::OpenFileRequest& request) override;
     QString chooseFileToSave(QWidget* parent, const weather::OpenFileRequest& request) override;
@@ -48,7 +51,10 @@ public:
     PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
                                        const QString& question) override;
     bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override;
-    void openUrl(const QUrl& url) override { openedUrls << url; }
+    bool openUrl(const QUrl& url) override {
+        openedUrls << url;
+        return opensUrls;
+    }
 };
 
 // A window with a FakeDesktop, shown.
@@ -66,13 +72,20 @@ struct Editor {
     [[nodiscard]] QLineEdit* txtStart(int s) const;
     // The box of `position` (0 start day, 1..17 values) of `season`.
     [[nodiscard]] QLineEdit* seasonBox(int season, int position) const;
+    [[nodiscard]] QListView* list() const;
+    [[nodiscard]] int currentRow() const;
+    // The names the list shows, top to bottom.
     [[nodiscard]] QStringList listed() const;
     // Selects list position `position` with the mouse, as a user would.
     void select(int position) const;
+    // Types `name` into the name box, as the user would, and presses Enter.
+    void rename(const QString& name) const;
     // Clicks the button named `name`.
     void click(const QString& name) const;
     // Opens `path` through the Open button and the file dialog.
     void openThroughDialog(const QString& path) const;
+    // Opens the example and empties every season box, to type into.
+    void openWithEmptyBoxes() const;
     // Writes a file of records numbered 5 and 6 to `path` and opens it.
     void openNumberedFile(const QString& path) const;
 };

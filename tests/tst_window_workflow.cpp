@@ -2,12 +2,14 @@
 // about typed values not updated, Enter in a season box and the column totals.
 #include "codepage.h"
 #include "configfile.h"
+#include "csvfile.h"
 #include "testfiles.h"
 #include "tst_window_support.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
+#include <QMap>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,7 +55,7 @@ void checkShowsTable(const Editor& editor) {
         names << weather::fromWindows1252(table.Configs(slot).Name);
     QCOMPARE(editor.listed(), names);
     const int slot = editor.window->shownSlot();
-    QCOMPARE(editor.find<QListWidget>("lstConfigs")->currentRow(), slot - 1);
+    QCOMPARE(editor.currentRow(), slot - 1);
     const weather::WeatherConfig& shown = table.Configs(slot);
     QCOMPARE(text(editor, "txtName"), weather::fromWindows1252(shown.Name));
     QCOMPARE(text(editor, "lblNumber"), QString::number(shown.Number));
@@ -91,6 +93,11 @@ private slots:
     void duplicateRefusedWhenFull();
     void pendingEditsAreAsked_data();
     void pendingEditsAreAsked();
+    void stepsShowWhatTheyChange_data();
+    void stepsShowWhatTheyChange();
+    void modifiedFollowsTheFile_data();
+    void modifiedFollowsTheFile();
+    void longNameFromTheFile();
     void totalsAsTyped_data();
     void totalsAsTyped();
 };
@@ -100,11 +107,12 @@ void TestWindowWorkflow::undoRedoEachStep_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("count");     // list entries after the step
     QTest::addColumn<QString>("shown"); // the name on display after it
-    QTest::newRow("Update") << "Update Summer" << 2 << 8 << "Mediterranean";
-    QTest::newRow("Enter in a box") << "Update Autumn" << 2 << 8 << "Mediterranean";
-    QTest::newRow("Rename") << "Rename" << 2 << 8 << QString::fromUtf8("Café €");
-    QTest::newRow("Duplicate") << "Duplicate Configuration" << 2 << 9 << "Mediterranean (copy)";
-    QTest::newRow("Delete Last") << "Delete Last Configuration" << 7 << 7 << "Alpine Valley";
+    QTest::newRow("Update") << "Update Summer of Mediterranean" << 2 << 8 << "Mediterranean";
+    QTest::newRow("Enter in a box") << "Update Autumn of Mediterranean" << 2 << 8
+                                    << "Mediterranean";
+    QTest::newRow("Rename") << "Rename Mediterranean" << 2 << 8 << QString::fromUtf8("Café €");
+    QTest::newRow("Duplicate") << "Duplicate Mediterranean" << 2 << 9 << "Mediterranean (copy)";
+    QTest::newRow("Delete Last") << "Delete Maritime Isles" << 7 << 7 << "Alpine Valley";
 }
 
 // Each step changes the table and shows the change; undo gives back the table as it was and
@@ -119,17 +127,15 @@ void TestWindowWorkflow::undoRedoEachStep() {
     editor.select(position);
     const ConfigTable before = editor.window->table();
 
-    if (step == "Update Summer") {
+    if (step.startsWith("Update Summer")) {
         typeInto(editor.txtVal(17 + 3), "77");
         editor.click("cmdUpdate(1)");
-    } else if (step == "Update Autumn") {
+    } else if (step.startsWith("Update Autumn")) {
         typeInto(editor.txtStart(2), "99");
         QTest::keyClick(editor.txtStart(2), Qt::Key_Return);
-    } else if (step == "Rename") {
-        auto* name = editor.find<QLineEdit>("txtName");
-        name->setText(shown);
-        QTest::keyClick(name, Qt::Key_Return);
-    } else if (step == "Duplicate Configuration") {
+    } else if (step.startsWith("Rename")) {
+        editor.rename(shown);
+    } else if (step.startsWith("Duplicate")) {
         editor.find<QAction>("mnuDuplicate")->trigger();
     } else {
         editor.desktop->deleteAnswers << true;
@@ -195,6 +201,8 @@ void TestWindowWorkflow::refusedName_data() {
     QTest::newRow("line break") << "North\nSouth"
                                 << "cannot hold a line break";
     QTest::newRow("256 bytes") << QString(256, 'a') << "at most 255 characters";
+    QTest::newRow("empty") << "" << "cannot be empty";
+    QTest::newRow("blanks") << "   " << "cannot be empty";
 }
 
 // A refused name changes nothing, says why, and the box shows the stored name again.
@@ -206,8 +214,7 @@ void TestWindowWorkflow::refusedName() {
     editor.select(1);
     const ConfigTable before = editor.window->table();
     auto* box = editor.find<QLineEdit>("txtName");
-    box->setText(name);
-    QTest::keyClick(box, Qt::Key_Return);
+    editor.rename(name);
 
     QCOMPARE(editor.desktop->messages.size(), 1);
     QVERIFY2(editor.desktop->messages[0].text.contains(message),
@@ -219,11 +226,13 @@ void TestWindowWorkflow::refusedName() {
 
 // Duplicate needs a configuration on display; Delete Last needs the last one.
 void TestWindowWorkflow::editCommandsFollowTheShownEntry() {
+    const Editor blank;
+    QVERIFY(!blank.find<QAction>("mnuDuplicate")->isEnabled());
     OpenedExample opened;
     const Editor& editor = opened.editor;
     auto* duplicate = editor.find<QAction>("mnuDuplicate");
     auto* deleteLast = editor.find<QAction>("mnuDeleteLast");
-    QVERIFY(!duplicate->isEnabled());
+    QVERIFY(duplicate->isEnabled()); // the first configuration is on display
     QVERIFY(!deleteLast->isEnabled());
     editor.select(6);
     QVERIFY(duplicate->isEnabled());
@@ -248,7 +257,7 @@ void TestWindowWorkflow::duplicateRefusedWhenFull() {
                      weather::formatConfig(makeTable(ConfigTable::MaxRecords))));
     const Editor editor;
     editor.openThroughDialog(dir.filePath("weather.cfg"));
-    editor.find<QListWidget>("lstConfigs")->setCurrentRow(5);
+    editor.list()->setCurrentIndex(editor.list()->model()->index(5, 0));
     editor.find<QAction>("mnuDuplicate")->trigger();
     QCOMPARE(editor.desktop->messages.size(), 1);
     QVERIFY2(editor.desktop->messages[0].text.contains("10000 configurations"),
@@ -264,9 +273,12 @@ void TestWindowWorkflow::pendingEditsAreAsked_data() {
     QTest::addColumn<bool>("stored");
     QTest::addColumn<bool>("goesOn");
     using A = Desktop::PendingAnswer;
-    for (const QString action : {"select", "save", "close"}) {
+    for (const QString action :
+         {"select", "keys", "save", "close", "undo", "redo", "duplicate", "delete"}) {
         const QByteArray a = action.toLatin1();
-        QTest::addRow("%s, Update", a.data()) << action << A::Update << "61" << true << true;
+        // Undo and Redo stop after Update: the typed values are the newest step now.
+        const bool afterUpdate = action != "undo" && action != "redo";
+        QTest::addRow("%s, Update", a.data()) << action << A::Update << "61" << true << afterUpdate;
         QTest::addRow("%s, Discard", a.data()) << action << A::Discard << "61" << false << true;
         QTest::addRow("%s, Cancel", a.data()) << action << A::Cancel << "61" << false << false;
         QTest::addRow("%s, Update with a bad box", a.data())
@@ -274,8 +286,9 @@ void TestWindowWorkflow::pendingEditsAreAsked_data() {
     }
 }
 
-// Typed values mark their tabs as typed; selecting another entry, saving or closing asks about
-// them, and the answer decides whether they are stored and whether the action goes on.
+// Typed values mark their tabs as typed; every action that changes the table or what is on
+// display asks about them once, and the answer decides whether they are stored and whether the
+// action goes on.
 void TestWindowWorkflow::pendingEditsAreAsked() {
     QFETCH(QString, action);
     QFETCH(Desktop::PendingAnswer, answer);
@@ -284,6 +297,18 @@ void TestWindowWorkflow::pendingEditsAreAsked() {
     QFETCH(bool, goesOn);
     OpenedExample opened;
     const Editor& editor = opened.editor;
+    auto* list = editor.list();
+    if (action == "undo" || action == "redo") {
+        editor.select(1);
+        editor.rename("Renamed");
+        if (action == "redo")
+            editor.find<QAction>("mnuUndo")->trigger();
+    } else if (action == "delete") { // Alpine Valley becomes the last configuration
+        editor.select(7);
+        editor.desktop->deleteAnswers << true;
+        editor.find<QAction>("mnuDeleteLast")->trigger();
+        editor.desktop->questions.clear();
+    }
     const QByteArray original = readAll(opened.path);
     editor.select(6);
     QCOMPARE(tabTexts(editor), QStringList({"Spring", "Summer", "Autumn", "Winter"}));
@@ -293,31 +318,160 @@ void TestWindowWorkflow::pendingEditsAreAsked() {
     editor.desktop->pendingAnswers << answer;
     editor.desktop->saveAnswers << Desktop::Answer::Save;
 
-    if (action == "select")
+    const QMap<QString, int> shownAfter = {{"select", 2}, {"keys", 8}, {"undo", 2},
+                                           {"redo", 2},   {"duplicate", 9}};
+    if (action == "select") {
         editor.select(1);
-    else if (action == "save")
+    } else if (action == "keys") {
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+    } else if (action == "save") {
         editor.click("cmdSave");
-    else
+    } else if (action == "close") {
         editor.window->close();
+    } else {
+        const QMap<QString, QString> items = {{"undo", "mnuUndo"},
+                                              {"redo", "mnuRedo"},
+                                              {"duplicate", "mnuDuplicate"},
+                                              {"delete", "mnuDeleteLast"}};
+        editor.find<QAction>(items[action])->trigger();
+    }
+    QCoreApplication::processEvents();
 
+    // Asked once; Delete Last asks its own question after it.
+    const bool second = (action == "delete" && goesOn) || (action == "close" && stored);
+    QCOMPARE(editor.desktop->questions.size(), second ? 2 : 1);
     QCOMPARE(editor.desktop->questions.value(0),
              "Spring and Summer of Alpine Valley have changes that are not updated.");
     const ConfigTable& table = editor.window->table();
     QCOMPARE(table.Configs(7).Spring.StartDay == 12, stored);
     QCOMPARE(table.Configs(7).Summer.at(3) == 61, stored);
     QCOMPARE(editor.desktop->messages.size(), gusty == "-" ? 1 : 0);
-    if (action == "select")
-        QCOMPARE(editor.window->shownSlot(), goesOn ? 2 : 7);
+    if (shownAfter.contains(action))
+        QCOMPARE(editor.window->shownSlot(), goesOn ? shownAfter[action] : 7);
     if (action == "close")
         QCOMPARE(editor.window->isVisible(), !goesOn);
     if (!goesOn) {
-        QCOMPARE(editor.find<QListWidget>("lstConfigs")->currentRow(), 6);
+        QCOMPARE(editor.currentRow(), 6);
+        QCOMPARE(list->selectionModel()->selectedRows().value(0).row(), 6);
         QCOMPARE(editor.txtVal(17 + 2)->text(), gusty);
         QCOMPARE(readAll(opened.path), original);
-    } else if (action != "select") {
+    } else if (action == "save" || action == "close") {
         QCOMPARE(tabTexts(editor), QStringList({"Spring", "Summer", "Autumn", "Winter"}));
         QCOMPARE(readAll(opened.path) == original, !stored);
     }
+}
+
+void TestWindowWorkflow::stepsShowWhatTheyChange_data() {
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<int>("shown"); // the slot on display afterwards
+    QTest::addColumn<int>("tab");
+    QTest::newRow("import") << "import" << 4 << 3;
+    QTest::newRow("undo of the import") << "undo import" << 4 << 3;
+    QTest::newRow("redo of the import") << "redo import" << 4 << 3;
+    QTest::newRow("undo elsewhere") << "undo" << 2 << 3;
+    QTest::newRow("redo elsewhere") << "redo" << 2 << 3;
+}
+
+// A step that changes the table shows the change: an import (and its undo) shows the entry on
+// display afresh; undo and redo of a step on another configuration select it, on its tab.
+void TestWindowWorkflow::stepsShowWhatTheyChange() {
+    QFETCH(QString, step);
+    QFETCH(int, shown);
+    QFETCH(int, tab);
+    OpenedExample opened;
+    const Editor& editor = opened.editor;
+    auto* tabs = editor.find<QTabWidget>("SSTab1");
+    auto* undo = editor.find<QAction>("mnuUndo");
+    if (step.endsWith("import")) {
+        ConfigTable changed = editor.window->table();
+        changed.Configs(4).Winter.at(17) = 11;
+        changed.Configs(4).Name = "Renamed Coast";
+        const QString csv = opened.dir.filePath("w.csv");
+        QVERIFY(!weather::saveCsvFile(csv, changed));
+        editor.select(3);
+        tabs->setCurrentIndex(3);
+        editor.desktop->fileAnswers << csv;
+        editor.find<QAction>("mnuImportCsv")->trigger();
+        if (step != "import")
+            undo->trigger();
+        if (step == "redo import")
+            editor.find<QAction>("mnuRedo")->trigger();
+    } else {
+        editor.select(1);
+        tabs->setCurrentIndex(3);
+        typeInto(editor.txtVal(3 * 17), "5");
+        editor.click("cmdUpdate(3)");
+        editor.select(5);
+        tabs->setCurrentIndex(0);
+        QCOMPARE(undoText(editor), "Undo Update Winter of Northern Highlands");
+        undo->trigger();
+        if (step == "redo") {
+            editor.select(5);
+            editor.find<QAction>("mnuRedo")->trigger();
+        }
+    }
+    QCOMPARE(editor.desktop->messages.size(), 0);
+    QCOMPARE(editor.window->shownSlot(), shown);
+    QCOMPARE(tabs->currentIndex(), tab);
+    QCOMPARE(tabTexts(editor), QStringList({"Spring", "Summer", "Autumn", "Winter"}));
+    checkShowsTable(editor);
+}
+
+void TestWindowWorkflow::modifiedFollowsTheFile_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::newRow("update and back") << "update,back";
+    QTest::newRow("duplicate and delete") << "duplicate,delete";
+    QTest::newRow("import of the export") << "export,import";
+}
+
+// The mark and the exit question follow the configurations, not the undo history: steps that
+// end where the file is leave the window unmodified.
+void TestWindowWorkflow::modifiedFollowsTheFile() {
+    QFETCH(QString, steps);
+    OpenedExample opened;
+    const Editor& editor = opened.editor;
+    editor.select(7);
+    const QString stored = editor.txtVal(5)->text();
+    const QString csv = opened.dir.filePath("w.csv");
+    for (const QString& step : steps.split(',')) {
+        if (step == "update" || step == "back") {
+            typeInto(editor.txtVal(5), step == "update" ? "321" : stored);
+            editor.click("cmdUpdate(0)");
+        } else if (step == "duplicate") {
+            editor.find<QAction>("mnuDuplicate")->trigger();
+        } else if (step == "delete") {
+            editor.desktop->deleteAnswers << true;
+            editor.find<QAction>("mnuDeleteLast")->trigger();
+        } else {
+            (step == "export" ? editor.desktop->saveFileAnswers : editor.desktop->fileAnswers)
+                << csv;
+            editor.find<QAction>(step == "export" ? "mnuExportCsv" : "mnuImportCsv")->trigger();
+        }
+    }
+    QVERIFY(editor.window->undoStack()->count() > 0 || steps.startsWith("export"));
+    QVERIFY(!editor.window->isWindowModified());
+    editor.window->close(); // no question
+    QVERIFY(!editor.window->isVisible());
+}
+
+// A name longer than a line edit holds by default loads, shows whole, and is never refused
+// unless the user edits it.
+void TestWindowWorkflow::longNameFromTheFile() {
+    QTemporaryDir dir;
+    ConfigTable table = makeTable(2);
+    table.Configs(1).Name = QByteArray(40000, 'n');
+    const QString path = dir.filePath("weather.cfg");
+    QVERIFY(writeAll(path, weather::formatConfig(table)));
+    const Editor editor;
+    editor.openThroughDialog(path);
+    editor.select(0);
+    QCOMPARE(text(editor, "txtName").size(), 40000);
+    editor.select(1);
+    editor.click("cmdSave");
+    QCOMPARE(editor.desktop->messages.size(), 0);
+    QCOMPARE(editor.window->shownSlot(), 2);
+    QCOMPARE(readAll(path), weather::formatConfig(table));
 }
 
 void TestWindowWorkflow::totalsAsTyped_data() {
@@ -334,6 +488,7 @@ void TestWindowWorkflow::totalsAsTyped() {
     QFETCH(QStringList, typed);
     QFETCH(QString, total);
     const Editor editor;
+    editor.openWithEmptyBoxes();
     QLabel* label = nullptr;
     for (QLabel* l : editor.window->findChildren<QLabel*>()) {
         if (l->accessibleName() == "Winter Warmth Total")

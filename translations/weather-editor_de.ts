@@ -44,12 +44,100 @@
         <translation>Der Editor kann die Standardeingabe (-) nicht öffnen; geben Sie eine Datei FILE an.</translation>
     </message>
     <message>
-        <source>Compare the configurations of two FILEs, OLD and NEW, without opening a window, and print one line per difference and a summary. Exits 0 when they are equal, 1 when they differ, 2 when a file fails to load. One FILE may be - (standard input).</source>
-        <translation>Vergleicht die Konfigurationen zweier Dateien FILE, OLD und NEW, ohne ein Fenster zu öffnen, und gibt eine Zeile je Unterschied und eine Zusammenfassung aus. Endet mit 0, wenn sie gleich sind, mit 1, wenn sie sich unterscheiden, und mit 2, wenn eine Datei nicht geladen werden kann. Eine der Dateien darf - (Standardeingabe) sein.</translation>
+        <source>The platform plugin to use, such as xcb, wayland or offscreen.</source>
+        <translation>Das zu verwendende Plattform-Plugin, etwa xcb, wayland oder offscreen.</translation>
+    </message>
+    <message>
+        <source>The folder to load platform plugins from.</source>
+        <translation>Der Ordner, aus dem Plattform-Plugins geladen werden.</translation>
+    </message>
+    <message>
+        <source>The platform theme to use.</source>
+        <translation>Das zu verwendende Plattform-Design.</translation>
+    </message>
+    <message>
+        <source>An additional plugin to load; may be given more than once.</source>
+        <translation>Ein weiteres zu ladendes Plugin; darf mehrmals angegeben werden.</translation>
+    </message>
+    <message>
+        <source>Starts the QML/JS debugger on the given port.</source>
+        <translation>Startet den QML/JS-Debugger am angegebenen Port.</translation>
+    </message>
+    <message>
+        <source>The size and place of the window, written as X11 writes it: 800x600+50+50.</source>
+        <translation>Größe und Lage des Fensters in der Schreibweise von X11: 800x600+50+50.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s icon.</source>
+        <translation>Das Symbol des Fensters.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s title.</source>
+        <translation>Der Titel des Fensters.</translation>
+    </message>
+    <message>
+        <source>Lays the window out from right to left.</source>
+        <translation>Ordnet das Fenster von rechts nach links an.</translation>
+    </message>
+    <message>
+        <source>Restores the program from an earlier session.</source>
+        <translation>Stellt das Programm aus einer früheren Sitzung wieder her.</translation>
+    </message>
+    <message>
+        <source>X11: the display to use instead of $DISPLAY.</source>
+        <translation>X11: die zu verwendende Anzeige statt $DISPLAY.</translation>
+    </message>
+    <message>
+        <source>X11: the same as -qwindowgeometry.</source>
+        <translation>X11: dasselbe wie -qwindowgeometry.</translation>
+    </message>
+    <message>
+        <source>X11: the same as -qwindowtitle.</source>
+        <translation>X11: dasselbe wie -qwindowtitle.</translation>
+    </message>
+    <message>
+        <source>X11: the same as -qwindowicon.</source>
+        <translation>X11: dasselbe wie -qwindowicon.</translation>
+    </message>
+    <message>
+        <source>X11: the program&apos;s name for the window system.</source>
+        <translation>X11: der Name des Programms für das Fenstersystem.</translation>
+    </message>
+    <message>
+        <source>X11: the visual to use, by its id.</source>
+        <translation>X11: das zu verwendende Visual, nach seiner Kennung.</translation>
+    </message>
+    <message>
+        <source>X11: talks to the X server synchronously, for debugging.</source>
+        <translation>X11: spricht synchron mit dem X-Server, zur Fehlersuche.</translation>
+    </message>
+    <message>
+        <source>Never grabs the mouse or the keyboard.</source>
+        <translation>Nimmt Maus und Tastatur nie exklusiv in Beschlag.</translation>
+    </message>
+    <message>
+        <source>Grabs the mouse and the keyboard even under a debugger.</source>
+        <translation>Nimmt Maus und Tastatur auch unter einem Debugger exklusiv in Beschlag.</translation>
+    </message>
+    <message>
+        <source>The widget style, such as Fusion.</source>
+        <translation>Der Stil der Bedienelemente, etwa Fusion.</translation>
+    </message>
+    <message>
+        <source>A style sheet file for the window.</source>
+        <translation>Eine Stylesheet-Datei für das Fenster.</translation>
+    </message>
+    <message>
+        <source>Reports at the end how many widgets were left and the most that existed at once.</source>
+        <translation>Meldet am Ende, wie viele Bedienelemente übrig blieben und wie viele höchstens gleichzeitig bestanden.</translation>
     </message>
     <message>
         <source>The configuration file to open (with --check: one or more files to check; with --diff: OLD and NEW).</source>
         <translation>Die zu öffnende Konfigurationsdatei (mit --check: eine oder mehrere zu prüfende Dateien; mit --diff: OLD und NEW).</translation>
+    </message>
+    <message>
+        <source>Compare the configurations of two FILEs, OLD and NEW, without opening a window, and print one line per difference and a summary. Exits 0 when they are equal, 1 when they differ, 2 when a file fails to load. One FILE may be - (standard input).</source>
+        <translation>Vergleicht die Konfigurationen zweier Dateien FILE, OLD und NEW, ohne ein Fenster zu öffnen, und gibt eine Zeile je Unterschied und eine Zusammenfassung aus. Endet mit 0, wenn sie gleich sind, mit 1, wenn sie sich unterscheiden, und mit 2, wenn eine Datei nicht geladen werden kann. Eine der Dateien darf - (Standardeingabe) sein.</translation>
     </message>
     <message>
         <source>Give either --check or --diff, not both.</source>
@@ -72,7 +160,7 @@
     </message>
     <message>
         <source>Update</source>
-        <translation>Übernehmen</translation>
+        <translation>Setzen</translation>
     </message>
     <message>
         <source>Discard</source>
@@ -86,21 +174,13 @@
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>The web browser could not be started to show %1. Open the address in a browser yourself.</source>
+        <translation>Der Webbrowser konnte nicht gestartet werden, um %1 anzuzeigen. Öffnen Sie die Adresse selbst in einem Browser.</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>
-    <message>
-        <source>Rename</source>
-        <translation>Umbenennen</translation>
-    </message>
-    <message>
-        <source>Duplicate Configuration</source>
-        <translation>Konfiguration duplizieren</translation>
-    </message>
-    <message>
-        <source>Delete Last Configuration</source>
-        <translation>Letzte Konfiguration löschen</translation>
-    </message>
     <message>
         <source>A configuration name cannot hold a line break.</source>
         <translation>Ein Konfigurationsname darf keinen Zeilenumbruch enthalten.</translation>
@@ -114,8 +194,20 @@
         <translation>Ein Konfigurationsname darf höchstens %1 Zeichen lang sein.</translation>
     </message>
     <message>
-        <source>Update %1</source>
-        <translation>%1 übernehmen</translation>
+        <source>Update %1 of %2</source>
+        <translation>%1 von %2 setzen</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>%1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Duplicate %1</source>
+        <translation>%1 duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
     </message>
 </context>
 <context>
@@ -361,11 +453,11 @@
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig:</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen:</translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Duplicate Configuration</source>
@@ -510,6 +602,102 @@ Edits the game&apos;s weather.cfg. Free software under the MIT licence.
         <translation>Wetterkonfigurations-Editor für Pitchmaster 00-01, Version %1 
 Bearbeitet die weather.cfg des Spiels. Freie Software unter der MIT-Lizenz.
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>A configuration name cannot be empty.</source>
+        <translation>Der Name einer Konfiguration darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1 before opening another file?</source>
+        <translation>Änderungen an %1 speichern, bevor eine andere Datei geöffnet wird?</translation>
+    </message>
+    <message>
+        <source>Opened 1 configuration from %1</source>
+        <translation>1 Konfiguration aus %1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Opened %1 configurations from %2</source>
+        <translation>%1 Konfigurationen aus %2 geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists. It was removed from the recent files.</source>
+        <translation>%1 gibt es nicht mehr. Die Datei wurde aus den zuletzt geöffneten Dateien entfernt.</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Saved 1 configuration to %1</source>
+        <translation>1 Konfiguration in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Saved %1 configurations to %2</source>
+        <translation>%1 Konfigurationen in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Exported 1 configuration to %1</source>
+        <translation>1 Konfiguration nach %1 exportiert</translation>
+    </message>
+    <message>
+        <source>Exported %1 configurations to %2</source>
+        <translation>%1 Konfigurationen nach %2 exportiert</translation>
+    </message>
+    <message>
+        <source>Imported 1 configuration from %1</source>
+        <translation>1 Konfiguration aus %1 importiert</translation>
+    </message>
+    <message>
+        <source>Imported %1 configurations from %2</source>
+        <translation>%1 Konfigurationen aus %2 importiert</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Opens a weather configuration file.</source>
+        <translation>Öffnet eine Wetterkonfigurationsdatei.</translation>
+    </message>
+    <message>
+        <source>Writes the configurations back to the open file.</source>
+        <translation>Schreibt die Konfigurationen in die geöffnete Datei zurück.</translation>
+    </message>
+    <message>
+        <source>Writes the configurations to a CSV file for a spreadsheet.</source>
+        <translation>Schreibt die Konfigurationen in eine CSV-Datei für eine Tabellenkalkulation.</translation>
+    </message>
+    <message>
+        <source>Replaces the configurations with those of a CSV file.</source>
+        <translation>Ersetzt die Konfigurationen durch die einer CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>Narrows the list to the configurations whose name or number you type.</source>
+        <translation>Zeigt in der Liste nur die Konfigurationen, deren Name oder Nummer Sie eingeben.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find a name or number</source>
+        <translation>Name oder Nummer suchen</translation>
     </message>
 </context>
 </TS>

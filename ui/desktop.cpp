@@ -1,8 +1,11 @@
 #include "desktop.h"
 
+#include "weblink.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -77,6 +80,8 @@ public:
                                                                  : QMessageBox::NoIcon;
         QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
         makePlain(box);
+        if (kind == Message::About)
+            showLinks(box, title, text);
         box.exec();
     }
 
@@ -120,7 +125,24 @@ public:
                    1) == 0;
     }
 
-    void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
+    bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
+
+private:
+    // Makes the web addresses of `text` links that open through openUrl, so that a desktop
+    // without a browser is reported as it is for the window's own link.
+    void showLinks(QMessageBox& box, const QString& title, const QString& text) {
+        box.setTextFormat(Qt::RichText);
+        box.setText(plainTextWithLinks(text));
+        box.setTextInteractionFlags(Qt::TextBrowserInteraction);
+        const QList<QLabel*> labels = box.findChildren<QLabel*>();
+        for (QLabel* label : labels) {
+            label->setOpenExternalLinks(false);
+            QObject::connect(label, &QLabel::linkActivated, &box,
+                             [this, &box, title](const QString& link) {
+                                 openWebLink(*this, &box, title, QUrl(link));
+                             });
+        }
+    }
 };
 
 } // namespace

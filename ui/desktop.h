@@ -35,7 +35,8 @@ public:
     virtual QString chooseFileToOpen(QWidget* parent, const OpenFileRequest& request) = 0;
     // Shows the save-file dialog; the chosen file's full path, or an empty string on cancel.
     virtual QString chooseFileToSave(QWidget* parent, const OpenFileRequest& request) = 0;
-    // Shows a modal message with one OK button, titled `title`.
+    // Shows a modal message with one OK button, titled `title`. The text is shown as it is; in
+    // the About box its web addresses are links, opened through openUrl.
     virtual void showMessage(QWidget* parent, Message kind, const QString& title,
                              const QString& text) = 0;
     // Asks `question` with the buttons Save, Discard and Cancel.
@@ -48,8 +49,9 @@ public:
                                                const QString& question) = 0;
     // Asks `question` with the buttons Delete and Cancel; true when the user chose Delete.
     virtual bool confirmDelete(QWidget* parent, const QString& title, const QString& question) = 0;
-    // Opens `url` with the desktop's default handler, without waiting for it.
-    virtual void openUrl(const QUrl& url) = 0;
+    // Opens `url` with the desktop's default handler, without waiting for it; false when the
+    // desktop has no handler for it or could not start one.
+    virtual bool openUrl(const QUrl& url) = 0;
 };
 
 // The real dialogs: QFileDialog, QMessageBox and QDesktopServices.

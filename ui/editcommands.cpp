@@ -1,6 +1,8 @@
 #include "editcommands.h"
 
 #include "frmweather.h"
+#include "codepage.h"
+#include "pendingedits.h"
 #include "uitext.h"
 
 #include <QCoreApplication>
@@ -9,25 +11,47 @@
 
 namespace weather {
 
-UpdateSeasonCommand::UpdateSeasonCommand(frmWeather& window, int slot, int season,
-                                         const SeasonWeather& values)
-    : QUndoCommand(
-          QCoreApplication::translate("EditCommands", "Update %1").arg(seasonText(season))),
-      window_(window), slot_(slot), season_(season),
-      before_(window.editableTable().Configs(slot).season(season)), after_(values) {}
+namespace {
 
-void UpdateSeasonCommand::apply(const SeasonWeather& values) {
-    window_.editableTable().Configs(slot_).season(season_) = values;
-    window_.showSeason(slot_, season_);
+QString nameOf(frmWeather& window, int slot) {
+    return fromWindows1252(window.editableTable().Configs(slot).Name);
+}
+
+QList<int> seasonsOf(const QList<UpdateSeasonCommand::SeasonValues>& values) {
+    QList<int> seasons;
+    for (const auto& v : values)
+        seasons << v.first;
+    return seasons;
+}
+
+} // namespace
+
+UpdateSeasonCommand::UpdateSeasonCommand(frmWeather& window, int slot,
+                                         QList<SeasonValues> values)
+    : QUndoCommand(QCoreApplication::translate("EditCommands", "Update %1 of %2")
+                       .arg(seasonListText(seasonsOf(values)), nameOf(window, slot))),
+      window_(window), slot_(slot), after_(std::move(values)) {
+    for (const auto& [season, unused] : after_)
+        before_.append({season, window.editableTable().Configs(slot).season(season)});
+}
+
+void UpdateSeasonCommand::apply(const QList<SeasonValues>& values) {
+    for (const auto& [season, weather] : values)
+        window_.editableTable().Configs(slot_).season(season) = weather;
+    const QList<int> seasons = seasonsOf(values);
+    window_.showChange(slot_, seasons, pushed_ ? seasons.first() : -1);
+    pushed_ = true;
 }
 
 RenameCommand::RenameCommand(frmWeather& window, int slot, QByteArray name)
-    : QUndoCommand(QCoreApplication::translate("EditCommands", "Rename")), window_(window),
-      slot_(slot), before_(window.editableTable().Configs(slot).Name), after_(std::move(name)) {}
+    : QUndoCommand(
+          QCoreApplication::translate("EditCommands", "Rename %1").arg(nameOf(window, slot))),
+      window_(window), slot_(slot), before_(window.editableTable().Configs(slot).Name),
+      after_(std::move(name)) {}
 
 void RenameCommand::apply(const QByteArray& name) {
     window_.editableTable().Configs(slot_).Name = name;
-    window_.showName(slot_);
+    window_.showChange(slot_, {}, -1);
 }
 
 LastRecordCommand::LastRecordCommand(frmWeather& window, const QString& text, bool appends,
@@ -37,15 +61,16 @@ LastRecordCommand::LastRecordCommand(frmWeather& window, const QString& text, bo
 
 LastRecordCommand* LastRecordCommand::duplicate(frmWeather& window, int slot) {
     return new LastRecordCommand(
-        window, QCoreApplication::translate("EditCommands", "Duplicate Configuration"), true,
-        copyOf(window.editableTable(), slot), slot);
+        window,
+        QCoreApplication::translate("EditCommands", "Duplicate %1").arg(nameOf(window, slot)),
+        true, copyOf(window.editableTable(), slot), slot);
 }
 
 LastRecordCommand* LastRecordCommand::deleteLast(frmWeather& window) {
     const int last = window.editableTable().recordCount();
     return new LastRecordCommand(
-        window, QCoreApplication::translate("EditCommands", "Delete Last Configuration"), false, {},
-        last - 1);
+        window, QCoreApplication::translate("EditCommands", "Delete %1").arg(nameOf(window, last)),
+        false, {}, last - 1);
 }
 
 void LastRecordCommand::append() {

@@ -1,34 +1,39 @@
 // The steps on the window's undo stack: every change to the table is one of these, so that it
-// can be undone and redone and the window follows each change at once.
+// can be undone and redone and the window follows each change at once. Undoing or redoing a
+// step selects and shows the configuration it changes, and its text names that configuration.
 #pragma once
 
 #include "tableedit.h"
 #include "weathertable.h"
 
+#include <QList>
 #include <QUndoCommand>
+
+#include <utility>
 
 namespace weather {
 
 class frmWeather;
 
-// Update of one season of one record: "Update Summer".
+// Update of one or more seasons of one record: "Update Winter of Alpine Valley".
 class UpdateSeasonCommand final : public QUndoCommand {
 public:
-    UpdateSeasonCommand(frmWeather& window, int slot, int season, const SeasonWeather& values);
+    using SeasonValues = std::pair<int, SeasonWeather>; // season, its eighteen values
+    UpdateSeasonCommand(frmWeather& window, int slot, QList<SeasonValues> values);
     void undo() override { apply(before_); }
     void redo() override { apply(after_); }
 
 private:
-    void apply(const SeasonWeather& values);
+    void apply(const QList<SeasonValues>& values);
 
     frmWeather& window_;
     int slot_;
-    int season_;
-    SeasonWeather before_;
-    SeasonWeather after_;
+    QList<SeasonValues> before_;
+    QList<SeasonValues> after_;
+    bool pushed_ = false; // the first redo is the push: the window already shows the step
 };
 
-// A new name for one record: "Rename".
+// A new name for one record: "Rename Alpine Valley".
 class RenameCommand final : public QUndoCommand {
 public:
     RenameCommand(frmWeather& window, int slot, QByteArray name);
@@ -45,8 +50,9 @@ private:
 };
 
 // A record added or removed at the end of the table: Duplicate appends a copy of the record on
-// display, Delete Last removes the last record. Either way the window shows the last record
-// afterwards, or, when Duplicate is undone, the record that was copied.
+// display ("Duplicate Alpine Valley"), Delete Last removes the last record ("Delete Alpine
+// Valley"). Either way the window shows the last record afterwards, or, when Duplicate is
+// undone, the record that was copied.
 class LastRecordCommand final : public QUndoCommand {
 public:
     // Appends a copy of `slot` (check appendProblem() first).

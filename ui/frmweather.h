@@ -15,11 +15,13 @@
 
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QSplitter;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -27,6 +29,8 @@ class QToolBar;
 class QUndoStack;
 
 namespace weather {
+
+class ConfigList;
 
 // Boxes per season on the value tabs: the seventeen weather values (the start day has its own).
 inline constexpr int ValuesPerSeason = SeasonValueCount - 1;
@@ -67,6 +71,10 @@ public:
     void showSlot(int slot);
     // Shows the name of `slot` afresh in the list and, when it is on display, in the name box.
     void showName(int slot);
+    // Follows a step on `slot`: selects and shows it when another record is on display;
+    // otherwise shows its name and the seasons `seasons` afresh. `tab` >= 0 brings that season's
+    // tab to the front.
+    void showChange(int slot, const QList<int>& seasons, int tab);
     // Shows season `season` of `slot` afresh when that record is on display.
     void showSeason(int slot, int season);
 
@@ -75,7 +83,11 @@ public:
     void cmdSave_Click();
     void cmdExit_Click();
     void lstConfigs_Click();
+    void txtFind_Change();
+    void updateFindCount();
     void cmdUpdate_Click(int Index);
+    void mnuUndo_Click();
+    void mnuRedo_Click();
     void mnuDuplicate_Click();
     void mnuDeleteLast_Click();
     // Stores the name box's text as the name on display; false when it was refused.
@@ -97,6 +109,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Form_Load();
@@ -106,7 +120,20 @@ private:
     void buildClientArea();
     QWidget* buildSeason(int season);
     void setTabOrder();
-    void centreOnScreen();
+    void placeWindow();
+    void saveWindowPlace() const;
+    void fillRecentMenu();
+    // Disabled while no file is open: the name box, the season boxes and the Update buttons.
+    void enableRecordControls(bool enable);
+    // Before another file replaces this one: asks about typed values and unsaved changes;
+    // false when the user cancels (or a save fails).
+    bool mayReplaceFile();
+    // Opens `path` after asking what mayReplaceFile() asks.
+    void openAfterQuestions(const QString& path);
+    // Says in the status bar what a command did.
+    void tell(const QString& text);
+    // Tells `one` (with the file for %1) or `many` (%1 the count, %2 the file).
+    void tellCount(int count, const QString& file, const QString& one, const QString& many);
 
     // The settings of a CSV file dialog: beside `csvPath_`, or beside the loaded file.
     [[nodiscard]] OpenFileRequest csvRequest() const;
@@ -126,7 +153,7 @@ private:
     // The eighteen values of season `season`'s boxes; nothing (after naming and focusing the
     // box at fault) when one does not hold a number.
     [[nodiscard]] std::optional<SeasonWeather> readSeason(int season);
-    void commitSeason(int season, const SeasonWeather& values);
+    void commitSeasons(const QList<std::pair<int, SeasonWeather>>& values);
     [[nodiscard]] QStringList seasonTexts(int season) const;
     // Follows typing in a season's boxes: its tab's pending mark and its column totals.
     void seasonEdited(int season);
@@ -134,6 +161,10 @@ private:
     void selectEntry(int slot);
     void clearShown();
     void updateEditActions();
+    // The Undo and Redo items' texts and states, from the stack.
+    void updateUndoActions();
+    // Marks the window modified exactly when the table differs from the file.
+    void updateModified();
     // The season box holding position `position` (0 start day, 1..17 values) of `season`.
     [[nodiscard]] QLineEdit* seasonBox(int season, int position) const;
     // The characters of `text`, typed into `box`, that its key procedure lets through; all of
@@ -146,6 +177,8 @@ private:
     ConfigTable table_;
     QString loadedPath_;
     FileStamp loadedStamp_; // what the file held at the last load or save
+    ConfigTable fileTable_; // the configurations as last loaded or saved
+    bool selecting_ = false; // a list selection is being settled
     int shownSlot_ = 0;
     QUndoStack* undoStack_ = nullptr;
     QObject* undoKeys_ = nullptr; // lets Ctrl+Z reach Edit, Undo from a box with no typing to undo
@@ -158,6 +191,7 @@ private:
 
     QMenu* mnuFile = nullptr;
     QAction* mnuOpen = nullptr;
+    QMenu* mnuRecent = nullptr;
     QAction* mnuSave = nullptr;
     QAction* mnuExportCsv = nullptr;
     QAction* mnuImportCsv = nullptr;
@@ -169,12 +203,16 @@ private:
     QAction* mnuEditSep = nullptr;
     QAction* mnuDuplicate = nullptr;
     QAction* mnuDeleteLast = nullptr;
+    QAction* mnuFind = nullptr;
     QAction* mnuAbout = nullptr;
     QToolBar* Toolbar1 = nullptr;
 
     QLineEdit* txtPath = nullptr;
     QPushButton* cmdOpen = nullptr;
-    QListWidget* lstConfigs = nullptr;
+    QSplitter* splMain = nullptr;
+    QLineEdit* txtFind = nullptr;
+    QLabel* lblFindCount = nullptr;
+    ConfigList* lstConfigs = nullptr;
     QGroupBox* fraMain = nullptr;
     QLabel* lblName = nullptr;
     QLineEdit* txtName = nullptr;

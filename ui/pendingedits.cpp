@@ -29,7 +29,7 @@ QString seasonTabText(int season, bool pending) {
                    : seasonWord(season);
 }
 
-QString pendingQuestion(const QList<int>& seasons, const QString& name) {
+QString seasonListText(const QList<int>& seasons) {
     QString list;
     for (qsizetype i = 0; i < seasons.size(); ++i) {
         if (i > 0)
@@ -37,13 +37,17 @@ QString pendingQuestion(const QList<int>& seasons, const QString& name) {
                                             : QCoreApplication::translate("PendingEdits", ", ");
         list += seasonWord(seasons[i]);
     }
+    return list;
+}
+
+QString pendingQuestion(const QList<int>& seasons, const QString& name) {
     const QString question =
         seasons.size() == 1
             ? QCoreApplication::translate("PendingEdits",
                                           "%1 of %2 has changes that are not updated.")
             : QCoreApplication::translate("PendingEdits",
                                           "%1 of %2 have changes that are not updated.");
-    return question.arg(list, name);
+    return question.arg(seasonListText(seasons), name);
 }
 
 } // namespace weather

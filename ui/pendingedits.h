@@ -18,6 +18,9 @@ namespace weather {
 // A season tab's caption: "Summer", or "Summer *" while it has edits not updated.
 [[nodiscard]] QString seasonTabText(int season, bool pending);
 
+// "Spring", "Spring and Summer", "Spring, Summer and Winter".
+[[nodiscard]] QString seasonListText(const QList<int>& seasons);
+
 // "Spring and Summer of Alpine Valley have changes that are not updated."
 [[nodiscard]] QString pendingQuestion(const QList<int>& seasons, const QString& name);
 

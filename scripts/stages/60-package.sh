@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a Release build of its own, unpacks it into a scratch folder and
 # checks what a user would get: the unpacked editor checks the unpacked example, the package
-# depends on the Qt libraries it links, the desktop entry, AppStream metadata and manual page are
-# well formed, the changelog and metadata name this version, and lintian finds nothing to warn of.
+# depends on the Qt libraries it links and recommends Qt's translations and SVG plugin, the
+# desktop entry, AppStream metadata and manual page are well formed, the changelog and metadata
+# name this version, and lintian finds nothing to warn of.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=${PKG_BUILD_DIR:-$root/build-pkg}
@@ -66,6 +67,14 @@ for lib in "${qtlibs[@]}"; do
     pkg=$(dpkg-query -S "*/$lib" | sed -n "s|^\([^:]*\):[^ ]*: .*/$lib\$|\1|p" | head -n 1)
     [ -n "$pkg" ] || fail "no installed package holds $lib"
     grep -Eq "(^|[ ,])$pkg([ ,(]|\$)" <<<"$depends" || fail "Depends does not name $pkg ($lib)"
+done
+
+# What Qt loads at run time, which shlibdeps cannot see: the SVG icon engine and Qt's own
+# translations of its standard buttons.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "Recommends: $recommends"
+for pkg in libqt6svg6 qt6-translations-l10n; do
+    grep -Eq "(^|[ ,])$pkg([ ,(]|\$)" <<<"$recommends" || fail "Recommends does not name $pkg"
 done
 
 desktop-file-validate --no-hints "$desktop" || fail "the desktop entry does not validate"

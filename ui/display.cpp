@@ -1,0 +1,164 @@
+// What the window shows: the list, the configuration on display, its boxes, the marks of the
+// season tabs and the column totals.
+#include "frmweather.h"
+
+#include "codepage.h"
+#include "columntotals.h"
+#include "configlist.h"
+#include "pendingedits.h"
+#include "windowlayout.h"
+
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QTabWidget>
+
+namespace weather {
+
+using layout::Columns;
+using layout::rowsOf;
+using layout::totalIndex;
+
+void frmWeather::showRecord(int slot) {
+    shownSlot_ = slot;
+    showName(slot);
+    for (int s = 0; s < SeasonCount; ++s)
+        showSeason(slot, s);
+    updateEditActions();
+}
+
+void frmWeather::showName(int slot) {
+    const WeatherConfig& config = table_.Configs(slot);
+    const QString name = fromWindows1252(config.Name);
+    if (lstConfigs->configs()->recordCount() >= slot) {
+        lstConfigs->configs()->setName(slot, name);
+        if (lstConfigs->selectionModel()->selectedRows().isEmpty())
+            selectEntry(shownSlot_); // finding again cleared the selection
+        updateFindCount();
+    }
+    if (slot != shownSlot_)
+        return;
+    txtName->setText(name);
+    lblNumber->setText(QString::number(config.Number));
+}
+
+void frmWeather::showSeason(int slot, int season) {
+    if (slot != shownSlot_)
+        return;
+    const SeasonWeather& values = table_.Configs(slot).season(season);
+    for (int p = 0; p < SeasonValueCount; ++p)
+        seasonBox(season, p)->setText(QString::number(values.at(p)));
+    seasonEdited(season); // the record may have changed under texts that did not
+}
+
+void frmWeather::showChange(int slot, const QList<int>& seasons, int tab) {
+    if (slot != shownSlot_) {
+        showSlot(slot);
+    } else {
+        showName(slot);
+        for (const int s : seasons)
+            showSeason(slot, s);
+    }
+    if (tab >= 0)
+        SSTab1->setCurrentIndex(tab);
+}
+
+void frmWeather::showSlot(int slot) {
+    selectEntry(slot);
+    if (slot > 0)
+        showRecord(slot);
+    else
+        clearShown();
+}
+
+// Selects the entry of `slot` without showing it (the caller does), or nothing when it is not
+// listed.
+void frmWeather::selectEntry(int slot) {
+    const QScopedValueRollback quiet(selecting_, true);
+    const int row = lstConfigs->configs()->rowOf(slot);
+    if (row >= 0) {
+        const QModelIndex entry = lstConfigs->model()->index(row, 0);
+        lstConfigs->selectionModel()->setCurrentIndex(entry,
+                                                      QItemSelectionModel::ClearAndSelect);
+        lstConfigs->scrollTo(entry);
+    } else {
+        lstConfigs->selectionModel()->clearSelection();
+    }
+}
+
+void frmWeather::clearShown() {
+    shownSlot_ = 0;
+    txtName->clear();
+    lblNumber->clear();
+    for (int s = 0; s < SeasonCount; ++s) {
+        for (int p = 0; p < SeasonValueCount; ++p)
+            seasonBox(s, p)->clear();
+    }
+    updateEditActions();
+}
+
+void frmWeather::refreshList() {
+    {
+        const QScopedValueRollback quiet(selecting_, true);
+        lstConfigs->configs()->setConfigs(table_);
+    }
+    updateFindCount();
+    // What is on display may have changed with the table: show it afresh, or nothing when it
+    // is gone.
+    if (shownSlot_ > table_.recordCount()) {
+        clearShown();
+    } else {
+        selectEntry(shownSlot_);
+        if (shownSlot_ > 0)
+            showRecord(shownSlot_);
+    }
+    updateEditActions();
+}
+
+void frmWeather::updateFindCount() {
+    const int listed = lstConfigs->model()->rowCount();
+    const int all = table_.recordCount();
+    lblFindCount->setText(loadedPath_.isEmpty() ? QString() : tr("%1 of %2").arg(listed).arg(all));
+}
+
+QStringList frmWeather::seasonTexts(int season) const {
+    QStringList texts;
+    texts.reserve(SeasonValueCount);
+    for (int p = 0; p < SeasonValueCount; ++p)
+        texts << seasonBox(season, p)->text();
+    return texts;
+}
+
+void frmWeather::seasonEdited(int season) {
+    const QStringList texts = seasonTexts(season);
+    const bool pending =
+        shownSlot_ > 0 && seasonDiffers(table_.Configs(shownSlot_).season(season), texts);
+    const QString caption = seasonTabText(season, pending);
+    if (SSTab1->tabText(season) != caption)
+        SSTab1->setTabText(season, caption);
+    for (std::size_t c = 0; c < Columns.size(); ++c) {
+        lblTotal[totalIndex(season, c)]->setText(
+            columnTotalText(texts.mid(Columns[c].firstPosition, rowsOf(c))));
+    }
+}
+
+QList<int> frmWeather::pendingSeasons() const {
+    QList<int> seasons;
+    if (shownSlot_ == 0)
+        return seasons;
+    for (int s = 0; s < SeasonCount; ++s) {
+        if (seasonDiffers(table_.Configs(shownSlot_).season(s), seasonTexts(s)))
+            seasons << s;
+    }
+    return seasons;
+}
+
+void frmWeather::enableRecordControls(bool enable) {
+    txtName->setEnabled(enable);
+    for (QGroupBox* frame : fraDetails)
+        frame->setEnabled(enable);
+}
+
+} // namespace weather

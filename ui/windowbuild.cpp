@@ -1,0 +1,491 @@
+// The window's construction: its menus, toolbar, list, season tabs and the arrangement that
+// lets them grow with the window. The event procedures live in frmweather.cpp.
+#include "frmweather.h"
+#include "windowlayout.h"
+
+#include "codepage.h"
+#include "columntotals.h"
+#include "configfile.h"
+#include "configlist.h"
+#include "csvfile.h"
+#include "editcommands.h"
+#include "importcommand.h"
+#include "pendingedits.h"
+#include "seasontext.h"
+#include "uitext.h"
+#include "undokeys.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QSplitter>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStatusBar>
+#include <QBoxLayout>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <limits>
+#include <type_traits>
+#include <vector>
+
+namespace weather {
+
+using namespace layout;
+
+namespace {
+
+// Font sizes in pixels (8.25, 9.75 and 12 points at 96 dots per inch) so that text scales with
+// the layout. Liberation Sans is metric-compatible with the classic Windows dialog faces;
+// Liberation Sans Narrow in bold comes closest to the condensed, heavy face of the web link.
+QFont font(const char* family, int pixels, bool bold = false, bool underline = false) {
+    QFont f(QString::fromLatin1(family));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setUnderline(underline);
+    return f;
+}
+QFont controlFont(bool bold = false) {
+    return font("Liberation Sans", 11, bold);
+}
+QFont headingFont() {
+    return font("Liberation Sans", 13, true);
+}
+QFont linkFont() {
+    return font("Liberation Sans Narrow", 16, true, true);
+}
+
+QString indexedName(const char* group, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index);
+}
+
+template <typename W> W* named(W* widget, const QString& name, const QString& accessibleName = {}) {
+    widget->setObjectName(name);
+    if constexpr (std::is_base_of_v<QWidget, W>) {
+        if (!accessibleName.isEmpty())
+            widget->setAccessibleName(accessibleName);
+    }
+    return widget;
+}
+
+// A season box's width: the reference width, or more when the face in use is too wide to show
+// the widest value, "-32768", whole (QLineEdit keeps a 2-pixel margin inside its frame).
+int widthForAnyValue(const QLineEdit* box) {
+    constexpr int InnerMargin = 2;
+    constexpr int Cursor = 1;
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    const int needed = box->fontMetrics().horizontalAdvance(QStringLiteral("-32768")) +
+                       2 * (frame + InnerMargin) + Cursor;
+    return std::max(box->width(), needed);
+}
+
+
+} // namespace
+
+frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
+    : QMainWindow(parent), desktop_(desktop ? std::move(desktop) : makeModalDesktop()) {
+    setObjectName(QStringLiteral("frmWeather"));
+    setWindowTitle(Caption);
+    setAcceptDrops(true); // a file dropped on the window opens
+
+    // Standard icons that come in several sizes (or from the desktop's scalable theme), so they
+    // stay sharp at any scale factor; Qt's plain folder icons are 16-pixel bitmaps only.
+    imgTollbar = {style()->standardIcon(QStyle::SP_DialogOpenButton),
+                  style()->standardIcon(QStyle::SP_DialogSaveButton)};
+    undoStack_ = new QUndoStack(this);
+    undoStack_->setObjectName(QStringLiteral("undoStack"));
+    undoKeys_ = new UndoKeys(this);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &frmWeather::updateModified);
+    buildMenu();
+    buildToolbar();
+    buildClientArea();
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    for (int s = 0; s < SeasonCount; ++s)
+        seasonEdited(s);
+    updateEditActions();
+    enableRecordControls(false);
+
+    setTabOrder();
+    Form_Load();
+    placeWindow();
+}
+
+frmWeather::~frmWeather() {
+    // The children outlive this part of the window: Qt deletes them afterwards, and on the way
+    // the stack clears itself and the box with the focus loses it (which would store a name).
+    // Nothing they say then may reach the window.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
+
+void frmWeather::buildMenu() {
+    mnuFile = named(menuBar()->addMenu(tr("&File")), QStringLiteral("mnuFile"));
+    mnuOpen = named(mnuFile->addAction(tr("&Open")), QStringLiteral("mnuOpen"));
+    mnuRecent = named(mnuFile->addMenu(tr("Open &Recent")), QStringLiteral("mnuRecent"));
+    mnuRecent->menuAction()->setObjectName(QStringLiteral("mnuRecentMenu"));
+    connect(mnuRecent, &QMenu::aboutToShow, this, &frmWeather::fillRecentMenu);
+    fillRecentMenu();
+    mnuSave = named(mnuFile->addAction(tr("&Save")), QStringLiteral("mnuSave"));
+    mnuExportCsv =
+        named(mnuFile->addAction(tr("Export as &CSV...")), QStringLiteral("mnuExportCsv"));
+    mnuImportCsv =
+        named(mnuFile->addAction(tr("&Import from CSV...")), QStringLiteral("mnuImportCsv"));
+    mnuOpen->setStatusTip(tr("Opens a weather configuration file."));
+    mnuSave->setStatusTip(tr("Writes the configurations back to the open file."));
+    mnuExportCsv->setStatusTip(tr("Writes the configurations to a CSV file for a spreadsheet."));
+    mnuImportCsv->setStatusTip(tr("Replaces the configurations with those of a CSV file."));
+    mnuExportCsv->setEnabled(false); // until a file is open
+    mnuImportCsv->setEnabled(false);
+    mnuSep = named(mnuFile->addSeparator(), QStringLiteral("mnuSep"));
+    mnuExit = named(mnuFile->addAction(tr("E&xit")), QStringLiteral("mnuExit"));
+    buildEditMenu();
+    mnuAbout = named(menuBar()->addAction(tr("&About")), QStringLiteral("mnuAbout"));
+    // Beyond the classic menu: the shortcuts every desktop user expects.
+    mnuOpen->setShortcut(QKeySequence::Open);
+    mnuSave->setShortcut(QKeySequence::Save);
+    QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
+#ifndef Q_OS_WIN
+    // Some platform themes bind nothing to Quit; Linux users expect Ctrl+Q all the same.
+    if (const QKeySequence ctrlQ(Qt::CTRL | Qt::Key_Q); !quit.contains(ctrlQ))
+        quit << ctrlQ;
+#endif
+    mnuExit->setShortcuts(quit);
+    connect(mnuOpen, &QAction::triggered, this, &frmWeather::mnuOpen_Click);
+    connect(mnuSave, &QAction::triggered, this, &frmWeather::mnuSave_Click);
+    connect(mnuExportCsv, &QAction::triggered, this, &frmWeather::mnuExportCsv_Click);
+    connect(mnuImportCsv, &QAction::triggered, this, &frmWeather::mnuImportCsv_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmWeather::mnuExit_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmWeather::mnuAbout_Click);
+}
+
+void frmWeather::buildEditMenu() {
+    mnuEdit = named(menuBar()->addMenu(tr("&Edit")), QStringLiteral("mnuEdit"));
+    mnuEdit->setToolTipsVisible(true);
+    // Their text names the step they undo or redo: "Undo Update Summer of Alpine Valley".
+    mnuUndo = named(mnuEdit->addAction(tr("&Undo")), QStringLiteral("mnuUndo"));
+    mnuUndo->setShortcuts(QKeySequence::Undo);
+    mnuRedo = named(mnuEdit->addAction(tr("&Redo")), QStringLiteral("mnuRedo"));
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(mnuUndo, &QAction::triggered, this, &frmWeather::mnuUndo_Click);
+    connect(mnuRedo, &QAction::triggered, this, &frmWeather::mnuRedo_Click);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &frmWeather::updateUndoActions);
+    connect(undoStack_, &QUndoStack::cleanChanged, this, &frmWeather::updateUndoActions);
+    updateUndoActions();
+    mnuEditSep = named(mnuEdit->addSeparator(), QStringLiteral("mnuEditSep"));
+    mnuDuplicate =
+        named(mnuEdit->addAction(tr("&Duplicate Configuration")), QStringLiteral("mnuDuplicate"));
+    mnuDuplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuDuplicate->setStatusTip(tr("Appends a copy of the configuration on display as the last "
+                                  "one."));
+    mnuDeleteLast = named(mnuEdit->addAction(tr("Delete &Last Configuration")),
+                          QStringLiteral("mnuDeleteLast"));
+    mnuDeleteLast->setStatusTip(tr("Deletes the last configuration while it is on display. "
+                                   "Configurations in the middle cannot be deleted, so the "
+                                   "game's numbering stays unbroken."));
+    for (QAction* item : {mnuDuplicate, mnuDeleteLast})
+        item->setToolTip(item->statusTip());
+    mnuEdit->addSeparator();
+    mnuFind = named(mnuEdit->addAction(tr("&Find...")), QStringLiteral("mnuFind"));
+    mnuFind->setShortcuts(QKeySequence::Find);
+    mnuFind->setStatusTip(tr("Narrows the list to the configurations whose name or number you "
+                             "type."));
+    connect(mnuFind, &QAction::triggered, this, [this] {
+        txtFind->setFocus(Qt::ShortcutFocusReason);
+        txtFind->selectAll();
+    });
+    connect(mnuDuplicate, &QAction::triggered, this, &frmWeather::mnuDuplicate_Click);
+    connect(mnuDeleteLast, &QAction::triggered, this, &frmWeather::mnuDeleteLast_Click);
+}
+
+void frmWeather::buildToolbar() {
+    Toolbar1 = named(addToolBar(QStringLiteral("Toolbar1")), QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->toggleViewAction()->setEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu); // no menu to hide the toolbar
+    Toolbar1->setIconSize(QSize(16, 16));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const std::array<QString, 2> keys = {QStringLiteral("Open"), QStringLiteral("Save")};
+    const std::array<QString, 2> texts = {tr("Open"), tr("Save")};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        QAction* button = Toolbar1->addAction(imgTollbar[i], texts[i]);
+        button->setObjectName(keys[i]);
+    }
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &frmWeather::Toolbar1_ButtonClick);
+}
+
+// The list side, on the left, takes every extra pixel: the find box, the list and the web link.
+// The record side, on the right, keeps its arrangement at any size: the name, the season tabs,
+// Save and Exit, in a scrolled pane when the window is smaller than they need.
+void frmWeather::buildClientArea() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFont(controlFont());
+    setCentralWidget(client);
+
+    txtPath = named(new QLineEdit(client), QStringLiteral("txtPath"), tr("Configuration Folder"));
+    txtPath->setReadOnly(true);
+    cmdOpen = named(new QPushButton(imgTollbar[0], QString(), client), QStringLiteral("cmdOpen"),
+                    tr("Open"));
+    cmdOpen->setToolTip(tr("Open"));
+
+    splMain = named(new QSplitter(Qt::Horizontal, client), QStringLiteral("splMain"));
+    splMain->setChildrenCollapsible(false);
+    auto* listSide = named(new QWidget(splMain), QStringLiteral("pnlList"));
+    txtFind = named(new QLineEdit(listSide), QStringLiteral("txtFind"), tr("Find"));
+    txtFind->setPlaceholderText(tr("Find a name or number"));
+    txtFind->setClearButtonEnabled(true);
+    txtFind->installEventFilter(this);
+    lblFindCount = named(new QLabel(listSide), QStringLiteral("lblFindCount"));
+    auto* list = new ConfigList(listSide);
+    lstConfigs = named(list, QStringLiteral("lstConfigs"), tr("Configurations"));
+    lstConfigs->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstConfigs->setUniformItemSizes(true); // lets a list of thousands fill quickly
+    lblWebLink = named(new QLabel(WebAddress.host(), listSide), QStringLiteral("lblWebLink"),
+                       tr("Web Site"));
+    lblWebLink->setFont(linkFont());
+    // Drawn in the palette's link colour, which follows the desktop's theme, light or dark.
+    lblWebLink->setForegroundRole(QPalette::Link);
+    lblWebLink->setCursor(Qt::PointingHandCursor);
+    lblWebLink->setToolTip(WebAddress.toString());
+    lblWebLink->installEventFilter(this);
+
+    auto* scroller = named(new QScrollArea(splMain), QStringLiteral("scrRecord"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // Tab goes through the controls it holds
+    scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* record = named(new QWidget, QStringLiteral("pnlRecord"));
+    // The record side's controls keep the places they have always had, measured from the
+    // frame's top left corner.
+    const QPoint origin = belowToolbar(1800, 840, 0, 0).topLeft();
+    fraMain = named(new QGroupBox(record), QStringLiteral("fraMain"));
+    cmdSave = named(new QPushButton(tr("&Save"), record), QStringLiteral("cmdSave"), tr("Save"));
+    cmdExit = named(new QPushButton(tr("E&xit"), record), QStringLiteral("cmdExit"), tr("Exit"));
+
+    lblName = named(new QLabel(tr("Configuration Name"), fraMain), QStringLiteral("lblName"));
+    txtName = named(new QLineEdit(fraMain), QStringLiteral("txtName"), tr("Configuration Name"));
+    txtName->setMaxLength(std::numeric_limits<int>::max()); // whatever the file holds
+    lblNumber = named(new QLabel(fraMain), QStringLiteral("lblNumber"), tr("Configuration Number"));
+    lblNumber->setFont(controlFont(true));
+    SSTab1 = named(new QTabWidget(fraMain), QStringLiteral("SSTab1"));
+    for (int s = 0; s < SeasonCount; ++s)
+        SSTab1->addTab(buildSeason(s), seasonText(s));
+
+    const struct {
+        QWidget* control;
+        QRect place;
+    } placements[] = {
+        {fraMain, belowToolbar(1800, 840, 9015, 6375).translated(-origin)},
+        {cmdSave, belowToolbar(7080, 7320, 1815, 375).translated(-origin)},
+        {cmdExit, belowToolbar(9000, 7320, 1815, 375).translated(-origin)},
+        {lblName, twips(120, 240, 1575, 255)},
+        {txtName, twips(1920, 240, 2175, 285)},
+        {lblNumber, twips(8160, 240, 615, 255)},
+        {SSTab1, twips(120, 720, 8775, 5535)},
+    };
+    for (const auto& p : placements)
+        p.control->setGeometry(p.place);
+    record->setFixedSize(cmdExit->geometry().bottomRight().x() + 1,
+                         cmdExit->geometry().bottom() + 1);
+    scroller->setWidget(record);
+
+    // The list side: as wide as the list always was, or as the find box's words need.
+    const QRect oldList = belowToolbar(120, 840, 1575, 6300);
+    auto* listLayout = new QVBoxLayout(listSide);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->setSpacing(2);
+    listLayout->addWidget(txtFind);
+    listLayout->addWidget(lblFindCount);
+    listLayout->addWidget(lstConfigs, 1);
+    const QRect linkPlace = belowToolbar(120, 7320, 2295, 375);
+    listLayout->addSpacing(linkPlace.top() - oldList.bottom() - 1 - listLayout->spacing());
+    listLayout->addWidget(lblWebLink);
+    lblWebLink->setFixedHeight(linkPlace.height());
+    lstConfigs->setMinimumHeight(4 * lstConfigs->fontMetrics().height());
+    const int placeholder = txtFind->fontMetrics().horizontalAdvance(txtFind->placeholderText());
+    // The placeholder, the clear button and the box's frame and margins.
+    listSide->setMinimumWidth(std::max(oldList.width(), placeholder + 32));
+
+    splMain->addWidget(listSide);
+    splMain->addWidget(scroller);
+    splMain->setStretchFactor(0, 1);
+    splMain->setStretchFactor(1, 0);
+    splMain->setHandleWidth(origin.x() - oldList.right() - 1);
+    splMain->setSizes({listSide->minimumWidth(), record->width()});
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(0);
+    const QRect pathPlace = belowToolbar(120, 480, 4815, 285);
+    const QRect openPlace = belowToolbar(5040, 480, 735, 315);
+    txtPath->setFixedSize(pathPlace.size());
+    cmdOpen->setFixedSize(openPlace.size());
+    top->addWidget(txtPath);
+    top->addSpacing(openPlace.left() - pathPlace.right() - 1);
+    top->addWidget(cmdOpen);
+    top->addStretch(1);
+
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(oldList.left(), pathPlace.top(),
+                               ClientSize.width() - origin.x() - fraMain->width(),
+                               ClientSize.height() - linkPlace.bottom() - 1);
+    column->setSpacing(oldList.top() - openPlace.bottom() - 1);
+    column->addLayout(top);
+    column->addWidget(splMain, 1);
+
+    connect(cmdOpen, &QPushButton::clicked, this, &frmWeather::cmdOpen_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmWeather::cmdSave_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmWeather::cmdExit_Click);
+    // Selection, not the current row: a list that merely receives the focus has a current row
+    // without anything selected, and shows nothing until a key or a click selects.
+    connect(lstConfigs->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frmWeather::lstConfigs_Click);
+    // The question about typed values comes before a click or a key moves the selection.
+    list->setSelectionGate([this](int row) {
+        const int slot = lstConfigs->configs()->slotAt(row);
+        return slot == shownSlot_ || settlePendingEdits();
+    });
+    connect(txtFind, &QLineEdit::textChanged, this, &frmWeather::txtFind_Change);
+    // Enter, or leaving the box with a changed text.
+    connect(txtName, &QLineEdit::editingFinished, this, &frmWeather::txtName_Validate);
+    txtName->installEventFilter(undoKeys_);
+}
+
+QWidget* frmWeather::buildSeason(int s) {
+    auto* page = new QWidget;
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+
+    // The frame lies directly below the row of tabs, centred across the tab control.
+    QGroupBox* frame = fraDetails[s] =
+        named(new QGroupBox(tr("Details"), page), indexedName("fraDetails", s));
+    frame->setFixedSize(twips(0, 0, 8535, 5055).size());
+    pageLayout->addWidget(frame, 0, Qt::AlignTop | Qt::AlignHCenter);
+
+    lblStart[s] = named(new QLabel(valueText(0), frame), indexedName("lblStart", s));
+    lblStart[s]->setGeometry(twips(240, 360, 735, 255));
+    txtStart[s] = named(new QLineEdit(frame), indexedName("txtStart", s), valueNameText(s, 0));
+    txtStart[s]->setGeometry(twips(1320, 360, 735, 285));
+    txtStart[s]->setFixedWidth(widthForAnyValue(txtStart[s]));
+    txtStart[s]->installEventFilter(this);
+
+    const struct {
+        std::array<QLabel*, SeasonCount>& group;
+        const char* name;
+    } headings[] = {
+        {lblWind, "lblWind"},
+        {lblPrec, "lblPrec"},
+        {lblWarmth, "lblWarmth"},
+    };
+    for (std::size_t c = 0; c < Columns.size(); ++c) {
+        QLabel* heading = headings[c].group[s] =
+            named(new QLabel(columnText(int(c)), frame), indexedName(headings[c].name, s));
+        heading->setFont(headingFont());
+        heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        heading->setGeometry(
+            twips(Columns[c].headingLeft, HeadingTop, HeadingWidth, Columns[c].headingHeight));
+    }
+
+    for (int k = 0; k < ValuesPerSeason; ++k) {
+        const ValueRow& row = ValueRows[k];
+        const Column& column = Columns[row.column];
+        const int n = s * ValuesPerSeason + k;
+        const int top = FirstRowTop + row.row * RowPitch;
+        lblDesc[n] = named(new QLabel(valueText(row.position), frame), indexedName("lblDesc", n));
+        lblDesc[n]->setGeometry(twips(column.labelLeft, top, 1215, 255));
+        txtVal[n] =
+            named(new QLineEdit(frame), indexedName("txtVal", n), valueNameText(s, row.position));
+        txtVal[n]->setGeometry(twips(column.boxLeft, top, 615, 285));
+        txtVal[n]->setFixedWidth(widthForAnyValue(txtVal[n]));
+        txtVal[n]->installEventFilter(this);
+    }
+
+    for (std::size_t c = 0; c < Columns.size(); ++c) {
+        const QRect lastBox = seasonBox(s, Columns[c].firstPosition + rowsOf(c) - 1)->geometry();
+        const int left = Columns[c].labelLeft / TwipsPerPixel;
+        const std::size_t n = totalIndex(s, c);
+        QLabel* total = lblTotal[n] =
+            named(new QLabel(frame), indexedName("lblTotal", int(n)), columnTotalName(s, int(c)));
+        total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        total->setGeometry(left, TotalTop / TwipsPerPixel, lastBox.right() + 1 - left,
+                           TotalHeight / TwipsPerPixel);
+    }
+    for (int p = 0; p < SeasonValueCount; ++p) {
+        QLineEdit* box = seasonBox(s, p);
+        box->installEventFilter(undoKeys_);
+        connect(box, &QLineEdit::textChanged, this, [this, s] { seasonEdited(s); });
+        // Enter runs the season's Update, as a default button would.
+        connect(box, &QLineEdit::returnPressed, this, [this, s] { cmdUpdate_Click(s); });
+    }
+
+    cmdUpdate[s] =
+        named(new QPushButton(updateText(s), frame), indexedName("cmdUpdate", s), updateText(s));
+    cmdUpdate[s]->setGeometry(twips(7080, 4560, 1335, 375));
+    connect(cmdUpdate[s], &QPushButton::clicked, this, [this, s] { cmdUpdate_Click(s); });
+    return page;
+}
+
+// Tab goes through the open controls, the find box, the list, the name, the tab strip, then on
+// each tab the start day, the values top to bottom column by column and the tab's Update
+// button; then Save and Exit.
+void frmWeather::setTabOrder() {
+    std::vector<QWidget*> order = {txtPath, cmdOpen, txtFind, lstConfigs, txtName, SSTab1};
+    for (int s = 0; s < SeasonCount; ++s) {
+        for (int p = 0; p < SeasonValueCount; ++p)
+            order.push_back(seasonBox(s, p));
+        order.push_back(cmdUpdate[s]);
+    }
+    order.insert(order.end(), {cmdSave, cmdExit});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// The size and place of the last run, where they fit the screens present; otherwise the
+// default size, centred.
+void frmWeather::placeWindow() {
+    // The default size shows the record side whole beside the narrowest list; smaller, the
+    // record side scrolls.
+    auto* scroller = findChild<QScrollArea*>(QStringLiteral("scrRecord"));
+    scroller->setMinimumSize(scroller->widget()->size());
+    layout()->activate();
+    const QSize standard = minimumSizeHint();
+    scroller->setMinimumSize(160, 120);
+    setMinimumSize(640, 420);
+    resize(standard);
+    const QSettings settings;
+    if (restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray())) {
+        splMain->restoreState(settings.value(QStringLiteral("window/splitter")).toByteArray());
+        return;
+    }
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void frmWeather::saveWindowPlace() const {
+    QSettings settings;
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("window/splitter"), splMain->saveState());
+}
+
+} // namespace weather
