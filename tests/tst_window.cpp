@@ -219,7 +219,8 @@ void TestWindow::menuAndToolbar() {
     for (const QAction* item : file)
         fileItems << (item->isSeparator() ? "-" : item->text());
     QCOMPARE(fileItems, QStringList({"&Open", "Open &Recent", "&Save", "Export as &CSV...",
-                                     "&Import from CSV...", "-", "E&xit"}));
+                                     "&Import from CSV...", "Co&mpare with File...", "-",
+                                     "E&xit"}));
 
     const auto* toolbar = editor.find<QToolBar>("Toolbar1");
     QVERIFY(toolbar);

@@ -1,12 +1,15 @@
 // The editing workflow driven offscreen: undo and redo of every step, renaming, the question
 // about typed values not updated, Enter in a season box and the column totals.
 #include "codepage.h"
+#include "columnchart.h"
 #include "configfile.h"
 #include "csvfile.h"
 #include "testfiles.h"
 #include "tst_window_support.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QListView>
 #include <QMap>
@@ -100,6 +103,7 @@ private slots:
     void longNameFromTheFile();
     void totalsAsTyped_data();
     void totalsAsTyped();
+    void compareWithFile();
 };
 
 void TestWindowWorkflow::undoRedoEachStep_data() {
@@ -498,8 +502,29 @@ void TestWindowWorkflow::totalsAsTyped() {
     for (int k = 0; k < 7; ++k)
         QTest::keyClicks(editor.seasonBox(3, 11 + k), typed[k]);
     QCOMPARE(label->text(), total);
+    // The chart over the column draws what is typed, as the total sums it.
+    const auto* chart = editor.find<weather::ColumnChart>("chtColumn(11)");
+    QCOMPARE(chart->accessibleName(), "Winter Warmth Chart");
+    QCOMPARE(chart->texts(), typed);
     // The other columns of the season still hold nothing but empty boxes.
     QCOMPARE(editor.find<QLabel>("lblTotal(9)")->text(), "Total ?");
+}
+
+// Compare with File lists what differs between the window's configurations, updated but unsaved
+// changes included, and a file's.
+void TestWindowWorkflow::compareWithFile() {
+    OpenedExample opened;
+    const Editor& editor = opened.editor;
+    editor.select(1);
+    editor.rename("Highlands");
+    editor.desktop->fileAnswers << examplePath();
+    editor.find<QAction>("mnuCompare")->trigger();
+    const auto* dialog = editor.find<QDialog>("dlgCompare");
+    QVERIFY(dialog && dialog->isVisible());
+    const QString text = dialog->findChild<QPlainTextEdit*>("txtCompare")->toPlainText();
+    QVERIFY2(text.startsWith("1 Highlands: name \"Highlands\" -> \"Northern Highlands\"\n"),
+             qPrintable(text));
+    QCOMPARE(text.count('\n'), 2); // the difference and the summary
 }
 
 QTEST_MAIN(TestWindowWorkflow)

@@ -371,6 +371,11 @@
         <extracomment>The sum under a column of a season, as in &quot;Summer Wind Total&quot;.</extracomment>
         <translation>Summe %2 im %1</translation>
     </message>
+    <message>
+        <source>%1 %2 Chart</source>
+        <extracomment>The bar chart over a column of a season, as in &quot;Summer Wind Chart&quot;.</extracomment>
+        <translation>Diagramm %2 im %1</translation>
+    </message>
 </context>
 <context>
     <name>csvcommand</name>
@@ -698,6 +703,18 @@ Bearbeitet die weather.cfg des Spiels. Freie Software unter der MIT-Lizenz.
     <message>
         <source>Find a name or number</source>
         <translation>Name oder Nummer suchen</translation>
+    </message>
+    <message>
+        <source>%1 (in this window)</source>
+        <translation>%1 (in diesem Fenster)</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...</source>
+        <translation>Mit Datei &amp;vergleichen...</translation>
+    </message>
+    <message>
+        <source>Lists what differs between these configurations and those of another file.</source>
+        <translation>Listet auf, worin sich diese Konfigurationen von denen einer anderen Datei unterscheiden.</translation>
     </message>
 </context>
 </TS>

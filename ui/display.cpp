@@ -3,6 +3,7 @@
 #include "frmweather.h"
 
 #include "codepage.h"
+#include "columnchart.h"
 #include "columntotals.h"
 #include "configlist.h"
 #include "pendingedits.h"
@@ -139,8 +140,9 @@ void frmWeather::seasonEdited(int season) {
     if (SSTab1->tabText(season) != caption)
         SSTab1->setTabText(season, caption);
     for (std::size_t c = 0; c < Columns.size(); ++c) {
-        lblTotal[totalIndex(season, c)]->setText(
-            columnTotalText(texts.mid(Columns[c].firstPosition, rowsOf(c))));
+        const QStringList column = texts.mid(Columns[c].firstPosition, rowsOf(c));
+        lblTotal[totalIndex(season, c)]->setText(columnTotalText(column));
+        chtColumn[totalIndex(season, c)]->setTexts(column);
     }
 }
 

@@ -87,6 +87,7 @@ bool frmWeather::openFile(const QString& path) {
     txtPath->setToolTip(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     mnuExportCsv->setEnabled(true);
     mnuImportCsv->setEnabled(true);
+    mnuCompare->setEnabled(true);
     enableRecordControls(true);
     RecentFiles::add(path);
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),

@@ -3,6 +3,8 @@
 
 #include "codepage.h"
 #include "columntotals.h"
+#include "comparedialog.h"
+#include "configdiff.h"
 #include "configfile.h"
 #include "configlist.h"
 #include "csvfile.h"
@@ -280,6 +282,32 @@ void frmWeather::mnuImportCsv_Click() {
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
               tr("Imported 1 configuration from %1"),
               tr("Imported %1 configurations from %2"));
+}
+
+// Lists what differs between the configurations in the window (updated but unsaved changes
+// included) and those of another file, in a window of its own.
+void frmWeather::mnuCompare_Click() {
+    if (loadedPath_.isEmpty())
+        return;
+    const QString path = desktop_->chooseFileToOpen(this, dlgOpen);
+    if (path.isEmpty())
+        return; // cancelled
+    ConfigTable other;
+    if (const auto error = loadConfigFile(path, other)) {
+        showFailure(error->toString());
+        return;
+    }
+    // File names, or whole paths where they are the same.
+    QString ours = QFileInfo(loadedPath_).fileName();
+    QString theirs = QFileInfo(path).fileName();
+    if (ours == theirs) {
+        ours = QDir::toNativeSeparators(QFileInfo(loadedPath_).absoluteFilePath());
+        theirs = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    }
+    if (ours == theirs)
+        ours = tr("%1 (in this window)").arg(ours);
+    auto* dialog = new CompareDialog(compareTables(table_, other, ours, theirs).text(), this);
+    dialog->show();
 }
 
 void frmWeather::Toolbar1_ButtonClick(QAction* Button) {

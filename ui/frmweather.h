@@ -30,6 +30,7 @@ class QUndoStack;
 
 namespace weather {
 
+class ColumnChart;
 class ConfigList;
 
 // Boxes per season on the value tabs: the seventeen weather values (the start day has its own).
@@ -96,6 +97,7 @@ public:
     void mnuSave_Click();
     void mnuExportCsv_Click();
     void mnuImportCsv_Click();
+    void mnuCompare_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
     void Toolbar1_ButtonClick(QAction* Button);
@@ -195,6 +197,7 @@ private:
     QAction* mnuSave = nullptr;
     QAction* mnuExportCsv = nullptr;
     QAction* mnuImportCsv = nullptr;
+    QAction* mnuCompare = nullptr;
     QAction* mnuSep = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuEdit = nullptr;
@@ -233,6 +236,8 @@ private:
     std::array<QPushButton*, SeasonCount> cmdUpdate{};
     // Totals under the Wind, Precipitation and Warmth columns: item 3 * season + column.
     std::array<QLabel*, std::size_t{SeasonCount} * 3> lblTotal{};
+    // Bar charts over the same columns, numbered as the totals.
+    std::array<ColumnChart*, std::size_t{SeasonCount} * 3> chtColumn{};
 };
 
 } // namespace weather

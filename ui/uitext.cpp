@@ -45,6 +45,12 @@ QString columnText(int column) {
     return word(Columns.at(static_cast<std::size_t>(column)));
 }
 
+QString columnChartName(int season, int column) {
+    //: The bar chart over a column of a season, as in "Summer Wind Chart".
+    return QCoreApplication::translate("Words", "%1 %2 Chart")
+        .arg(seasonText(season), columnText(column));
+}
+
 QString columnTotalName(int season, int column) {
     //: The sum under a column of a season, as in "Summer Wind Total".
     return QCoreApplication::translate("Words", "%1 %2 Total")

@@ -17,6 +17,8 @@ namespace weather {
 [[nodiscard]] QString updateText(int season);
 // "Wind", "Precipitation", "Warmth".
 [[nodiscard]] QString columnText(int column);
+// "Summer Wind Chart": the name of the bar chart over a column of a season.
+[[nodiscard]] QString columnChartName(int season, int column);
 // "Summer Wind Total": the name of the total under a column of a season.
 [[nodiscard]] QString columnTotalName(int season, int column);
 

@@ -4,6 +4,7 @@
 #include "windowlayout.h"
 
 #include "codepage.h"
+#include "columnchart.h"
 #include "columntotals.h"
 #include "configfile.h"
 #include "configlist.h"
@@ -154,6 +155,12 @@ void frmWeather::buildMenu() {
     mnuImportCsv->setStatusTip(tr("Replaces the configurations with those of a CSV file."));
     mnuExportCsv->setEnabled(false); // until a file is open
     mnuImportCsv->setEnabled(false);
+    mnuCompare =
+        named(mnuFile->addAction(tr("Co&mpare with File...")), QStringLiteral("mnuCompare"));
+    mnuCompare->setStatusTip(tr("Lists what differs between these configurations and those of "
+                                "another file."));
+    mnuCompare->setEnabled(false);
+    connect(mnuCompare, &QAction::triggered, this, &frmWeather::mnuCompare_Click);
     mnuSep = named(mnuFile->addSeparator(), QStringLiteral("mnuSep"));
     mnuExit = named(mnuFile->addAction(tr("E&xit")), QStringLiteral("mnuExit"));
     buildEditMenu();
@@ -418,6 +425,19 @@ QWidget* frmWeather::buildSeason(int s) {
         txtVal[n]->installEventFilter(this);
     }
 
+    for (std::size_t c = 0; c < Columns.size(); ++c) {
+        const QRect lastBox = seasonBox(s, Columns[c].firstPosition + rowsOf(c) - 1)->geometry();
+        const int chartLeft = Columns[c].labelLeft / TwipsPerPixel;
+        const std::size_t n = totalIndex(s, c);
+        ColumnChart* chart = chtColumn[n] = named(new ColumnChart(frame), indexedName("chtColumn", int(n)),
+                                                  columnChartName(s, int(c)));
+        chart->setGeometry(chartLeft, ChartTop / TwipsPerPixel, lastBox.right() + 1 - chartLeft,
+                           (ChartBottom - ChartTop) / TwipsPerPixel);
+        QStringList captions;
+        for (int p = Columns[c].firstPosition; p < Columns[c].firstPosition + rowsOf(c); ++p)
+            captions << valueText(p);
+        chart->setCaptions(captions);
+    }
     for (std::size_t c = 0; c < Columns.size(); ++c) {
         const QRect lastBox = seasonBox(s, Columns[c].firstPosition + rowsOf(c) - 1)->geometry();
         const int left = Columns[c].labelLeft / TwipsPerPixel;

@@ -55,6 +55,9 @@ constexpr int HeadingTop = 1080;
 constexpr int HeadingWidth = 2760;
 constexpr int FirstRowTop = 2040;
 constexpr int RowPitch = 240;
+// The column charts fill the band between the tallest heading and the first row of boxes.
+constexpr int ChartTop = HeadingTop + 315 + 30;
+constexpr int ChartBottom = FirstRowTop - 45;
 // The column totals share one line below the longest column.
 constexpr int TotalTop = FirstRowTop + WarmthCount * RowPitch + 60;
 constexpr int TotalHeight = 255;
