@@ -2,7 +2,8 @@
 # Builds the benchmarks in Release, runs them (load, save, CSV import and export against their
 # floors, with the ratios; drawing one column chart of a season tab, offscreen), then times `weather-editor --check` on the largest file the format allows and
 # `weather-editor --import-csv` on its CSV with /usr/bin/time -v, and `weather-editor --diff` of
-# that file and one as long that differs in every value against two --check runs on them.
+# that file and one as long that differs in every value against two --check runs on them, and
+# the window's opening of that file and a keystroke in its find box.
 # Timings depend on the machine and its load, so nothing here is part of the tests.
 #   bench/run.sh [benchmark flags]   e.g. --benchmark_filter=load
 # Exits 1 when a target is missed.
@@ -21,7 +22,7 @@ if [ ! -x /usr/bin/time ] || [ ! -e /usr/include/benchmark/benchmark.h ]; then
 fi
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWEATHER_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target weather_bench weather_chart_bench weather-editor
+cmake --build "$build" -j2 --target weather_bench weather_chart_bench weather-editor bench_window
 
 status=0
 "$build/bench/weather_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
@@ -124,4 +125,19 @@ awk -v runs="$diff_runs" -v limit="$diff_limit" '
                "(target at most %gx): %s\n", c, d, d / c, limit, d <= limit * c ? "met" : "MISSED"
         exit !(d <= limit * c)
     }' "$tmp/diff-runs.txt" || status=1
+
+# The window, offscreen: opening the largest file with the window up (five fresh windows), and
+# one keystroke in the find box over its 10000 names (target: at most 5 ms).
+echo
+echo "The window with 10000 configurations:"
+QT_QPA_PLATFORM=offscreen "$build/tests/bench_window" fillListWith10000 findKeystrokeIn10000 \
+    2>&1 | awk -v limit=5 '
+    /^RESULT : BenchWindow::fillListWith10000/ { getline; opens = opens sep $1; sep = ", " }
+    /^RESULT : BenchWindow::findKeystrokeIn10000/ { getline; find = $1 }
+    END {
+        printf "  open the largest file: %s ms\n", opens
+        printf "  one find keystroke: %s ms (target at most %d ms): %s\n", find, limit,
+               find + 0 <= limit ? "met" : "MISSED"
+        exit !(find ~ /^[0-9.]+$/ && find + 0 <= limit)
+    }' || status=1
 exit "$status"
