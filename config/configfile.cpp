@@ -484,7 +484,8 @@ std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out, cons
     return std::nullopt;
 }
 
-std::optional<FileError> readInputFile(const QString& path, QByteArray& out) {
+std::optional<FileError> readInputFile(const QString& path, QByteArray& out, InputKind kind) {
+    const bool csv = kind == InputKind::Csv;
     const auto fail = [&](const QString& message) {
         return std::optional<FileError>(FileError{path, 0, message});
     };
@@ -498,13 +499,16 @@ std::optional<FileError> readInputFile(const QString& path, QByteArray& out) {
         if (!info.exists())
             return fail(QStringLiteral("the file does not exist"));
         if (info.isDir())
-            return fail(QStringLiteral("this is a folder, not a configuration file"));
+            return fail(csv ? QStringLiteral("this is a folder, not a CSV file")
+                            : QStringLiteral("this is a folder, not a configuration file"));
         file.setFileName(path);
         if (!file.open(QIODevice::ReadOnly))
             return fail(QStringLiteral("cannot open the file: ") + file.errorString());
     }
-    const QString tooLarge = QStringLiteral(", too large for a weather configuration file (at "
-                                            "most 64 MiB)");
+    const QString tooLarge =
+        (csv ? QStringLiteral(", too large for a CSV file")
+             : QStringLiteral(", too large for a weather configuration file")) +
+        QStringLiteral(" (at most 64 MiB)");
     const qint64 size = file.size();
     if (size > MaxFileSize)
         return fail(QStringLiteral("the file is ") + QString::number(size) +

@@ -3,6 +3,7 @@
 #include "codepage.h"
 #include "digits.h"
 #include "tableedit.h"
+#include "visibletext.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -359,11 +360,10 @@ QByteArray copyShort(QByteArrayView text) {
     return out;
 }
 
-// A field as a message shows it: cut short, in quotes unless told otherwise.
+// A field as a message shows it: cut short, invisible characters named, in quotes unless told
+// otherwise.
 QString shown(QByteArrayView field, bool quoted = true) {
-    QString text = QString::fromUtf8(field);
-    if (text.size() > ShownCharacters)
-        text = text.first(ShownCharacters) + QStringLiteral("...");
+    const QString text = visibleText(QString::fromUtf8(field), ShownCharacters);
     return quoted ? QLatin1Char('"') + text + QLatin1Char('"') : text;
 }
 
@@ -517,7 +517,9 @@ private:
             name = copyShort(text);
             return std::nullopt;
         }
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // A byte-order mark at the start of a cell is a character of the name, not a mark.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
         const QString decoded = utf8(text);
         if (utf8.hasError())
             return error(line, QStringLiteral("Name is not UTF-8 text; save the file as "
@@ -529,9 +531,13 @@ private:
         case EncodedName::LineBreak:
             return error(line, QStringLiteral("Name holds a line break"));
         case EncodedName::NotInCodePage:
-            return error(line, QStringLiteral("Name holds \"%1\", a character the game's "
-                                              "code page (Windows-1252) does not have")
-                                   .arg(QString::fromUcs4(&encoded.character, 1)));
+            return error(line, QStringLiteral("Name holds %1, a character the game's code page "
+                                              "(Windows-1252) does not have")
+                                   .arg(isInvisible(encoded.character)
+                                            ? visibleCharacter(encoded.character)
+                                            : QLatin1Char('"') +
+                                                  visibleCharacter(encoded.character) +
+                                                  QLatin1Char('"')));
         case EncodedName::TooLong: // every character it can encode is one byte
             return error(line, QStringLiteral("Name is %1 characters long; the game takes "
                                               "at most %2")
@@ -639,7 +645,7 @@ std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out, const Q
 
 std::optional<FileError> loadCsvFile(const QString& path, ConfigTable& out) {
     QByteArray data;
-    if (auto e = readInputFile(path, data))
+    if (auto e = readInputFile(path, data, InputKind::Csv))
         return e;
     return parseCsv(data, out, path);
 }

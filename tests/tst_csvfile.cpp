@@ -3,6 +3,9 @@
 #include "csvfile.h"
 #include "testfiles.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace weather;
@@ -248,6 +251,17 @@ private slots:
             << edited(2, "Name", "\xCE\xA9")
             << "3: Name holds \"\u03A9\", a character the game's code page (Windows-1252) does "
                "not have";
+        // Only the file's first bytes are a byte-order mark; in a cell it is a character, which
+        // a message names because it cannot be seen.
+        QTest::newRow("byte-order mark in a name")
+            << edited(1, "Name", "\xEF\xBB\xBF'x")
+            << "2: Name holds U+FEFF, a character the game's code page (Windows-1252) does not "
+               "have";
+        QTest::newRow("zero-width space") << edited(2, "Summer Gusty", "\xE2\x80\x8B" "5")
+                                          << "3: Summer Gusty is not a whole number: "
+                                             "\"<U+200B>5\"";
+        QTest::newRow("no-break space") << edited(2, "Number", "1\xC2\xA0" "000")
+                                        << "3: Number is not a whole number: \"1<U+00A0>000\"";
         QTest::newRow("not UTF-8") << edited(2, "Name", "Caf\xE9")
                                    << "3: Name is not UTF-8 text; save the file as CSV in UTF-8";
         QTest::newRow("name too long")
@@ -288,6 +302,35 @@ private slots:
         QVERIFY(e);
         QCOMPARE(e->toString(), QStringLiteral("in.csv:") + error);
         QCOMPARE(table, makeTable(5));
+    }
+
+    // A file that is no CSV at all is called a CSV file, not a weather configuration file.
+    void fileFaults_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("size"); // -1: a folder
+        QTest::addColumn<QString>("error");
+        QTest::newRow("folder") << "dir.csv" << qint64(-1) << "this is a folder, not a CSV file";
+        QTest::newRow("too large") << "big.csv" << MaxFileSize + 1
+                                   << "the file is 67108865 bytes, too large for a CSV file (at "
+                                      "most 64 MiB)";
+    }
+    void fileFaults() {
+        QFETCH(QString, name);
+        QFETCH(qint64, size);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (size < 0) {
+            QVERIFY(QDir(dir.path()).mkdir(name));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size)); // sparse
+        }
+        ConfigTable table = makeTable(1);
+        const auto e = loadCsvFile(path, table);
+        QVERIFY(e);
+        QCOMPARE(e->message, error);
+        QCOMPARE(table, makeTable(1));
     }
 };
 
