@@ -455,9 +455,8 @@ class Importer {
 public:
     Importer(QByteArrayView data, const QString& path) : data_(data), path_(path) {}
 
+    // Reads the rows after start().
     std::optional<FileError> run(ConfigTable& table) {
-        if (auto e = start())
-            return e;
         CsvReader::Row row;
         QString problem;
         if (!reader_.next(row, problem))
@@ -504,11 +503,6 @@ public:
         return std::nullopt;
     }
 
-private:
-    [[nodiscard]] FileError error(int line, QString message) const {
-        return {path_, line, std::move(message)};
-    }
-
     // Finds the encoding and the separator, and sets the reader at the header row.
     std::optional<FileError> start() {
         QByteArrayView text = data_;
@@ -545,6 +539,11 @@ private:
         headerText_ = text.first(lineEnd);
         reader_ = CsvReader(text, separator, headerLine_);
         return std::nullopt;
+    }
+
+private:
+    [[nodiscard]] FileError error(int line, QString message) const {
+        return {path_, line, std::move(message)};
     }
 
     // Turns UTF-16 text, after its byte-order mark, into UTF-8 in utf8_. A lone surrogate or an
@@ -815,6 +814,8 @@ QByteArray formatCsv(const ConfigTable& table, CsvSeparator separator) {
 std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out, const QString& path) {
     ConfigTable fresh;
     Importer importer(data, path);
+    if (auto e = importer.start())
+        return e;
     if (auto e = importer.run(fresh))
         return e;
     out.swap(fresh);

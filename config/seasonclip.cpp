@@ -36,6 +36,27 @@ bool readValue(QStringView cell, qint16& value) {
     return true;
 }
 
+// Where the cell that starts at `i` ends: at a blank, a separator or the end of the text.
+qsizetype cellEnd(QStringView text, qsizetype i) {
+    while (i < text.size() && text[i] != u' ' && !isCellSeparator(text[i]))
+        ++i;
+    return i;
+}
+
+// Past the blanks at `i`, at most one separator (CRLF being one) and the blanks after it.
+qsizetype nextCell(QStringView text, qsizetype i) {
+    const auto skipBlanks = [&text, &i] {
+        while (i < text.size() && text[i] == u' ')
+            ++i;
+    };
+    skipBlanks();
+    if (i < text.size() && isCellSeparator(text[i])) {
+        i += text.sliced(i).startsWith(u"\r\n") ? 2 : 1;
+        skipBlanks();
+    }
+    return i;
+}
+
 } // namespace
 
 QString seasonRowText(const SeasonWeather& season) {
@@ -50,11 +71,9 @@ SeasonPaste parseSeasonText(QStringView text) {
     text = text.trimmed();
     if (text.isEmpty())
         return paste;
-    qsizetype i = 0;
-    for (;;) {
+    for (qsizetype i = 0;;) {
         const qsizetype start = i;
-        while (i < text.size() && text[i] != u' ' && !isCellSeparator(text[i]))
-            ++i;
+        i = cellEnd(text, i);
         const QStringView cell = text.sliced(start, i - start);
         qint16 value = 0;
         if (!readValue(cell, value)) {
@@ -67,14 +86,7 @@ SeasonPaste parseSeasonText(QStringView text) {
         ++paste.count;
         if (i == text.size())
             break;
-        // Blanks, at most one separator (CRLF being one), blanks.
-        while (i < text.size() && text[i] == u' ')
-            ++i;
-        if (isCellSeparator(text[i])) {
-            i += text.sliced(i).startsWith(u"\r\n") ? 2 : 1;
-            while (i < text.size() && text[i] == u' ')
-                ++i;
-        }
+        i = nextCell(text, i);
     }
     if (paste.count != SeasonValueCount && paste.count != SeasonValueCount - 1)
         return paste;
