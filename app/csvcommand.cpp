@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <optional>
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
@@ -19,6 +20,7 @@ namespace {
 const QString ExportOption = QStringLiteral("export-csv");
 const QString ImportOption = QStringLiteral("import-csv");
 const QString OutputOption = QStringLiteral("o");
+const QString SeparatorOption = QStringLiteral("separator");
 
 constexpr int FileFault = 1;
 constexpr int UsageError = 2;
@@ -54,6 +56,17 @@ int writeOutput(const QString& path, const QByteArray& data, QIODevice& out, QTe
     return 0;
 }
 
+// The separator named on the command line, or nothing for a name it does not know.
+std::optional<weather::CsvSeparator> separatorNamed(const QString& name) {
+    if (name == QLatin1String("comma"))
+        return weather::CsvSeparator::Comma;
+    if (name == QLatin1String("semicolon"))
+        return weather::CsvSeparator::Semicolon;
+    if (name == QLatin1String("tab"))
+        return weather::CsvSeparator::Tab;
+    return std::nullopt;
+}
+
 } // namespace
 
 void addCsvOptions(QCommandLineParser& parser) {
@@ -75,10 +88,18 @@ void addCsvOptions(QCommandLineParser& parser) {
                       QCoreApplication::translate(
                           "csvcommand", "The file that --export-csv or --import-csv writes."),
                       QCoreApplication::translate("csvcommand", "OUT")});
+    parser.addOption(
+        {SeparatorOption,
+         QCoreApplication::translate(
+             "csvcommand", "What --export-csv writes between the fields: comma (the default), "
+                           "semicolon (for spreadsheets where the decimal point is a comma) or "
+                           "tab. The import finds the separator itself."),
+         QStringLiteral("comma|semicolon|tab")});
 }
 
 bool isCsvCommand(const QCommandLineParser& parser) {
-    return parser.isSet(ExportOption) || parser.isSet(ImportOption) || parser.isSet(OutputOption);
+    return parser.isSet(ExportOption) || parser.isSet(ImportOption) ||
+           parser.isSet(OutputOption) || parser.isSet(SeparatorOption);
 }
 
 int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream& err) {
@@ -90,8 +111,8 @@ int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream&
                                  "csvcommand", "Give either --export-csv or --import-csv, not "
                                                "both.")
                            : QCoreApplication::translate("csvcommand",
-                                                         "-o names the file that --export-csv or "
-                                                         "--import-csv writes."));
+                                                         "-o and --separator go with --export-csv "
+                                                         "or --import-csv."));
     if (parser.isSet(QStringLiteral("check")) || parser.isSet(QStringLiteral("diff")) ||
         !parser.positionalArguments().isEmpty())
         return usageError(
@@ -107,12 +128,26 @@ int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream&
         return usageError(
             err, QCoreApplication::translate("csvcommand",
                                              "--import-csv needs -o OUT.cfg, the file to write."));
+    const QStringList separators = parser.values(SeparatorOption);
+    if (importing && !separators.isEmpty())
+        return usageError(err, QCoreApplication::translate(
+                                   "csvcommand", "--separator is for --export-csv; the import "
+                                                 "finds the separator itself."));
+    if (separators.size() > 1)
+        return usageError(err, QCoreApplication::translate("csvcommand",
+                                                           "Give --separator at most once."));
+    const auto separator = separatorNamed(separators.value(0, QStringLiteral("comma")));
+    if (!separator)
+        return usageError(err, QCoreApplication::translate(
+                                   "csvcommand", "--separator takes comma, semicolon or tab, "
+                                                 "not \"%1\".")
+                                   .arg(separators.first()));
 
     weather::ConfigTable table;
     if (exporting) {
         if (const auto error = weather::loadConfigFile(inputs.first(), table))
             return fileFault(err, *error);
-        return writeOutput(outputs.value(0), weather::formatCsv(table), out, err);
+        return writeOutput(outputs.value(0), weather::formatCsv(table, *separator), out, err);
     }
     if (const auto error = weather::loadCsvFile(inputs.first(), table))
         return fileFault(err, *error);

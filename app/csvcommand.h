@@ -1,15 +1,17 @@
-// `weather-editor --export-csv FILE.cfg [-o OUT.csv]` and `--import-csv FILE.csv -o OUT.cfg`:
-// the configurations to and from a spreadsheet, without a window.
+// `weather-editor --export-csv FILE.cfg [-o OUT.csv] [--separator comma|semicolon|tab]` and
+// `--import-csv FILE.csv -o OUT.cfg`: the configurations to and from a spreadsheet, without a
+// window.
 #pragma once
 
 class QCommandLineParser;
 class QIODevice;
 class QTextStream;
 
-// Adds --export-csv, --import-csv and -o to `parser`.
+// Adds --export-csv, --import-csv, -o and --separator to `parser`.
 void addCsvOptions(QCommandLineParser& parser);
 
-// Whether the parsed command line asks for an export or an import (or names an output).
+// Whether the parsed command line asks for an export or an import (or names an output or a
+// separator).
 [[nodiscard]] bool isCsvCommand(const QCommandLineParser& parser);
 
 // Runs the export or the import. -o replaces a regular file in one step and writes straight into

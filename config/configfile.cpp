@@ -484,7 +484,24 @@ std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out, cons
     return std::nullopt;
 }
 
-std::optional<FileError> readInputFile(const QString& path, QByteArray& out) {
+namespace {
+
+// What the messages about an input call it: after "not a", and after "too large for a".
+struct InputWords {
+    QString kind;
+    QString longKind;
+};
+
+InputWords inputWords(InputKind kind) {
+    if (kind == InputKind::Csv)
+        return {QStringLiteral("CSV file"), QStringLiteral("CSV file")};
+    return {QStringLiteral("configuration file"), QStringLiteral("weather configuration file")};
+}
+
+} // namespace
+
+std::optional<FileError> readInputFile(const QString& path, QByteArray& out, InputKind kind) {
+    const InputWords words = inputWords(kind);
     const auto fail = [&](const QString& message) {
         return std::optional<FileError>(FileError{path, 0, message});
     };
@@ -498,13 +515,13 @@ std::optional<FileError> readInputFile(const QString& path, QByteArray& out) {
         if (!info.exists())
             return fail(QStringLiteral("the file does not exist"));
         if (info.isDir())
-            return fail(QStringLiteral("this is a folder, not a configuration file"));
+            return fail(QStringLiteral("this is a folder, not a ") + words.kind);
         file.setFileName(path);
         if (!file.open(QIODevice::ReadOnly))
             return fail(QStringLiteral("cannot open the file: ") + file.errorString());
     }
-    const QString tooLarge = QStringLiteral(", too large for a weather configuration file (at "
-                                            "most 64 MiB)");
+    const QString tooLarge =
+        QStringLiteral(", too large for a ") + words.longKind + QStringLiteral(" (at most 64 MiB)");
     const qint64 size = file.size();
     if (size > MaxFileSize)
         return fail(QStringLiteral("the file is ") + QString::number(size) +

@@ -30,10 +30,14 @@ struct FileError {
 [[nodiscard]] std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out,
                                                    const QString& path = {});
 
+// What the messages of readInputFile() call the file.
+enum class InputKind { WeatherConfig, Csv };
+
 // Reads the whole input at `path` into `out`: a regular file, a pipe, a FIFO, /dev/stdin or a
 // process substitution, to its end; "-" is standard input, and errors then name it "-". More
 // than MaxFileSize bytes are refused. `out` is only written on success.
-[[nodiscard]] std::optional<FileError> readInputFile(const QString& path, QByteArray& out);
+[[nodiscard]] std::optional<FileError> readInputFile(const QString& path, QByteArray& out,
+                                                     InputKind kind = InputKind::WeatherConfig);
 
 // Reads the file at `path` (through readInputFile) into `out`, all or nothing. On success
 // `stamp`, when given, receives the stamp of the bytes that were read.

@@ -3,6 +3,7 @@
 #include "codepage.h"
 #include "digits.h"
 #include "tableedit.h"
+#include "visibletext.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <deque>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace weather {
@@ -85,19 +87,32 @@ bool needsApostrophe(QStringView name) {
     return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r' || c == '\'';
 }
 
-bool needsQuotes(QByteArrayView field) {
+char separatorChar(CsvSeparator separator) {
+    switch (separator) {
+    case CsvSeparator::Semicolon:
+        return ';';
+    case CsvSeparator::Tab:
+        return '\t';
+    case CsvSeparator::Comma:
+        break;
+    }
+    return ',';
+}
+
+bool needsQuotes(QByteArrayView field, char separator) {
     if (field.isEmpty())
         return false;
     if (isBlank(field.front()) || isBlank(field.back()))
         return true;
-    return std::any_of(field.begin(), field.end(),
-                       [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+    return std::any_of(field.begin(), field.end(), [separator](char c) {
+        return c == separator || c == '"' || c == '\r' || c == '\n';
+    });
 }
 
 // Writes `field` at `out`, quoted when it must be; returns the end of what it wrote (at most
 // twice its size and two quotes).
-char* putField(char* out, QByteArrayView field) {
-    if (!needsQuotes(field))
+char* putField(char* out, QByteArrayView field, char separator) {
+    if (!needsQuotes(field, separator))
         return std::copy(field.begin(), field.end(), out);
     *out++ = '"';
     for (const char c : field) {
@@ -112,11 +127,15 @@ char* putField(char* out, QByteArrayView field) {
 // ---------------------------------------------------------------------------------------------
 // Reading
 
-// Splits CSV bytes into rows of fields. A field is either bare, up to the next comma or line
+// Splits CSV bytes into rows of fields. A field is either bare, up to the next separator or line
 // end, or quoted, with doubled quotes standing for one. A line ends at CRLF, LF or a lone CR.
 class CsvReader {
 public:
-    explicit CsvReader(QByteArrayView data) : pos_(data.data()), end_(data.data() + data.size()) {}
+    CsvReader() = default;
+    // `firstLine`: the number of the line `data` starts on.
+    CsvReader(QByteArrayView data, char separator, int firstLine)
+        : pos_(data.data()), end_(data.data() + data.size()), separator_(separator),
+          line_(firstLine) {}
 
     struct Row {
         int line = 0; // where the row starts
@@ -142,8 +161,8 @@ public:
             if (pos_ == end_)
                 return true;
             const char c = *pos_++;
-            if (c == ',') {
-                if (pos_ == end_) { // a comma at the very end: one more, empty field
+            if (c == separator_) {
+                if (pos_ == end_) { // a separator at the very end: one more, empty field
                     row.fields.emplace_back();
                     return true;
                 }
@@ -154,9 +173,10 @@ public:
         }
     }
 
-    // Where the next row starts, and the end of the data.
+    // Where the next row starts, the end of the data and the separator.
     [[nodiscard]] const char* position() const { return pos_; }
     [[nodiscard]] const char* end() const { return end_; }
+    [[nodiscard]] char separator() const { return separator_; }
     // Moves on past a row that was read by other means; `rowEnd` is just past its line end.
     void skipRow(const char* rowEnd) {
         pos_ = rowEnd;
@@ -164,9 +184,11 @@ public:
     }
 
 private:
-    static bool endsField(char c) { return c == ',' || c == '\r' || c == '\n'; }
+    [[nodiscard]] bool endsField(char c) const {
+        return c == separator_ || c == '\r' || c == '\n';
+    }
 
-    // Moves `pos_` to the comma or line end after a bare field, or to the end of the data. Eight
+    // Moves `pos_` to the separator or line end after a bare field, or to the end of the data. Eight
     // bytes at a time while eight are left: a byte of `v` equal to `c` is a zero byte of v ^ c,
     // and (x - 0x01..) & ~x & 0x80.. marks the first zero byte of x.
     void skipBareField() {
@@ -175,8 +197,8 @@ private:
         const auto zeroBytes = [](quint64 x) { return (x - Ones) & ~x & Highs; };
         while (end_ - pos_ >= 8) {
             const auto v = qFromLittleEndian<quint64>(pos_);
-            const quint64 found = zeroBytes(v ^ (Ones * ',')) | zeroBytes(v ^ (Ones * '\r')) |
-                                  zeroBytes(v ^ (Ones * '\n'));
+            const quint64 found = zeroBytes(v ^ (Ones * quint8(separator_))) |
+                                  zeroBytes(v ^ (Ones * '\r')) | zeroBytes(v ^ (Ones * '\n'));
             if (found != 0) {
                 pos_ += std::countr_zero(found) / 8;
                 return;
@@ -234,8 +256,9 @@ private:
         return true;
     }
 
-    const char* pos_;
-    const char* end_;
+    const char* pos_ = nullptr;
+    const char* end_ = nullptr;
+    char separator_ = ',';
     int line_ = 1;
     std::deque<QByteArray> unescaped_; // quoted fields with doubled quotes, for the current row
 };
@@ -282,12 +305,13 @@ quint64 byteBits(quint64 highBits) {
     return ((highBits >> 7) * 0x0102040810204080) >> 56;
 }
 
-// Bit i set where byte i of the 64 at `p` is a comma.
-quint64 commaBits(const char* p) {
+// Bit i set where byte i of the 64 at `p` is `separator`.
+quint64 separatorBits(const char* p, char separator) {
     constexpr quint64 Lows = 0x7f7f7f7f7f7f7f7f;
+    const quint64 pattern = 0x0101010101010101 * quint8(separator);
     quint64 bits = 0;
     for (qsizetype w = 0; w < 8; ++w) {
-        const quint64 x = qFromLittleEndian<quint64>(p + 8 * w) ^ (0x0101010101010101 * ',');
+        const quint64 x = qFromLittleEndian<quint64>(p + 8 * w) ^ pattern;
         // The high bit of each byte that is zero: adding 0x7f carries into the high bit of every
         // byte but a zero one, and never across bytes.
         const quint64 zeros = ~(((x & Lows) + Lows) | x | Lows);
@@ -312,16 +336,18 @@ bool readValue(const char* start, const char* stop, qint16& value) {
 }
 
 // Reads the 72 values at `p` in the export's layout, followed by the row's line end, into
-// `values`, with QuickReach bytes after `p`. First the commas of all the values are found, 64
+// `values`, with QuickReach bytes after `p`. First the separators of all the values are found, 64
 // bytes at a time; the values are then read independently of each other. Returns the end of the
 // row past its line end, or nothing.
-const char* readValuesQuickly(const char* p, std::array<qint16, ValueColumns>& values) {
-    std::array<const char*, ValueColumns> stops{}; // the comma or line end after each value
+const char* readValuesQuickly(const char* p, char separator,
+                              std::array<qint16, ValueColumns>& values) {
+    std::array<const char*, ValueColumns> stops{}; // the separator or line end after each value
     int found = 0;
     for (qsizetype offset = 0; found < ValueColumns - 1; offset += 64) {
         if (offset >= MaxValueBytes)
             return nullptr;
-        for (quint64 bits = commaBits(p + offset); bits != 0 && found < ValueColumns - 1;
+        for (quint64 bits = separatorBits(p + offset, separator);
+             bits != 0 && found < ValueColumns - 1;
              bits &= bits - 1)
             stops[std::size_t(found++)] = p + offset + std::countr_zero(bits);
     }
@@ -359,26 +385,85 @@ QByteArray copyShort(QByteArrayView text) {
     return out;
 }
 
-// A field as a message shows it: cut short, in quotes unless told otherwise.
+// A field as a message shows it: cut short, invisible characters named, in quotes unless told
+// otherwise.
 QString shown(QByteArrayView field, bool quoted = true) {
-    QString text = QString::fromUtf8(field);
-    if (text.size() > ShownCharacters)
-        text = text.first(ShownCharacters) + QStringLiteral("...");
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                  QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = visibleText(QString(utf8(field)), ShownCharacters);
     return quoted ? QLatin1Char('"') + text + QLatin1Char('"') : text;
+}
+
+// The separators the import reads, in the order it prefers them.
+constexpr std::array<char, 3> Separators = {',', ';', '\t'};
+
+QString separatorWords(char separator) {
+    switch (separator) {
+    case ';':
+        return QStringLiteral("semicolons");
+    case '\t':
+        return QStringLiteral("tabs");
+    default:
+        return QStringLiteral("commas");
+    }
+}
+
+// How many columns of the layout the first row of `text` names when split at `separator`; -1
+// when that row cannot be read.
+int knownColumns(QByteArrayView text, char separator) {
+    CsvReader reader(text, separator, 1);
+    CsvReader::Row row;
+    QString problem;
+    if (!reader.next(row, problem))
+        return -1;
+    std::array<bool, CsvColumnCount> seen{};
+    int count = 0;
+    for (const QByteArrayView field : row.fields) {
+        const auto found = columnsByName().constFind(trimmed(field).toByteArray().toLower());
+        if (found != columnsByName().cend() && !std::exchange(seen[std::size_t(*found)], true))
+            ++count;
+    }
+    return count;
+}
+
+// The separator that splits the header row at the start of `text` into the most column names;
+// on a tie the first of Separators.
+char findSeparator(QByteArrayView text) {
+    char best = Separators.front();
+    int bestCount = -1;
+    for (const char separator : Separators) {
+        const int count = knownColumns(text, separator);
+        if (count > bestCount) {
+            best = separator;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+// The number of the line after the text, counting CRLF, LF and a lone CR as one line end each.
+int lineAfter(QStringView text) {
+    int line = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+            ++line;
+    }
+    return line;
 }
 
 class Importer {
 public:
-    Importer(QByteArrayView data, const QString& path)
-        : reader_(data.startsWith(ByteOrderMark) ? data.sliced(3) : data), path_(path) {}
+    Importer(QByteArrayView data, const QString& path) : data_(data), path_(path) {}
 
+    // Reads the rows after start().
     std::optional<FileError> run(ConfigTable& table) {
         CsvReader::Row row;
         QString problem;
         if (!reader_.next(row, problem))
-            return error(1, problem.isEmpty() ? QStringLiteral("the file is empty; its first "
-                                                               "line must name the columns")
-                                              : problem);
+            return error(headerLine_, problem.isEmpty()
+                                          ? QStringLiteral("the file is empty; its first line "
+                                                           "must name the columns")
+                                          : problem);
         if (auto e = readHeader(row))
             return e;
         int emptyRowLine = 0; // the first of the empty rows since the last configuration
@@ -418,15 +503,82 @@ public:
         return std::nullopt;
     }
 
+    // Finds the encoding and the separator, and sets the reader at the header row.
+    std::optional<FileError> start() {
+        QByteArrayView text = data_;
+        if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF")) {
+            if (auto e = decodeUtf16(text.sliced(2), text.front() == '\xFE'))
+                return e;
+            text = utf8_;
+        } else if (text.startsWith(ByteOrderMark)) {
+            text = text.sliced(3);
+        }
+        char separator = 0;
+        if (text.size() >= 4 && qstrnicmp(text.data(), "sep=", 4) == 0) {
+            qsizetype end = 4;
+            while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+                ++end;
+            const QByteArrayView named = text.sliced(4, end - 4);
+            if (named.size() != 1 ||
+                std::find(Separators.begin(), Separators.end(), named[0]) == Separators.end())
+                return error(1, QStringLiteral("the first line names %1 as the separator; the "
+                                               "import reads commas, semicolons or tabs")
+                                    .arg(shown(named)));
+            separator = named[0];
+            separatorNamed_ = true;
+            if (end < text.size())
+                end += text.sliced(end).startsWith("\r\n") ? 2 : 1;
+            text = text.sliced(end);
+            headerLine_ = 2;
+        } else {
+            separator = findSeparator(text);
+        }
+        const qsizetype lineEnd = std::find_if(text.begin(), text.end(), [](char c) {
+                                      return c == '\r' || c == '\n';
+                                  }) - text.begin();
+        headerText_ = text.first(lineEnd);
+        reader_ = CsvReader(text, separator, headerLine_);
+        return std::nullopt;
+    }
+
 private:
     [[nodiscard]] FileError error(int line, QString message) const {
         return {path_, line, std::move(message)};
+    }
+
+    // Turns UTF-16 text, after its byte-order mark, into UTF-8 in utf8_. A lone surrogate or an
+    // odd byte at the end is a fault on its line.
+    std::optional<FileError> decodeUtf16(QByteArrayView bytes, bool bigEndian) {
+        const qsizetype units = bytes.size() / 2;
+        QString text(units, Qt::Uninitialized);
+        QChar* const to = text.data();
+        for (qsizetype i = 0; i < units; ++i) {
+            const char* const unit = bytes.data() + 2 * i;
+            to[i] = QChar(bigEndian ? qFromBigEndian<quint16>(unit)
+                                    : qFromLittleEndian<quint16>(unit));
+        }
+        for (qsizetype i = 0; i < units; ++i) {
+            if (to[i].isHighSurrogate() && i + 1 < units && to[i + 1].isLowSurrogate()) {
+                ++i;
+            } else if (to[i].isSurrogate()) {
+                return error(lineAfter(QStringView(text).first(i)),
+                             QStringLiteral("the file is UTF-16 text but holds %1 alone, half "
+                                            "of a character; save it again")
+                                 .arg(visibleCharacter(to[i].unicode())));
+            }
+        }
+        if (bytes.size() % 2 != 0)
+            return error(lineAfter(text), QStringLiteral("the file is UTF-16 text but ends in "
+                                                         "half a character; save it again"));
+        utf8_ = text.toUtf8();
+        return std::nullopt;
     }
 
     std::optional<FileError> readHeader(const CsvReader::Row& header) {
         headerSize_ = static_cast<qsizetype>(header.fields.size());
         columns_.fill(-1);
         const auto& names = columnNames();
+        int known = 0;
         for (qsizetype f = 0; f < headerSize_; ++f) {
             const auto found = columnsByName().constFind(
                 trimmed(header.fields[std::size_t(f)]).toByteArray().toLower());
@@ -438,7 +590,18 @@ private:
                     header.line,
                     QStringLiteral("the column \"%1\" appears twice").arg(QLatin1String(names[c])));
             columns_[c] = f;
+            ++known;
         }
+        // Not one column: the row is not this layout's header, whatever the separator.
+        if (known == 0)
+            return error(header.line,
+                         QStringLiteral("the header row has no column \"%1\" (separated by %2); "
+                                        "it holds %3")
+                             .arg(QLatin1String(names[NumberColumn]),
+                                  separatorNamed_ ? separatorWords(reader_.separator())
+                                                  : QStringLiteral("commas, semicolons or tabs"),
+                                  headerText_.isEmpty() ? QStringLiteral("nothing")
+                                                        : shown(headerText_)));
         canonical_ = headerSize_ == CsvColumnCount;
         for (std::size_t c = 0; c < names.size(); ++c) {
             canonical_ = canonical_ && columns_[c] == qsizetype(c);
@@ -517,7 +680,9 @@ private:
             name = copyShort(text);
             return std::nullopt;
         }
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // A byte-order mark at the start of a cell is a character of the name, not a mark.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
         const QString decoded = utf8(text);
         if (utf8.hasError())
             return error(line, QStringLiteral("Name is not UTF-8 text; save the file as "
@@ -529,9 +694,13 @@ private:
         case EncodedName::LineBreak:
             return error(line, QStringLiteral("Name holds a line break"));
         case EncodedName::NotInCodePage:
-            return error(line, QStringLiteral("Name holds \"%1\", a character the game's "
-                                              "code page (Windows-1252) does not have")
-                                   .arg(QString::fromUcs4(&encoded.character, 1)));
+            return error(line, QStringLiteral("Name holds %1, a character the game's code page "
+                                              "(Windows-1252) does not have")
+                                   .arg(isInvisible(encoded.character)
+                                            ? visibleCharacter(encoded.character)
+                                            : QLatin1Char('"') +
+                                                  visibleCharacter(encoded.character) +
+                                                  QLatin1Char('"')));
         case EncodedName::TooLong: // every character it can encode is one byte
             return error(line, QStringLiteral("Name is %1 characters long; the game takes "
                                               "at most %2")
@@ -548,25 +717,28 @@ private:
     // end, or nothing, leaving the row to the reader that explains faults.
     const char* readRowQuickly(const char* p, WeatherConfig& config) const {
         const char* const end = reader_.end();
-        const auto bareField = [end](const char* from) {
-            while (from != end && *from != ',' && *from != '\r' && *from != '\n' && *from != '"')
+        const char separator = reader_.separator();
+        const auto bareField = [end, separator](const char* from) {
+            while (from != end && *from != separator && *from != '\r' && *from != '\n' &&
+                   *from != '"')
                 ++from;
             return from;
         };
         const char* stop = bareField(p);
         qint64 number = 0;
-        if (stop == end || *stop != ',' || !readShortInteger({p, stop}, number) ||
+        if (stop == end || *stop != separator || !readShortInteger({p, stop}, number) ||
             number < std::numeric_limits<qint32>::min() ||
             number > std::numeric_limits<qint32>::max())
             return nullptr;
         config.Number = static_cast<qint32>(number);
         p = stop + 1;
         stop = bareField(p);
-        if (stop == end || *stop != ',' || readName({p, stop}, 0, config.Name))
+        if (stop == end || *stop != separator || readName({p, stop}, 0, config.Name))
             return nullptr;
         p = stop + 1;
         std::array<qint16, ValueColumns> values;
-        const char* const rowEnd = end - p < QuickReach ? nullptr : readValuesQuickly(p, values);
+        const char* const rowEnd =
+            end - p < QuickReach ? nullptr : readValuesQuickly(p, separator, values);
         if (rowEnd == nullptr)
             return nullptr;
         for (qsizetype s = 0; s < SeasonCount; ++s) {
@@ -577,8 +749,13 @@ private:
         return rowEnd;
     }
 
+    QByteArrayView data_;
+    QByteArray utf8_; // the text of a UTF-16 file
     CsvReader reader_;
     const QString& path_;
+    int headerLine_ = 1;
+    bool separatorNamed_ = false; // by a first line "sep=X"
+    QByteArrayView headerText_;   // the header row's first line, for a message
     qsizetype headerSize_ = 0;
     bool canonical_ = false; // the header is the export's own
     // The header's field for each column of the layout.
@@ -587,7 +764,13 @@ private:
 
 } // namespace
 
-QByteArray formatCsv(const ConfigTable& table) {
+CsvSeparator csvSeparatorFor(const QLocale& locale) {
+    return locale.decimalPoint() == QLatin1String(",") ? CsvSeparator::Semicolon
+                                                       : CsvSeparator::Comma;
+}
+
+QByteArray formatCsv(const ConfigTable& table, CsvSeparator separator) {
+    const char sep = separatorChar(separator);
     const auto& names = columnNames();
     const int records = table.recordCount();
     // The names as the cells show them, then room for the longest rows they can make.
@@ -606,19 +789,19 @@ QByteArray formatCsv(const ConfigTable& table) {
     char* p = std::copy_n(ByteOrderMark, sizeof ByteOrderMark - 1, out.data());
     for (std::size_t c = 0; c < names.size(); ++c) {
         if (c > 0)
-            *p++ = ',';
+            *p++ = sep;
         p = std::copy(names[c].begin(), names[c].end(), p);
     }
     p = std::copy_n("\r\n", 2, p);
     for (int k = 1; k <= records; ++k) {
         const WeatherConfig& config = table.Configs(k);
         p = putNumber(p, config.Number);
-        *p++ = ',';
-        p = putField(p, cells[std::size_t(k - 1)]);
+        *p++ = sep;
+        p = putField(p, cells[std::size_t(k - 1)], sep);
         for (int s = 0; s < SeasonCount; ++s) {
             const SeasonWeather& season = config.season(s);
             for (int v = 0; v < SeasonValueCount; ++v) {
-                *p++ = ',';
+                *p++ = sep;
                 p = putNumber(p, season.at(v));
             }
         }
@@ -631,6 +814,8 @@ QByteArray formatCsv(const ConfigTable& table) {
 std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out, const QString& path) {
     ConfigTable fresh;
     Importer importer(data, path);
+    if (auto e = importer.start())
+        return e;
     if (auto e = importer.run(fresh))
         return e;
     out.swap(fresh);
@@ -639,13 +824,14 @@ std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out, const Q
 
 std::optional<FileError> loadCsvFile(const QString& path, ConfigTable& out) {
     QByteArray data;
-    if (auto e = readInputFile(path, data))
+    if (auto e = readInputFile(path, data, InputKind::Csv))
         return e;
     return parseCsv(data, out, path);
 }
 
-std::optional<FileError> saveCsvFile(const QString& path, const ConfigTable& table) {
-    return writeFileAtomically(path, formatCsv(table));
+std::optional<FileError> saveCsvFile(const QString& path, const ConfigTable& table,
+                                     CsvSeparator separator) {
+    return writeFileAtomically(path, formatCsv(table, separator));
 }
 
 } // namespace weather

@@ -1,8 +1,13 @@
 // The configurations as a spreadsheet: one CSV row per configuration, one column per value.
 //
 // Layout: a header row, then one row per configuration in table order. Columns "Number", "Name",
-// then the 72 values named "Spring Start Day", ..., "Winter Very Hot" (valueName()). Comma
-// separated as RFC 4180 has it, CRLF line ends, UTF-8 with a byte-order mark.
+// then the 72 values named "Spring Start Day", ..., "Winter Very Hot" (valueName()). Written as
+// RFC 4180 has it, with commas, semicolons (what spreadsheets write where the decimal point is a
+// comma) or tabs between the fields; CRLF line ends, UTF-8 with a byte-order mark.
+//
+// The import reads any of the three separators, found from the header row (or named by a first
+// line "sep=;" as Excel writes it), in UTF-8 with or without its byte-order mark or in UTF-16
+// with one (Excel's "Unicode Text").
 //
 // Names: decoded from the game's code page (codepage.h) and encoded back on import, so every byte
 // comes back, but for a carriage return, which the import refuses as a line break inside a name.
@@ -17,6 +22,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -26,12 +32,21 @@ namespace weather {
 // Columns of the layout: Number, Name and the 72 values.
 inline constexpr int CsvColumnCount = 2 + SeasonCount * SeasonValueCount;
 
+// What stands between the fields of a row.
+enum class CsvSeparator { Comma, Semicolon, Tab };
+
+// The separator a spreadsheet in `locale` expects: semicolons where the decimal point is a comma
+// (German, French, ...), commas elsewhere.
+[[nodiscard]] CsvSeparator csvSeparatorFor(const QLocale& locale);
+
 // The CSV bytes of a table: the header and rows 1..recordCount().
-[[nodiscard]] QByteArray formatCsv(const ConfigTable& table);
+[[nodiscard]] QByteArray formatCsv(const ConfigTable& table,
+                                   CsvSeparator separator = CsvSeparator::Comma);
 
 // Reads CSV bytes into a fresh table, one configuration per row, the count being the number of
-// rows. Columns are found by their header names in any order; other columns are ignored, and
-// empty rows at the end too. On failure `out` is left untouched and the error names the line on
+// rows. The encoding is told by the byte-order mark and the separator by the header row, unless
+// a first line "sep=X" names it. Columns are found by their header names in any order; other
+// columns are ignored, and empty rows at the end too. On failure `out` is left untouched and the error names the line on
 // which the faulty row starts; `path` is only used in the error.
 [[nodiscard]] std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out,
                                                 const QString& path);
@@ -40,6 +55,7 @@ inline constexpr int CsvColumnCount = 2 + SeasonCount * SeasonValueCount;
 [[nodiscard]] std::optional<FileError> loadCsvFile(const QString& path, ConfigTable& out);
 
 // Writes the table's CSV to `path` atomically, as a save does.
-[[nodiscard]] std::optional<FileError> saveCsvFile(const QString& path, const ConfigTable& table);
+[[nodiscard]] std::optional<FileError> saveCsvFile(const QString& path, const ConfigTable& table,
+                                                   CsvSeparator separator = CsvSeparator::Comma);
 
 } // namespace weather

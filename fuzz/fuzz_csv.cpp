@@ -1,18 +1,25 @@
 // libFuzzer target for the CSV import: any bytes either fail with an error on a line of the input
-// that leaves the table as it was, or import into a table whose exported CSV imports back to the
-// same table and exports to the same bytes.
+// that leaves the table as it was, or import into a table whose export with each separator, in
+// UTF-8 and in UTF-16, imports back to the same table and exports to the same bytes. Text that is
+// valid UTF-8 imports from its UTF-16 form exactly as from itself, error for error.
 #include "configfile.h"
 #include "csvfile.h"
 #include "fuzzcheck.h"
 #include "tableedit.h"
 
 #include <QByteArrayView>
+#include <QStringDecoder>
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 using namespace weather;
 
 namespace {
+
+constexpr std::array<CsvSeparator, 3> Separators = {CsvSeparator::Comma, CsvSeparator::Semicolon,
+                                                    CsvSeparator::Tab};
 
 // Lines as the import counts them: CRLF, LF and a lone CR each end one, and bytes after the last
 // line end make one more.
@@ -26,6 +33,46 @@ qsizetype lineCount(QByteArrayView data) {
     return lines + (open ? 1 : 0);
 }
 
+// The UTF-16 form of UTF-8 bytes (one leading byte-order mark dropped), with its byte-order
+// mark; nothing when the bytes are not UTF-8.
+std::optional<QByteArray> toUtf16(QByteArrayView utf8, bool bigEndian) {
+    if (utf8.startsWith("\xEF\xBB\xBF"))
+        utf8 = utf8.sliced(3);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = decoder(utf8);
+    if (decoder.hasError())
+        return std::nullopt;
+    QByteArray out = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+    out.reserve(2 + 2 * text.size());
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        out.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return out;
+}
+
+QString outcome(const std::optional<FileError>& error) {
+    return error ? error->toString() : QStringLiteral("imported");
+}
+
+// The table's export with `separator` imports back to it, and exports to the same bytes; so do
+// its UTF-16 forms.
+void checkRoundTrip(const ConfigTable& table, CsvSeparator separator, const QString& path) {
+    static ConfigTable back;
+    const QByteArray csv = formatCsv(table, separator);
+    auto error = parseCsv(csv, back, path);
+    FUZZ_CHECK(!error, outcome(error));
+    FUZZ_CHECK(back == table, QString());
+    FUZZ_CHECK(formatCsv(back, separator) == csv, QString());
+    for (const bool bigEndian : {false, true}) {
+        error = parseCsv(*toUtf16(csv, bigEndian), back, path);
+        FUZZ_CHECK(!error, outcome(error));
+        FUZZ_CHECK(back == table, QString());
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
@@ -34,10 +81,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     // `table` lives across inputs and keeps the last CSV that imported, so that a failed import
     // is checked against a table that is not empty.
     static ConfigTable table;
-    static ConfigTable back;
+    static ConfigTable fromUtf16;
     static QByteArray before = formatCsv(table);
 
-    if (const auto error = parseCsv(data, table, path)) {
+    const auto error = parseCsv(data, table, path);
+
+    // The same text in UTF-16 gives the same table or the same message on the same line.
+    if (const auto utf16 = toUtf16(data, size % 2 != 0)) {
+        const auto error16 = parseCsv(*utf16, fromUtf16, path);
+        FUZZ_CHECK(outcome(error16) == outcome(error), outcome(error16) + " / " + outcome(error));
+        FUZZ_CHECK(error || fromUtf16 == table, QString());
+    }
+
+    if (error) {
         FUZZ_CHECK(error->line >= 1 && error->line <= lineCount(data) + 1, error->toString());
         FUZZ_CHECK(!error->message.isEmpty(), error->toString());
         FUZZ_CHECK(error->path == path, error->toString());
@@ -50,12 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     for (int k = 1; k <= table.recordCount(); ++k)
         FUZZ_CHECK(table.Configs(k).Name.size() <= MaxNameBytes, QString::number(k));
 
-    // Round trip: the export of the table imports back to the same table, and exporting that
-    // again gives the same bytes.
+    for (const CsvSeparator separator : Separators)
+        checkRoundTrip(table, separator, path);
     before = formatCsv(table);
-    const auto error = parseCsv(before, back, path);
-    FUZZ_CHECK(!error, error ? error->toString() : QString());
-    FUZZ_CHECK(back == table, QString());
-    FUZZ_CHECK(formatCsv(back) == before, QString());
     return 0;
 }

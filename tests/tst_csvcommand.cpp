@@ -15,7 +15,8 @@ class TestCsvCommand : public QObject {
     Q_OBJECT
 private slots:
     // "D/" in the arguments is the test's folder, which holds ex.cfg (the example), ex.csv (its
-    // CSV) and bad.csv (a fault on line 3). `written` is the file (or "-", standard output) that
+    // CSV), ex-semicolon.csv and ex-tab.csv (the same with those separators) and bad.csv (a fault
+    // on line 3). `written` is the file (or "-", standard output) that
     // must then hold the bytes of `expected`; a failed command writes nothing.
     void commands_data() {
         QTest::addColumn<QStringList>("arguments");
@@ -32,6 +33,22 @@ private slots:
             "ex.csv");
         row("export to standard output", {"--export-csv", "D/ex.cfg"}, 0, "-", "ex.csv");
         row("import", {"--import-csv", "D/ex.csv", "-o", "D/out.cfg"}, 0, "out.cfg", "ex.cfg");
+        row("export with semicolons",
+            {"--export-csv", "D/ex.cfg", "--separator", "semicolon", "-o", "D/out.csv"}, 0,
+            "out.csv", "ex-semicolon.csv");
+        row("export with tabs", {"--export-csv", "D/ex.cfg", "--separator=tab"}, 0, "-",
+            "ex-tab.csv");
+        row("export with commas", {"--export-csv", "D/ex.cfg", "--separator", "comma"}, 0, "-",
+            "ex.csv");
+        row("import with tabs", {"--import-csv", "D/ex-tab.csv", "-o", "D/out.cfg"}, 0, "out.cfg",
+            "ex.cfg");
+        row("unknown separator", {"--export-csv", "D/ex.cfg", "--separator", ";"}, 2, {}, {},
+            "--separator takes comma, semicolon or tab, not \";\".");
+        row("separator on import",
+            {"--import-csv", "D/ex.csv", "-o", "D/out.cfg", "--separator", "tab"}, 2);
+        row("separator alone", {"--separator", "tab"}, 2);
+        row("two separators",
+            {"--export-csv", "D/ex.cfg", "--separator", "tab", "--separator", "tab"}, 2);
         row("faulty CSV", {"--import-csv", "D/bad.csv", "-o", "D/out.cfg"}, 1, {}, {},
             "bad.csv:3: Summer Gusty is not a whole number: \"2S\"");
         row("missing file", {"--export-csv", "D/none.cfg", "-o", "D/out.csv"}, 1, {}, {},
@@ -56,7 +73,11 @@ private slots:
         QByteArray bad = weather::formatCsv(table);
         bad.replace(",151,20,27,25,", ",151,20,27,2S,"); // configuration 1's Summer Gusty
         QVERIFY(writeAll(d + "ex.cfg", readAll(examplePath())) &&
-                writeAll(d + "ex.csv", weather::formatCsv(table)) && writeAll(d + "bad.csv", bad));
+                writeAll(d + "ex.csv", weather::formatCsv(table)) &&
+                writeAll(d + "ex-semicolon.csv",
+                         weather::formatCsv(table, weather::CsvSeparator::Semicolon)) &&
+                writeAll(d + "ex-tab.csv", weather::formatCsv(table, weather::CsvSeparator::Tab)) &&
+                writeAll(d + "bad.csv", bad));
 
         QCommandLineParser parser;
         parser.addOption({QStringLiteral("check"), QString()});

@@ -3,6 +3,9 @@
 #include "csvfile.h"
 #include "testfiles.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace weather;
@@ -18,6 +21,11 @@ ConfigTable named(const QByteArrayList& names) {
     for (int k = 1; k <= names.size(); ++k)
         table.Configs(k).Name = names[k - 1];
     return table;
+}
+
+// Names that hold each separator, a quote and a formula start, for every separator's round trip.
+ConfigTable separatorTable() {
+    return named({"a,b", "semi;colon", "tab\there", "\"quoted\"", "=formula", "Caf\xE9", " "});
 }
 
 // The rows of a CSV whose fields hold no comma, quote or line break (the BOM dropped).
@@ -55,6 +63,18 @@ QByteArray nameCell(const QByteArray& csv, int k) {
         end = line.lastIndexOf(',', end - 1);
     const qsizetype start = line.indexOf(',') + 1;
     return line.mid(start, end - start);
+}
+
+// `csv` (UTF-8, a byte-order mark dropped) in UTF-16 with its byte-order mark.
+QByteArray utf16(const QByteArray& csv, bool bigEndian) {
+    const QString text = QString::fromUtf8(csv.startsWith("\xEF\xBB\xBF") ? csv.sliced(3) : csv);
+    QByteArray out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        out.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return out;
 }
 
 } // namespace
@@ -197,6 +217,46 @@ private slots:
         QCOMPARE(back, makeTable(3));
     }
 
+    // Every separator and encoding a spreadsheet writes imports as the table exported.
+    void separators_data() {
+        QTest::addColumn<QByteArray>("csv");
+        const ConfigTable table = separatorTable();
+        const QByteArray comma = formatCsv(table);
+        const QByteArray semicolon = formatCsv(table, CsvSeparator::Semicolon);
+        const QByteArray tab = formatCsv(table, CsvSeparator::Tab);
+        QTest::newRow("comma") << comma;
+        QTest::newRow("semicolon") << semicolon;
+        QTest::newRow("tab") << tab;
+        QTest::newRow("sep=; line") << "sep=;\r\n" + semicolon.sliced(3);
+        QTest::newRow("SEP=<tab> line, LF, BOM") << "\xEF\xBB\xBFSEP=\t\n" + tab.sliced(3);
+        QTest::newRow("semicolons, commas in a note")
+            << QByteArray(semicolon).replace("\r\n", ";\"x, y\"\r\n");
+        QTest::newRow("UTF-16 LE tab (Unicode Text)") << utf16(tab, false);
+        QTest::newRow("UTF-16 BE semicolon") << utf16(semicolon, true);
+        QTest::newRow("UTF-16 LE comma, sep=") << utf16("sep=,\r\n" + comma.sliced(3), false);
+    }
+    void separators() {
+        QFETCH(QByteArray, csv);
+        ConfigTable back;
+        const auto error = parseCsv(csv, back, {});
+        QVERIFY2(!error, qPrintable(error ? error->toString() : QString()));
+        QCOMPARE(back, separatorTable());
+    }
+
+    void separatorForLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<CsvSeparator>("separator");
+        QTest::newRow("German") << "de_DE" << CsvSeparator::Semicolon;
+        QTest::newRow("French") << "fr_FR" << CsvSeparator::Semicolon;
+        QTest::newRow("English") << "en_US" << CsvSeparator::Comma;
+        QTest::newRow("C") << "C" << CsvSeparator::Comma;
+    }
+    void separatorForLocale() {
+        QFETCH(QString, locale);
+        QFETCH(CsvSeparator, separator);
+        QCOMPARE(csvSeparatorFor(QLocale(locale)), separator);
+    }
+
     // One cell edited in the CSV changes exactly that value.
     void editedCell() {
         ConfigTable expected = makeTable(2);
@@ -248,6 +308,17 @@ private slots:
             << edited(2, "Name", "\xCE\xA9")
             << "3: Name holds \"\u03A9\", a character the game's code page (Windows-1252) does "
                "not have";
+        // Only the file's first bytes are a byte-order mark; in a cell it is a character, which
+        // a message names because it cannot be seen.
+        QTest::newRow("byte-order mark in a name")
+            << edited(1, "Name", "\xEF\xBB\xBF'x")
+            << "2: Name holds U+FEFF, a character the game's code page (Windows-1252) does not "
+               "have";
+        QTest::newRow("zero-width space") << edited(2, "Summer Gusty", "\xE2\x80\x8B" "5")
+                                          << "3: Summer Gusty is not a whole number: "
+                                             "\"<U+200B>5\"";
+        QTest::newRow("no-break space") << edited(2, "Number", "1\xC2\xA0" "000")
+                                        << "3: Number is not a whole number: \"1<U+00A0>000\"";
         QTest::newRow("not UTF-8") << edited(2, "Name", "Caf\xE9")
                                    << "3: Name is not UTF-8 text; save the file as CSV in UTF-8";
         QTest::newRow("name too long")
@@ -271,6 +342,37 @@ private slots:
         QTest::newRow("empty row between") << gap
                                            << "3: an empty row stands between two configurations; "
                                               "remove it";
+        QByteArray pipes = formatCsv(makeTable(2));
+        QTest::newRow("no separator fits")
+            << pipes.replace(',', '|')
+            << "1: the header row has no column \"Number\" (separated by commas, semicolons or "
+               "tabs); it holds \"Number|Name|Spring Start...\"";
+        QTest::newRow("empty header row") << "\r\n" + formatCsv(makeTable(1)).sliced(3)
+                                          << "1: the header row has no column \"Number\" "
+                                             "(separated by commas, semicolons or tabs); it holds "
+                                             "nothing";
+        QTest::newRow("sep=|") << "sep=|\r\n" + pipes
+                               << "1: the first line names \"|\" as the separator; the import "
+                                  "reads commas, semicolons or tabs";
+        QTest::newRow("sep=; on a comma file")
+            << "sep=;\r\n" + formatCsv(makeTable(1))
+            << "2: the header row has no column \"Number\" (separated by semicolons); it holds "
+               "\"<U+FEFF>Number,Name,Spring Star...\"";
+        QTest::newRow("line after sep=")
+            << "sep=,\n" + edited(2, "Summer Gusty", "2S")
+            << "4: Summer Gusty is not a whole number: \"2S\"";
+        QTest::newRow("UTF-16 BE line")
+            << utf16(edited(2, "Summer Gusty", "2S"), true)
+            << "3: Summer Gusty is not a whole number: \"2S\"";
+        QByteArray surrogate = utf16(formatCsv(makeTable(2)), false);
+        surrogate.replace(utf16("Climate 2", false).sliced(2), QByteArray("\x00\xDC", 2));
+        QTest::newRow("UTF-16 half a character")
+            << surrogate
+            << "3: the file is UTF-16 text but holds U+DC00 alone, half of a character; save it "
+               "again";
+        QTest::newRow("UTF-16 odd byte")
+            << utf16(formatCsv(makeTable(2)), true) + 'x'
+            << "4: the file is UTF-16 text but ends in half a character; save it again";
         QTest::newRow("empty file") << QByteArray("\xEF\xBB\xBF")
                                     << "1: the file is empty; its first line must name the columns";
         Rows many = rowsOf(formatCsv(makeTable(1)));
@@ -288,6 +390,35 @@ private slots:
         QVERIFY(e);
         QCOMPARE(e->toString(), QStringLiteral("in.csv:") + error);
         QCOMPARE(table, makeTable(5));
+    }
+
+    // A file that is no CSV at all is called a CSV file, not a weather configuration file.
+    void fileFaults_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("size"); // -1: a folder
+        QTest::addColumn<QString>("error");
+        QTest::newRow("folder") << "dir.csv" << qint64(-1) << "this is a folder, not a CSV file";
+        QTest::newRow("too large") << "big.csv" << MaxFileSize + 1
+                                   << "the file is 67108865 bytes, too large for a CSV file (at "
+                                      "most 64 MiB)";
+    }
+    void fileFaults() {
+        QFETCH(QString, name);
+        QFETCH(qint64, size);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (size < 0) {
+            QVERIFY(QDir(dir.path()).mkdir(name));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size)); // sparse
+        }
+        ConfigTable table = makeTable(1);
+        const auto e = loadCsvFile(path, table);
+        QVERIFY(e);
+        QCOMPARE(e->message, error);
+        QCOMPARE(table, makeTable(1));
     }
 };
 

@@ -412,8 +412,8 @@
         <translation>Geben Sie entweder --export-csv oder --import-csv an, nicht beides.</translation>
     </message>
     <message>
-        <source>-o names the file that --export-csv or --import-csv writes.</source>
-        <translation>-o nennt die Datei, die --export-csv oder --import-csv schreibt.</translation>
+        <source>-o and --separator go with --export-csv or --import-csv.</source>
+        <translation>-o und --separator gehören zu --export-csv oder --import-csv.</translation>
     </message>
     <message>
         <source>--export-csv and --import-csv take no other files or commands; name the output with -o.</source>
@@ -426,6 +426,22 @@
     <message>
         <source>--import-csv needs -o OUT.cfg, the file to write.</source>
         <translation>--import-csv braucht -o ZIEL.cfg, die zu schreibende Datei.</translation>
+    </message>
+    <message>
+        <source>What --export-csv writes between the fields: comma (the default), semicolon (for spreadsheets where the decimal point is a comma) or tab. The import finds the separator itself.</source>
+        <translation>Was --export-csv zwischen die Felder schreibt: comma (Komma, die Vorgabe), semicolon (Semikolon, für Tabellenkalkulationen, in denen das Dezimalzeichen ein Komma ist) oder tab (Tabulator). Der Import erkennt das Trennzeichen selbst.</translation>
+    </message>
+    <message>
+        <source>--separator is for --export-csv; the import finds the separator itself.</source>
+        <translation>--separator gilt für --export-csv; der Import erkennt das Trennzeichen selbst.</translation>
+    </message>
+    <message>
+        <source>Give --separator at most once.</source>
+        <translation>Geben Sie --separator höchstens einmal an.</translation>
+    </message>
+    <message>
+        <source>--separator takes comma, semicolon or tab, not &quot;%1&quot;.</source>
+        <translation>--separator nimmt comma, semicolon oder tab, nicht &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
