@@ -209,7 +209,7 @@ void TestWindow::menuAndToolbar() {
     for (const QAction* item : bar[1]->menu()->actions())
         edit << (item->isSeparator() ? "-" : item->objectName());
     QCOMPARE(edit, QStringList({"mnuUndo", "mnuRedo", "-", "mnuDuplicate", "mnuDeleteLast", "-",
-                                "mnuFind"}));
+                                "mnuCopySeason", "mnuPasteSeason", "-", "mnuFind"}));
     QCOMPARE(bar[2]->objectName(), "mnuAbout");
     QCOMPARE(bar[2]->text(), "&About");
     QVERIFY(!bar[2]->menu()); // a command on the bar itself

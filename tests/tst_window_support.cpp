@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QListView>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace windowtest {
@@ -14,10 +16,12 @@ QString FakeDesktop::chooseFileToOpen(QWidget* /*parent*/,
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
-QString FakeDesktop::chooseFileToSave(QWidget* /*parent*/,
-                                      const weather::OpenFileRequest& request) {
+weather::ChosenFile FakeDesktop::chooseFileToSave(QWidget* /*parent*/,
+                                                  const weather::OpenFileRequest& request) {
     saveFileRequests << request;
-    return saveFileAnswers.isEmpty() ? QString() : saveFileAnswers.takeFirst();
+    const int filter =
+        saveFilterAnswers.isEmpty() ? request.selectedFilter : saveFilterAnswers.takeFirst();
+    return {saveFileAnswers.isEmpty() ? QString() : saveFileAnswers.takeFirst(), filter};
 }
 
 void FakeDesktop::showMessage(QWidget* /*parent*/, Message kind, const QString& title,
@@ -51,6 +55,16 @@ bool FakeDesktop::confirmDelete(QWidget* /*parent*/, const QString& /*title*/,
 }
 
 Editor::Editor() {
+    // Settings (window place, recent files, the CSV separator) go to a scratch folder, and each
+    // window starts from none, as on a first run.
+    static const QTemporaryDir settings;
+    static const bool pathSet = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+        return true;
+    }();
+    Q_UNUSED(pathSet);
+    QSettings().clear();
     auto fake = std::make_unique<FakeDesktop>();
     desktop = fake.get();
     window = std::make_unique<weather::frmWeather>(std::move(fake));

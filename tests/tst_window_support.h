@@ -25,6 +25,8 @@ public:
     QStringList fileAnswers;
     // Answers of the save-file dialog, taken in turn; none left means the user cancels.
     QStringList saveFileAnswers;
+    // The filters chosen in it, taken in turn; none left keeps the one it selected.
+    QList<int> saveFilterAnswers;
     // Answers to "Save changes ...?", taken in turn; none left means Cancel.
     QList<Answer> saveAnswers;
     // Answers to "... Overwrite it ...?", taken in turn; none left means Cancel.
@@ -43,7 +45,8 @@ public:
     bool opensUrls = true;
 
     QString chooseFileToOpen(QWidget* parent, const weather::OpenFileRequest& request) override;
-    QString chooseFileToSave(QWidget* parent, const weather::OpenFileRequest& request) override;
+    weather::ChosenFile chooseFileToSave(QWidget* parent,
+                                         const weather::OpenFileRequest& request) override;
     void showMessage(QWidget* parent, Message kind, const QString& title,
                      const QString& text) override;
     Answer askToSave(QWidget* parent, const QString& title, const QString& question) override;

@@ -595,10 +595,6 @@
 %1</translation>
     </message>
     <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
         <source>The CSV file was not written.</source>
         <translation>Die CSV-Datei wurde nicht geschrieben.</translation>
     </message>
@@ -731,6 +727,68 @@ Bearbeitet die weather.cfg des Spiels. Freie Software unter der MIT-Lizenz.
     <message>
         <source>Lists what differs between these configurations and those of another file.</source>
         <translation>Listet auf, worin sich diese Konfigurationen von denen einer anderen Datei unterscheiden.</translation>
+    </message>
+    <message>
+        <source>CSV and tab-separated files (*.csv *.tsv *.txt)</source>
+        <translation>CSV- und tabulatorgetrennte Dateien (*.csv *.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>CSV, comma-separated (*.csv)</source>
+        <translation>CSV, durch Kommas getrennt (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, semicolon-separated (*.csv)</source>
+        <translation>CSV, durch Semikolons getrennt (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tab-separated text (*.tsv *.txt)</source>
+        <translation>Text, durch Tabulatoren getrennt (*.tsv *.txt)</translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was copied.</source>
+        <translation>%1
+Es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied %1 of %2</source>
+        <translation>%1 von %2 kopiert</translation>
+    </message>
+    <message>
+        <source>The clipboard holds 1 number</source>
+        <translation>Die Zwischenablage enthält 1 Zahl</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 numbers</source>
+        <translation>Die Zwischenablage enthält %1 Zahlen</translation>
+    </message>
+    <message>
+        <source>; a season takes 18, or 17 without its start day.</source>
+        <translation>; eine Jahreszeit braucht 18, oder 17 ohne ihren Starttag.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds an empty cell</source>
+        <translation>Die Zwischenablage enthält eine leere Zelle</translation>
+    </message>
+    <message>
+        <source>The clipboard holds &quot;%1&quot;, which is not a whole number from -32768 to 32767</source>
+        <translation>Die Zwischenablage enthält „%1“, keine ganze Zahl von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Season</source>
+        <translation>Jahreszeit &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Puts the season in front on the clipboard as one row of a spreadsheet.</source>
+        <translation>Legt die angezeigte Jahreszeit als eine Tabellenzeile in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Season</source>
+        <translation>Jahreszeit &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>Fills the season in front with 18 numbers from the clipboard, or 17 without the start day; Update keeps them.</source>
+        <translation>Füllt die angezeigte Jahreszeit mit 18 Zahlen aus der Zwischenablage, oder 17 ohne den Starttag; Setzen übernimmt sie.</translation>
     </message>
 </context>
 </TS>

@@ -24,17 +24,20 @@ void makePlain(QMessageBox& box) {
     box.setTextFormat(Qt::PlainText);
 }
 
-QString chooseFile(QWidget* parent, const OpenFileRequest& request, QFileDialog::AcceptMode mode) {
+ChosenFile chooseFile(QWidget* parent, const OpenFileRequest& request,
+                      QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilters(request.filters);
+    dialog.selectNameFilter(request.filters.value(request.selectedFilter));
     dialog.setDirectory(request.folder);
     dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().value(0);
+    return {dialog.selectedFiles().value(0),
+            std::max(0, int(request.filters.indexOf(dialog.selectedNameFilter())))};
 }
 
 // One button of a question: its text (translated in the "Desktop" context) and its role.
@@ -66,10 +69,10 @@ std::size_t ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
 class ModalDesktop final : public Desktop {
 public:
     QString chooseFileToOpen(QWidget* parent, const OpenFileRequest& request) override {
-        return chooseFile(parent, request, QFileDialog::AcceptOpen);
+        return chooseFile(parent, request, QFileDialog::AcceptOpen).path;
     }
 
-    QString chooseFileToSave(QWidget* parent, const OpenFileRequest& request) override {
+    ChosenFile chooseFileToSave(QWidget* parent, const OpenFileRequest& request) override {
         return chooseFile(parent, request, QFileDialog::AcceptSave);
     }
 

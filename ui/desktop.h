@@ -16,7 +16,14 @@ namespace weather {
 struct OpenFileRequest {
     QString folder;      // the folder it starts in
     QString fileName;    // the name preselected in its file-name field
-    QStringList filters; // name filters, the first one selected
+    QStringList filters; // name filters
+    int selectedFilter = 0; // the one selected at first
+};
+
+// What the user chose in a save-file dialog: the file and the filter.
+struct ChosenFile {
+    QString path; // empty when the user cancelled
+    int filter = 0;
 };
 
 class Desktop {
@@ -33,8 +40,8 @@ public:
 
     // Shows the open-file dialog; the chosen file's full path, or an empty string on cancel.
     virtual QString chooseFileToOpen(QWidget* parent, const OpenFileRequest& request) = 0;
-    // Shows the save-file dialog; the chosen file's full path, or an empty string on cancel.
-    virtual QString chooseFileToSave(QWidget* parent, const OpenFileRequest& request) = 0;
+    // Shows the save-file dialog; the chosen file's full path (empty on cancel) and filter.
+    virtual ChosenFile chooseFileToSave(QWidget* parent, const OpenFileRequest& request) = 0;
     // Shows a modal message with one OK button, titled `title`. The text is shown as it is; in
     // the About box its web addresses are links, opened through openUrl.
     virtual void showMessage(QWidget* parent, Message kind, const QString& title,

@@ -4,6 +4,7 @@
 
 #include "configfile.h"
 #include "configlist.h"
+#include "csvfile.h"
 #include "recentfiles.h"
 
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLocale>
+#include <QSettings>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -188,7 +191,22 @@ OpenFileRequest frmWeather::csvRequest() const {
     const QFileInfo near(csvPath_.isEmpty() ? loadedPath_ : csvPath_);
     return {near.absolutePath(),
             near.completeBaseName() + QStringLiteral(".csv"),
-            {tr("CSV files (*.csv)"), tr("All files (*)")}};
+            {tr("CSV and tab-separated files (*.csv *.tsv *.txt)"), tr("All files (*)")}};
+}
+
+// The export's choice of separator, one filter each, in CsvSeparator's order; the last one
+// chosen, or what the user's locale writes.
+OpenFileRequest frmWeather::csvExportRequest() const {
+    OpenFileRequest request = csvRequest();
+    request.filters = {tr("CSV, comma-separated (*.csv)"), tr("CSV, semicolon-separated (*.csv)"),
+                       tr("Tab-separated text (*.tsv *.txt)")};
+    const int proposed = int(csvSeparatorFor(QLocale()));
+    request.selectedFilter = QSettings().value(QStringLiteral("csv/separator"), proposed).toInt();
+    if (request.selectedFilter < 0 || request.selectedFilter >= request.filters.size())
+        request.selectedFilter = proposed;
+    if (CsvSeparator(request.selectedFilter) == CsvSeparator::Tab)
+        request.fileName = QFileInfo(request.fileName).completeBaseName() + QStringLiteral(".tsv");
+    return request;
 }
 
 } // namespace weather

@@ -6,6 +6,8 @@
 #include "comparedialog.h"
 #include "configdiff.h"
 #include "configfile.h"
+#include "csvfile.h"
+#include "seasonclip.h"
 #include "configlist.h"
 #include "csvfile.h"
 #include "editcommands.h"
@@ -18,6 +20,9 @@
 #include "weblink.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QSettings>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -148,6 +153,8 @@ void frmWeather::mnuRedo_Click() {
 void frmWeather::updateEditActions() {
     mnuDuplicate->setEnabled(shownSlot_ > 0);
     mnuDeleteLast->setEnabled(shownSlot_ > 0 && shownSlot_ == table_.recordCount());
+    mnuCopySeason->setEnabled(shownSlot_ > 0);
+    mnuPasteSeason->setEnabled(shownSlot_ > 0);
 }
 
 bool frmWeather::settlePendingEdits() {
@@ -252,14 +259,18 @@ void frmWeather::mnuSave_Click() {
 void frmWeather::mnuExportCsv_Click() {
     if (loadedPath_.isEmpty())
         return;
-    const QString path = desktop_->chooseFileToSave(this, csvRequest());
+    const OpenFileRequest request = csvExportRequest();
+    const ChosenFile chosen = desktop_->chooseFileToSave(this, request);
+    const QString& path = chosen.path;
     if (path.isEmpty())
         return; // cancelled
-    if (const auto error = saveCsvFile(path, table_)) {
+    const auto separator = CsvSeparator(std::clamp(chosen.filter, 0, int(request.filters.size()) - 1));
+    if (const auto error = saveCsvFile(path, table_, separator)) {
         showFailure(tr("The CSV file was not written.") + QLatin1Char('\n') + error->toString());
         return;
     }
     csvPath_ = path;
+    QSettings().setValue(QStringLiteral("csv/separator"), int(separator));
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
               tr("Exported 1 configuration to %1"),
               tr("Exported %1 configurations to %2"));
@@ -308,6 +319,54 @@ void frmWeather::mnuCompare_Click() {
         ours = tr("%1 (in this window)").arg(ours);
     auto* dialog = new CompareDialog(compareTables(table_, other, ours, theirs).text(), this);
     dialog->show();
+}
+
+// The boxes of the tab in front, as a spreadsheet row: 18 numbers separated by tabs.
+void frmWeather::mnuCopySeason_Click() {
+    if (shownSlot_ == 0)
+        return;
+    const int season = SSTab1->currentIndex();
+    SeasonWeather values;
+    for (int p = 0; p < SeasonValueCount; ++p) {
+        const QString text = seasonBox(season, p)->text();
+        const BoxValue value = readBoxValue(text);
+        if (!value.ok()) {
+            showFailure(tr("%1\nNothing was copied.")
+                            .arg(boxProblemMessage(valueNameText(season, p), text, value.problem)));
+            return;
+        }
+        values.at(p) = value.value;
+    }
+    QGuiApplication::clipboard()->setText(seasonRowText(values));
+    tell(tr("Copied %1 of %2").arg(seasonText(season), txtName->text()));
+}
+
+// Fills the boxes of the tab in front from the clipboard, as typed values: Update stores them.
+void frmWeather::mnuPasteSeason_Click() {
+    if (shownSlot_ == 0)
+        return;
+    const int season = SSTab1->currentIndex();
+    const SeasonPaste paste = parseSeasonText(QGuiApplication::clipboard()->text());
+    switch (paste.outcome) {
+    case SeasonPaste::Values:
+        for (int p = paste.withStartDay ? 0 : 1; p < SeasonValueCount; ++p)
+            seasonBox(season, p)->setText(QString::number(paste.values.at(std::size_t(p))));
+        return;
+    case SeasonPaste::WrongCount:
+        showNotice((paste.count == 1 ? tr("The clipboard holds 1 number")
+                                     : tr("The clipboard holds %1 numbers").arg(paste.count)) +
+                   tr("; a season takes 18, or 17 without its start day."));
+        return;
+    case SeasonPaste::NotANumber:
+        showNotice(
+            (paste.token.isEmpty()
+                 ? tr("The clipboard holds an empty cell")
+                 : tr("The clipboard holds \"%1\", which is not a whole number from -32768 to "
+                      "32767")
+                       .arg(paste.token)) +
+            tr("; a season takes 18, or 17 without its start day."));
+        return;
+    }
 }
 
 void frmWeather::Toolbar1_ButtonClick(QAction* Button) {

@@ -98,6 +98,8 @@ public:
     void mnuExportCsv_Click();
     void mnuImportCsv_Click();
     void mnuCompare_Click();
+    void mnuCopySeason_Click();
+    void mnuPasteSeason_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
     void Toolbar1_ButtonClick(QAction* Button);
@@ -139,6 +141,7 @@ private:
 
     // The settings of a CSV file dialog: beside `csvPath_`, or beside the loaded file.
     [[nodiscard]] OpenFileRequest csvRequest() const;
+    [[nodiscard]] OpenFileRequest csvExportRequest() const;
     // Writes the table to the loaded file; false (after telling the user) when it cannot.
     bool save();
     // Whether a save may replace the file on disk: yes when it still holds what was loaded or
@@ -207,6 +210,8 @@ private:
     QAction* mnuDuplicate = nullptr;
     QAction* mnuDeleteLast = nullptr;
     QAction* mnuFind = nullptr;
+    QAction* mnuCopySeason = nullptr;
+    QAction* mnuPasteSeason = nullptr;
     QAction* mnuAbout = nullptr;
     QToolBar* Toolbar1 = nullptr;
 

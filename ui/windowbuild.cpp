@@ -211,6 +211,18 @@ void frmWeather::buildEditMenu() {
     for (QAction* item : {mnuDuplicate, mnuDeleteLast})
         item->setToolTip(item->statusTip());
     mnuEdit->addSeparator();
+    mnuCopySeason = named(mnuEdit->addAction(tr("&Copy Season")), QStringLiteral("mnuCopySeason"));
+    mnuCopySeason->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    mnuCopySeason->setStatusTip(tr("Puts the season in front on the clipboard as one row of a "
+                                   "spreadsheet."));
+    mnuPasteSeason =
+        named(mnuEdit->addAction(tr("&Paste Season")), QStringLiteral("mnuPasteSeason"));
+    mnuPasteSeason->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    mnuPasteSeason->setStatusTip(tr("Fills the season in front with 18 numbers from the "
+                                    "clipboard, or 17 without the start day; Update keeps them."));
+    connect(mnuCopySeason, &QAction::triggered, this, &frmWeather::mnuCopySeason_Click);
+    connect(mnuPasteSeason, &QAction::triggered, this, &frmWeather::mnuPasteSeason_Click);
+    mnuEdit->addSeparator();
     mnuFind = named(mnuEdit->addAction(tr("&Find...")), QStringLiteral("mnuFind"));
     mnuFind->setShortcuts(QKeySequence::Find);
     mnuFind->setStatusTip(tr("Narrows the list to the configurations whose name or number you "
