@@ -3,7 +3,6 @@
 #include "testfiles.h"
 
 #include <QAbstractButton>
-#include <QListWidget>
 #include <QTest>
 
 namespace windowtest {
@@ -41,6 +40,7 @@ weather::Desktop::PendingAnswer FakeDesktop::askAboutPendingEdits(QWidget* /*par
                                                                   const QString& /*title*/,
                                                                   const QString& question) {
     questions << question;
+    pendingQuestions << question;
     return pendingAnswers.isEmpty() ? PendingAnswer::Cancel : pendingAnswers.takeFirst();
 }
 
@@ -73,18 +73,23 @@ QLineEdit* Editor::seasonBox(int season, int position) const {
     return position == 0 ? txtStart(season) : txtVal(season * 17 + position - 1);
 }
 
+QAbstractItemView* Editor::list() const {
+    return find<QAbstractItemView>(QStringLiteral("lstConfigs"));
+}
+
 QStringList Editor::listed() const {
     QStringList names;
-    const auto* list = find<QListWidget>(QStringLiteral("lstConfigs"));
-    for (int i = 0; i < list->count(); ++i)
-        names << list->item(i)->text();
+    const QAbstractItemModel* model = list()->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        names << model->index(row, 0).data(Qt::DisplayRole).toString();
     return names;
 }
 
 void Editor::select(int position) const {
-    auto* list = find<QListWidget>(QStringLiteral("lstConfigs"));
-    const QRect item = list->visualItemRect(list->item(position));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    QAbstractItemView* view = list();
+    const QModelIndex entry = view->model()->index(position, 0);
+    view->scrollTo(entry);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
 }
 
 void Editor::click(const QString& name) const {

@@ -4,6 +4,7 @@
 
 #include "frmweather.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QList>
 #include <QStringList>
@@ -36,7 +37,8 @@ public:
     QList<weather::OpenFileRequest> fileRequests;
     QList<weather::OpenFileRequest> saveFileRequests;
     QList<Shown> messages;
-    QStringList questions;
+    QStringList questions;        // every question asked, in order
+    QStringList pendingQuestions; // the pending-edit questions among them
     QList<QUrl> openedUrls;
 
     QString chooseFileToOpen(QWidget* parent, const weather::OpenFileRequest& request) override;
@@ -66,8 +68,11 @@ struct Editor {
     [[nodiscard]] QLineEdit* txtStart(int s) const;
     // The box of `position` (0 start day, 1..17 values) of `season`.
     [[nodiscard]] QLineEdit* seasonBox(int season, int position) const;
+    // The configuration list, as any item view (it may sit on a model of its own).
+    [[nodiscard]] QAbstractItemView* list() const;
+    // The list's entries as shown (Qt::DisplayRole).
     [[nodiscard]] QStringList listed() const;
-    // Selects list position `position` with the mouse, as a user would.
+    // Scrolls to list position `position` and selects it with the mouse, as a user would.
     void select(int position) const;
     // Clicks the button named `name`.
     void click(const QString& name) const;
