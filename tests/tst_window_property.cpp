@@ -15,7 +15,6 @@
 #include "testfiles.h"
 #include "tst_window_support.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
@@ -31,7 +30,6 @@
 #include <numeric>
 #include <optional>
 
-using weather::Desktop;
 using weather::SeasonWeather;
 using weather::WeatherConfig;
 using namespace windowtest;
@@ -39,10 +37,10 @@ using namespace windowtest;
 namespace {
 
 using Records = QList<WeatherConfig>;
-using Answer = Desktop::PendingAnswer;
+using Answer = weather::Desktop::PendingAnswer;
 constexpr int Seasons = 4;
 constexpr int Positions = 18;
-constexpr int KeepShown = -1; // the step keeps the configuration on display while it exists
+constexpr int KeepShown = -1; // a step that keeps the configuration on display while it exists
 
 int fromEnv(const char* name, int fallback) {
     bool ok = false;
@@ -52,17 +50,15 @@ int fromEnv(const char* name, int fallback) {
 
 // The model's own reading of a box: blanks around, an optional minus, digits, within 16 bits.
 std::optional<qint16> boxNumber(const QString& text) {
-    QString digits = text.trimmed();
-    const bool negative = digits.startsWith(u'-');
-    if (negative)
-        digits.remove(0, 1);
-    if (digits.isEmpty() || digits.size() > 6 ||
-        !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
-        return std::nullopt;
-    const int value = negative ? -digits.toInt() : digits.toInt();
-    if (value < -32768 || value > 32767)
+    static const QRegularExpression number(QStringLiteral("^\\s*-?[0-9]{1,6}\\s*$"));
+    const int value = text.trimmed().toInt();
+    if (!number.match(text).hasMatch() || value < -32768 || value > 32767)
         return std::nullopt;
     return qint16(value);
+}
+QString readAs(const QString& text) {
+    const auto value = boxNumber(text);
+    return value ? QString::number(*value) : QStringLiteral("no number (\"%1\")").arg(text);
 }
 
 // Names as the test writes them: Latin-1 and the euro sign, which the file holds as 0x80.
@@ -79,35 +75,21 @@ QByteArray nameBytes(const QString& text) {
     return bytes;
 }
 
-// What a box reads as, for comparing with a stored value.
-QString readAs(const QString& text) {
-    const auto value = boxNumber(text);
-    return value ? QString::number(*value) : QStringLiteral("no number (%1)").arg(text);
+// Names a rename gives: the first ValidNames are stored, the others refused with a message.
+constexpr int ValidNames = 5;
+const QStringList& renames() {
+    static const QStringList names =
+        QStringList{"Renamed Coast", "x", "=SUM(A1)", QString::fromUtf8("Café €")} +
+        QStringList{QString(255, QChar(0xE9)), "", "   ", QString::fromUtf8("Snow ☃")} +
+        QStringList{"North\nSouth", QString(256, u'a')};
+    return names;
 }
 
 // Text short enough for a failure message.
 QString brief(const QString& text) {
-    return text.size() <= 60
+    return text.size() <= 130
                ? text
                : text.left(40) + QStringLiteral("... (%1 characters)").arg(text.size());
-}
-
-struct NameCase {
-    QString text;
-    bool refused;
-};
-const QList<NameCase>& nameCases() {
-    static const QList<NameCase> cases = {{QStringLiteral("Renamed Coast"), false},
-                                          {QString::fromUtf8("Café €"), false},
-                                          {QStringLiteral("x"), false},
-                                          {QStringLiteral("=SUM(A1)"), false},
-                                          {QString(255, QChar(0xE9)), false},
-                                          {QString(), true},
-                                          {QStringLiteral("   "), true},
-                                          {QString::fromUtf8("Snow ☃"), true},
-                                          {QStringLiteral("North\nSouth"), true},
-                                          {QString(256, u'a'), true}};
-    return cases;
 }
 
 weather::ConfigTable tableOf(const Records& records) {
@@ -118,30 +100,19 @@ weather::ConfigTable tableOf(const Records& records) {
     return table;
 }
 
-QString seasonText(const SeasonWeather& season) {
-    QStringList values;
-    for (int p = 0; p < Positions; ++p)
-        values << QString::number(season.at(p));
-    return values.join(u',');
-}
-
-// Where two records differ, in words.
-QString difference(const WeatherConfig& window, const WeatherConfig& model) {
-    if (window.Number != model.Number)
-        return QStringLiteral("number %1, model %2").arg(window.Number).arg(model.Number);
-    if (window.Name != model.Name)
-        return QStringLiteral("name \"%1\", model \"%2\"")
-            .arg(brief(nameText(window.Name)), brief(nameText(model.Name)));
+// A record's fields as text, for failure messages: number, name, then each season's values.
+QStringList fields(const WeatherConfig& record) {
+    QStringList fields = {QString::number(record.Number), nameText(record.Name)};
     for (int s = 0; s < Seasons; ++s) {
-        if (window.season(s) != model.season(s))
-            return QStringLiteral("season %1 %2, model %3")
-                .arg(s)
-                .arg(seasonText(window.season(s)), seasonText(model.season(s)));
+        QStringList values;
+        for (int p = 0; p < Positions; ++p)
+            values << QString::number(record.season(s).at(p));
+        fields << values.join(u',');
     }
-    return {};
+    return fields;
 }
 
-// One step on the undo history: the records before and after, what each direction shows.
+// One step on the undo history: the records before and after, and what each direction shows.
 struct Step {
     Records before;
     Records after;
@@ -173,9 +144,7 @@ struct Model {
 
     const WeatherConfig& shownRecord() const { return records[shown - 1]; }
     bool pending(int s) const {
-        if (shown == 0)
-            return false;
-        for (int p = 0; p < Positions; ++p) {
+        for (int p = 0; shown > 0 && p < Positions; ++p) {
             if (boxNumber(typed[s][p]) != shownRecord().season(s).at(p))
                 return true;
         }
@@ -195,29 +164,23 @@ struct Model {
             typed[s] << (shown > 0 ? QString::number(shownRecord().season(s).at(p)) : QString());
     }
     void show(int slot) {
-        shown = slot == KeepShown ? (shown <= records.size() ? shown : 0) : slot;
+        shown = slot != KeepShown ? slot : shown <= records.size() ? shown : 0;
         for (int s = 0; s < Seasons; ++s)
             showStored(s);
     }
-    void change(const Records& after, int undoShows, int redoShows, const QList<int>& tabs) {
-        history.resize(done);
+    void change(const Records& after, int undoShows, int redoShows, const QList<int>& tabs = {}) {
+        history.resize(done++);
         history << Step{records, after, undoShows, redoShows, tabs};
-        ++done;
         records = after;
     }
-    void undo() {
-        const Step& step = history[--done];
-        records = step.before;
-        show(step.undoShows);
+    // Undo and redo select and show the configuration they change, on a tab they change.
+    void travel(bool back) {
+        const Step& step = history[back ? --done : done++];
+        records = back ? step.before : step.after;
+        show(back ? step.undoShows : step.redoShows);
         expect.tabs = step.tabs;
     }
-    void redo() {
-        const Step& step = history[done++];
-        records = step.after;
-        show(step.redoShows);
-        expect.tabs = step.tabs;
-    }
-    // The boxes of season `s` as values; none (the season's tab shown) when one holds no number.
+    // Season `s` as values; none (a message, the season's tab shown) when a box holds no number.
     std::optional<SeasonWeather> read(int s) {
         SeasonWeather values;
         for (int p = 0; p < Positions; ++p) {
@@ -231,20 +194,19 @@ struct Model {
         }
         return values;
     }
-    // The Update button and Enter: stores season `s`, a step only when it changes the record.
+    // The Update button and Enter: a step only when the season changes.
     void update(int s) {
         const auto values = read(s);
-        if (!values)
-            return;
-        if (*values != shownRecord().season(s)) {
+        if (values && *values != shownRecord().season(s)) {
             Records after = records;
             after[shown - 1].season(s) = *values;
             change(after, shown, shown, {s});
         }
-        showStored(s);
+        if (values)
+            showStored(s);
     }
-    // The pending-edit question before a step that changes the table or the display: asked
-    // exactly when a season has typed values not updated. False when the step must not go on.
+    // The pending-edit question before a step that changes the table or what is on display:
+    // asked exactly when a season has typed values not updated. False when the step must stop.
     bool settle(Answer answer) {
         const QList<int> seasons = pendingSeasons();
         if (seasons.isEmpty())
@@ -272,7 +234,7 @@ struct Model {
     }
 };
 
-// Collects the first difference between the window and the model.
+// Keeps the first difference between the window and the model.
 struct Checker {
     QString problem;
     template <typename T> void equal(const QString& what, const T& window, const T& model) {
@@ -287,129 +249,124 @@ struct Checker {
     }
 };
 
-class Sequence {
-public:
+struct Sequence {
     Sequence(quint64 seed, int steps);
     // Empty when every step matched the model; else what differed, where, and the last steps.
     QString run();
-
-private:
     QString step(Answer answer);
-    QString check(int messages, int questions, int pending) const;
     QString finish();
-    [[nodiscard]] int bounded(int n) { return int(random_.bounded(n)); }
+    QString check(qsizetype messages, qsizetype questions, qsizetype pending) const;
     QString typedText(int s, int p);
-    Records mutated(Records records);
-    void trigger(const char* action) const {
-        editor_.find<QAction>(QLatin1String(action))->trigger();
-    }
-    QTabWidget* tabs() const { return editor_.find<QTabWidget>(QStringLiteral("SSTab1")); }
-    void clickSave() const;
 
-    quint64 seed_;
-    int steps_;
-    QRandomGenerator random_;
-    QTemporaryDir dir_;
-    QString path_ = dir_.filePath(QStringLiteral("weather.cfg"));
-    QByteArray original_;
-    Editor editor_;
-    Model model_;
-    QStringList log_;
-    QString exportPath_;
-    Records exported_;
-    Records initial_; // as the file was opened
+    int bounded(int n) { return int(random.bounded(n)); }
+    void trigger(const char* action) const {
+        editor.find<QAction>(QLatin1String(action))->trigger();
+    }
+    QTabWidget* tabs() const { return editor.find<QTabWidget>(QStringLiteral("SSTab1")); }
+
+    quint64 seed;
+    int steps;
+    QRandomGenerator random{quint32(seed ^ (seed >> 32))};
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("weather.cfg"));
+    QByteArray original = testfiles::readAll(testfiles::examplePath());
+    Editor editor;
+    Model model;
+    Records opened;
+    QStringList log;
+    QString exportPath;
+    Records exported;
 };
 
-Sequence::Sequence(quint64 seed, int steps) : seed_(seed), steps_(steps), random_(seed) {
-    original_ = testfiles::readAll(testfiles::examplePath());
-    // Every fourth file holds a name far longer than a name box holds or a rename may give: the
-    // window must show it and never refuse it unless the user edits it.
+Sequence::Sequence(quint64 seed, int steps) : seed(seed), steps(steps) {
+    // Every fourth file holds a name longer than a name box holds and than a rename may give:
+    // the window shows it whole and never refuses it unless the user edits it.
     if (seed % 4 == 3)
-        original_.replace("\r\n2 Mediterranean\r\n", "\r\n2 " + QByteArray(40000, 'x') + "\r\n");
+        original.replace("\r\n2 Mediterranean\r\n", "\r\n2 " + QByteArray(40000, 'x') + "\r\n");
     weather::ConfigTable table;
-    if (!testfiles::writeAll(path_, original_) || weather::loadConfigFile(path_, table))
-        qFatal("cannot set up %s", qPrintable(path_));
+    if (!testfiles::writeAll(path, original) || weather::loadConfigFile(path, table))
+        qFatal("cannot set up %s", qPrintable(path));
     for (int k = 1; k <= table.recordCount(); ++k)
-        model_.records << table.Configs(k);
-    model_.file = initial_ = model_.records;
-    model_.show(0);
-    editor_.window->activateWindow(); // for renames that end by moving the focus
-    if (!QTest::qWaitForWindowActive(editor_.window.get()))
+        opened << table.Configs(k);
+    model.records = model.file = opened;
+    model.show(0);
+    editor.window->activateWindow(); // for renames that end by moving the focus
+    if (!QTest::qWaitForWindowActive(editor.window.get()))
         qWarning("the editor window did not become active");
-    editor_.openThroughDialog(path_);
+    editor.openThroughDialog(path);
 }
 
 QString Sequence::run() {
-    FakeDesktop& d = *editor_.desktop;
-    for (int i = 0; i <= steps_; ++i) {
+    FakeDesktop& d = *editor.desktop;
+    for (int i = 0; i <= steps; ++i) {
         const qsizetype messages = d.messages.size(), questions = d.questions.size(),
                         pending = d.pendingQuestions.size();
-        model_.expect = {};
+        model.expect = {};
+        // An unmarked season reads as its record (checked below) in whatever digits it shows
+        // ("007" for 7); the model takes them over, so that typing into it later compares the
+        // texts the window really holds.
+        for (int s = 0; s < Seasons && model.shown > 0; ++s) {
+            for (int p = 0; p < Positions && !model.pending(s); ++p)
+                model.typed[s][p] = editor.seasonBox(s, p)->text();
+        }
+        // Every step gets an answer ready; the model says whether the question may take it.
         static constexpr std::array Answers{Answer::Update, Answer::Update, Answer::Discard,
                                             Answer::Cancel};
         const Answer answer = Answers[bounded(int(Answers.size()))];
         d.pendingAnswers = {answer};
-        log_ << QStringLiteral("%1: %2").arg(i).arg(i < steps_ ? step(answer) : finish());
+        log << QStringLiteral("%1: %2").arg(i).arg(i < steps ? step(answer) : finish());
         d.pendingAnswers.clear();
         d.fileAnswers.clear();
         d.saveFileAnswers.clear();
         d.saveAnswers.clear();
         d.deleteAnswers.clear();
-        QString problem = check(int(messages), int(questions), int(pending));
-        if (problem.isEmpty() && i == steps_ && testfiles::readAll(path_) != original_)
+        QString problem = check(messages, questions, pending);
+        if (problem.isEmpty() && i == steps && testfiles::readAll(path) != original)
             problem = QStringLiteral("after undoing everything, Save wrote other bytes");
-        if (!problem.isEmpty())
+        if (!problem.isEmpty()) {
+            const qsizetype shown =
+                std::min<qsizetype>(log.size(), fromEnv("WEATHER_PROPERTY_LOG", 8));
             return QStringLiteral("seed %1, step %2 of %3: %4\nlast steps:\n  %5")
-                .arg(seed_)
+                .arg(seed)
                 .arg(i)
-                .arg(steps_)
-                .arg(problem, log_.mid(std::max<qsizetype>(
-                                           0, log_.size() - fromEnv("WEATHER_PROPERTY_LOG", 8)))
-                                  .join("\n  "));
-        if (!editor_.window->isVisible()) { // closed without a question: open again, go on
-            editor_.window->show();
-            if (!QTest::qWaitForWindowExposed(editor_.window.get()))
-                qWarning("the editor window was not exposed again");
+                .arg(steps)
+                .arg(problem, log.mid(log.size() - shown).join("\n  "));
+        }
+        if (!editor.window->isVisible()) { // closed without a question: open again, go on
+            editor.window->show();
+            if (!QTest::qWaitForWindowExposed(editor.window.get()))
+                qWarning("the editor window was not shown again");
         }
     }
     return {};
 }
 
-void Sequence::clickSave() const {
-    if (auto* button = editor_.find<QAbstractButton>(QStringLiteral("cmdSave")))
-        QTest::mouseClick(button, Qt::LeftButton);
-    else
-        trigger("mnuSave");
-}
-
 // The last step: undo everything (dropping typed values), then Save. The file must hold its
 // original bytes again, whether or not it was saved in between.
 QString Sequence::finish() {
-    editor_.desktop->pendingAnswers = {Answer::Discard};
-    while (model_.done > 0) {
+    while (model.done > 0) {
+        editor.desktop->pendingAnswers = {Answer::Discard};
         trigger("mnuUndo");
-        if (model_.settle(Answer::Discard))
-            model_.undo();
-        editor_.desktop->pendingAnswers = {Answer::Discard};
+        if (model.settle(Answer::Discard))
+            model.travel(true);
     }
-    clickSave();
-    if (model_.settle(Answer::Discard)) {
-        model_.file = model_.records;
-        model_.expect.saved = true;
-    }
-    model_.expect.tabs.clear();
+    editor.desktop->pendingAnswers = {Answer::Discard};
+    trigger("mnuSave");
+    model.settle(Answer::Discard);
+    model.file = model.records;
+    model.expect.saved = true;
+    model.expect.tabs.clear();
     return QStringLiteral("undo everything, Save");
 }
 
 QString Sequence::typedText(int s, int p) {
-    const int slot = model_.shown;
     switch (bounded(6)) {
-    case 0: // back to what the file holds: the table may equal the file again (as it will
-            // when the position was picked for holding a change)
-        return slot <= model_.file.size() ? QString::number(model_.file[slot - 1].season(s).at(p))
-                                          : QStringLiteral("0");
-    case 1: // the stored value, written another way: no edit
-        return QStringLiteral("00") + QString::number(model_.shownRecord().season(s).at(p));
+    case 0: // what the file holds
+        return model.shown <= model.file.size()
+                   ? QString::number(model.file[model.shown - 1].season(s).at(p))
+                   : "0";
+    case 1: // the stored value written another way: no edit
+        return QStringLiteral("00") + QString::number(model.shownRecord().season(s).at(p));
     case 2: { // no number, out of range, or letters the box drops
         static const QStringList bad = {"", "-", "40000", "1-2", "-32769", "4x2", "abc"};
         return bad[bounded(int(bad.size()))];
@@ -417,101 +374,72 @@ QString Sequence::typedText(int s, int p) {
     case 3:
         return bounded(2) ? QStringLiteral("32767") : QStringLiteral("-32768");
     default:
-        return QString::number(int(random_.bounded(450)) - 50);
+        return QString::number(bounded(450) - 50);
     }
-}
-
-// A CSV to import: the records with some changes, or none.
-Records Sequence::mutated(Records records) {
-    for (int changes = bounded(3); changes > 0; --changes) {
-        const int k = bounded(int(records.size()));
-        switch (bounded(4)) {
-        case 0:
-            records[k].season(bounded(Seasons)).at(bounded(Positions)) = qint16(bounded(400));
-            break;
-        case 1: {
-            const QString name = nameCases()[bounded(5)].text; // the valid ones
-            records[k].Name = nameBytes(name);
-            break;
-        }
-        case 2:
-            records << records[k];
-            records.last().Number = records[records.size() - 2].Number + 1;
-            break;
-        default:
-            if (records.size() > 1)
-                records.removeLast();
-        }
-    }
-    return records;
 }
 
 // Performs one random step on the window and on the model; returns what it did.
 QString Sequence::step(Answer answer) {
-    static const QStringList answerNames = {"Update", "Discard", "Cancel"};
-    const QString asked = QStringLiteral(" [%1]").arg(answerNames[int(answer)]);
-    FakeDesktop& d = *editor_.desktop;
-    Model& m = model_;
+    const QString asked = QStringList{" [Update]", " [Discard]", " [Cancel]"}[int(answer)];
+    FakeDesktop& d = *editor.desktop;
+    Model& m = model;
     const int n = int(m.records.size());
     const int shown = m.shown;
-    static constexpr std::array<int, 14> Weights{12, 6, 25, 7, 6, 8, 4, 4, 10, 6, 3, 3, 5, 2};
+    static constexpr std::array Weights{12, 6, 25, 7, 6, 8, 4, 4, 10, 6, 3, 3, 5, 2};
     for (;;) {
         int pick = bounded(std::accumulate(Weights.begin(), Weights.end(), 0));
-        int kind = 0;
+        std::size_t kind = 0;
         while (pick >= Weights[kind])
             pick -= Weights[kind++];
+        if (shown == 0 && (kind == 1 || kind == 2 || (kind >= 4 && kind <= 7)))
+            continue; // these need a configuration on display
         switch (kind) {
         case 0: { // select with the mouse
             if (n == 0)
-                break;
+                continue;
             const int row = bounded(n);
-            editor_.select(row);
+            editor.select(row);
             m.select(row + 1, answer);
             return QStringLiteral("click row %1").arg(row) + asked;
         }
         case 1: { // select with a key in the list
-            if (shown == 0)
-                break;
             const int k = bounded(4);
-            const std::array keys{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End};
-            const std::array targets{std::max(shown - 1, 1), std::min(shown + 1, n), 1, n};
-            QTest::keyClick(editor_.list(), keys[k]);
-            m.select(targets[k], answer);
-            return QStringLiteral("key %1 in the list")
-                       .arg(QStringList{"Up", "Down", "Home", "End"}[k]) +
+            QTest::keyClick(editor.list(),
+                            std::array{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End}[k]);
+            m.select(std::array{std::max(shown - 1, 1), std::min(shown + 1, n), 1, n}[k], answer);
+            return QStringList{"Up", "Down", "Home", "End"}[k] + QStringLiteral(" in the list") +
                    asked;
         }
-        case 2: { // type into a season box; its key filter drops all but digits and "-"
-            if (shown == 0)
-                break;
+        case 2: { // type into a season box, whose key filter drops all but digits and "-"
             int s = bounded(Seasons), p = bounded(Positions);
-            if (shown <= m.file.size() && bounded(4) == 0) { // undo a change by hand, perhaps
-                for (int q = 0; q < Seasons * Positions; ++q) {
-                    if (m.shownRecord().season(q / Positions).at(q % Positions) !=
-                        m.file[shown - 1].season(q / Positions).at(q % Positions)) {
-                        s = q / Positions;
-                        p = q % Positions;
-                    }
+            QString text = typedText(s, p);
+            // Now and then a change is taken back by hand: the table may equal the file again.
+            const bool takeBack = shown <= m.file.size() && bounded(4) == 0;
+            for (int q = 0; takeBack && q < Seasons * Positions; ++q) {
+                const qint16 inFile = m.file[shown - 1].season(q / Positions).at(q % Positions);
+                if (m.shownRecord().season(q / Positions).at(q % Positions) != inFile) {
+                    s = q / Positions;
+                    p = q % Positions;
+                    text = QString::number(inFile);
                 }
             }
-            const QString text = typedText(s, p);
-            QLineEdit* box = editor_.seasonBox(s, p);
+            QLineEdit* box = editor.seasonBox(s, p);
             tabs()->setCurrentIndex(s);
             box->selectAll();
             if (text.isEmpty())
                 QTest::keyClick(box, Qt::Key_Backspace);
             else
                 QTest::keyClicks(box, text);
-            QString kept = text;
-            kept.remove(QRegularExpression(QStringLiteral("[^-0-9]")));
+            const QString kept =
+                QString(text).remove(QRegularExpression(QStringLiteral("[^-0-9]")));
             if (text.isEmpty() || !kept.isEmpty())
                 m.typed[s][p] = kept;
             return QStringLiteral("type \"%1\" into season %2 position %3").arg(text).arg(s).arg(p);
         }
-        case 3: { // Update button
+        case 3: { // the Update button
             const int s = bounded(Seasons);
             tabs()->setCurrentIndex(s);
-            editor_.click(QStringLiteral("cmdUpdate(%1)").arg(s));
+            editor.click(QStringLiteral("cmdUpdate(%1)").arg(s));
             if (shown == 0)
                 ++m.expect.messages; // nothing to update yet
             else
@@ -519,141 +447,124 @@ QString Sequence::step(Answer answer) {
             return QStringLiteral("Update season %1").arg(s);
         }
         case 4: { // Enter in a season box
-            if (shown == 0)
-                break;
             const int s = bounded(Seasons), p = bounded(Positions);
             tabs()->setCurrentIndex(s);
-            QTest::keyClick(editor_.seasonBox(s, p), Qt::Key_Return);
+            QTest::keyClick(editor.seasonBox(s, p), Qt::Key_Return);
             m.update(s);
             return QStringLiteral("Enter in season %1 position %2").arg(s).arg(p);
         }
         case 5: { // rename, ended by Enter or by moving the focus; refused names change nothing
-            if (shown == 0)
-                break;
-            const NameCase& name = nameCases()[bounded(int(nameCases().size()))];
+            const int name = bounded(int(renames().size()));
             const bool enter = bounded(2) == 0;
-            auto* box = editor_.find<QLineEdit>(QStringLiteral("txtName"));
-            editor_.window->activateWindow();
-            if (!QTest::qWaitForWindowActive(editor_.window.get()))
+            auto* box = editor.find<QLineEdit>(QStringLiteral("txtName"));
+            editor.window->activateWindow();
+            if (!QTest::qWaitForWindowActive(editor.window.get()))
                 qWarning("the editor window did not become active");
             box->setFocus();
-            box->setText(name.text);
+            box->setText(renames()[name]);
             if (enter)
                 QTest::keyClick(box, Qt::Key_Return);
             else
                 tabs()->setFocus();
-            if (name.text != nameText(m.shownRecord().Name)) {
-                if (name.refused) {
-                    ++m.expect.messages;
-                } else {
-                    Records after = m.records;
-                    after[shown - 1].Name = nameBytes(name.text);
-                    m.change(after, shown, shown, {});
-                }
+            if (renames()[name] != nameText(m.shownRecord().Name) && name >= ValidNames) {
+                ++m.expect.messages;
+            } else if (renames()[name] != nameText(m.shownRecord().Name)) {
+                Records after = m.records;
+                after[shown - 1].Name = nameBytes(renames()[name]);
+                m.change(after, shown, shown);
             }
             return QStringLiteral("rename to \"%1\" by %2")
-                .arg(brief(name.text), enter ? "Enter" : "focus out");
+                .arg(brief(renames()[name]), enter ? "Enter" : "focus out");
         }
-        case 6: { // Duplicate: a copy numbered after the last, shown
-            if (shown == 0)
-                break;
+        case 6: // Duplicate: a copy numbered after the last, named "... (copy)" within 255 bytes
             trigger("mnuDuplicate");
             if (m.settle(answer)) {
                 Records after = m.records;
-                WeatherConfig copy = after[shown - 1];
-                copy.Name = copy.Name.left(255 - 7) + " (copy)";
-                copy.Number = after.last().Number + 1;
-                after << copy;
-                m.change(after, shown, n + 1, {});
+                after << after[shown - 1];
+                after.last().Name = after.last().Name.left(255 - 7) + " (copy)";
+                after.last().Number = after[n - 1].Number + 1;
+                m.change(after, shown, n + 1);
                 m.show(n + 1);
             }
             return QStringLiteral("Duplicate") + asked;
-        }
         case 7: { // Delete Last, while the last one is on display
-            if (shown == 0 || shown != n)
-                break;
+            if (shown != n)
+                continue;
             const bool confirm = !m.pendingSeasons().isEmpty() || bounded(4) > 0;
             d.deleteAnswers = {confirm};
             trigger("mnuDeleteLast");
             m.expect.countOthers = false;
             if (m.settle(answer) && confirm) {
-                m.change(m.records.mid(0, n - 1), n, n - 1, {});
+                m.change(m.records.mid(0, n - 1), n, n - 1);
                 m.show(n - 1);
             }
             return QStringLiteral("Delete Last, %1").arg(confirm ? "confirmed" : "cancelled") +
                    asked;
         }
         case 8:
-            if (m.done == 0)
-                break;
-            trigger("mnuUndo");
-            if (m.settle(answer))
-                m.undo();
-            return QStringLiteral("Undo") + asked;
-        case 9:
-            if (m.done == m.history.size())
-                break;
-            trigger("mnuRedo");
-            // Update as the answer stores the typed values as a new step: nothing to redo then.
-            if (m.settle(answer) && m.done < m.history.size())
-                m.redo();
-            return QStringLiteral("Redo") + asked;
+        case 9: { // Undo, Redo; Update as the answer is a new step, which leaves nothing to redo
+            const bool back = kind == 8;
+            if (back ? m.done == 0 : m.done == m.history.size())
+                continue;
+            trigger(back ? "mnuUndo" : "mnuRedo");
+            if (m.settle(answer) && (back || m.done < m.history.size()))
+                m.travel(back);
+            return (back ? QStringLiteral("Undo") : QStringLiteral("Redo")) + asked;
+        }
         case 10:
-            clickSave();
+            trigger("mnuSave");
             if (m.settle(answer)) {
                 m.file = m.records;
                 m.expect.saved = true;
             }
             return QStringLiteral("Save") + asked;
-        case 11: { // export the table, not the typed values
-            exportPath_ = dir_.filePath(QStringLiteral("export-%1.csv").arg(log_.size()));
-            d.saveFileAnswers = {exportPath_};
+        case 11: // export the table, not the typed values
+            exportPath = dir.filePath(QStringLiteral("export-%1.csv").arg(log.size()));
+            d.saveFileAnswers = {exportPath};
             trigger("mnuExportCsv");
-            exported_ = m.records;
+            exported = m.records;
             return QStringLiteral("Export");
-        }
-        case 12: { // import: the last export, a changed table, a CSV with a fault, or cancel
-            const int source = bounded(4);
-            QString what = QStringLiteral("cancelled");
-            Records imported;
-            if (source == 0 && !exportPath_.isEmpty()) {
-                d.fileAnswers = {exportPath_};
-                imported = exported_;
-                what = QStringLiteral("the last export");
-            } else if (source <= 1) {
-                imported = mutated(m.records.isEmpty() ? initial_ : m.records);
-                const QString path =
-                    dir_.filePath(QStringLiteral("import-%1.csv").arg(log_.size()));
-                if (!testfiles::writeAll(path, weather::formatCsv(tableOf(imported))))
-                    return QStringLiteral("cannot write ") + path;
-                d.fileAnswers = {path};
-                what = QStringLiteral("a changed table");
-            } else if (source == 2) {
-                const QString path = dir_.filePath(QStringLiteral("fault.csv"));
-                if (!testfiles::writeAll(path, "Number,Name\r\n1,x\r\n"))
-                    return QStringLiteral("cannot write ") + path;
-                d.fileAnswers = {path};
-                what = QStringLiteral("a CSV with a fault");
+        case 12: { // import the last export, a changed table or a faulty CSV, or cancel
+            int source = bounded(4);
+            if (source == 0 && exportPath.isEmpty())
+                source = 1;
+            Records imported = source == 0 ? exported : m.records.isEmpty() ? opened : m.records;
+            const QString file =
+                source == 0 ? exportPath
+                            : dir.filePath(QStringLiteral("import-%1.csv").arg(log.size()));
+            if (source == 1) {
+                const int k = bounded(int(imported.size()));
+                imported[k].season(bounded(Seasons)).at(bounded(Positions)) = qint16(bounded(400));
+                if (bounded(2) == 0)
+                    imported[k].Name = nameBytes(renames()[bounded(ValidNames)]);
+                if (bounded(3) == 0 && imported.size() > 1)
+                    imported.removeLast();
             }
+            const QByteArray csv = source == 2 ? QByteArray("Number,Name\r\n1,x\r\n")
+                                               : weather::formatCsv(tableOf(imported));
+            if ((source == 1 || source == 2) && !testfiles::writeAll(file, csv))
+                qFatal("cannot write %s", qPrintable(file));
+            if (source < 3)
+                d.fileAnswers = {file};
             trigger("mnuImportCsv");
-            if (m.settle(answer) && source <= 2) {
-                // Names beyond 255 characters are refused, as a rename refuses them.
-                const bool refused = source == 2 || std::any_of(imported.begin(), imported.end(),
-                                                                [](const WeatherConfig& c) {
-                                                                    return c.Name.size() > 255;
-                                                                });
-                if (refused) {
+            if (m.settle(answer) && source < 3) {
+                // A faulty CSV, and names beyond 255 bytes (as a rename has them), change nothing.
+                if (source == 2 ||
+                    std::any_of(imported.begin(), imported.end(),
+                                [](const WeatherConfig& c) { return c.Name.size() > 255; })) {
                     ++m.expect.messages;
                 } else {
-                    m.change(imported, KeepShown, KeepShown, {});
+                    m.change(imported, KeepShown, KeepShown);
                     m.show(KeepShown);
                 }
             }
-            return QStringLiteral("Import ") + what + asked;
+            return QStringList{"Import the last export", "Import a changed table",
+                               "Import a faulty CSV", "Import, cancelled"}[source] +
+                   asked;
         }
         default: // close: asks to save exactly when the table differs from the file
-            d.saveAnswers = {Desktop::Answer::Cancel};
-            editor_.window->close();
+            d.saveAnswers = {weather::Desktop::Answer::Cancel};
+            editor.window->close();
             if (m.settle(answer)) {
                 if (m.records != m.file)
                     ++m.expect.otherQuestions;
@@ -666,52 +577,51 @@ QString Sequence::step(Answer answer) {
 }
 
 // Compares the window with the model; the first difference, or nothing.
-QString Sequence::check(int messages, int questions, int pending) const {
-    const Model& m = model_;
-    const FakeDesktop& d = *editor_.desktop;
-    const weather::frmWeather& window = *editor_.window;
+QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pending) const {
+    const Model& m = model;
+    const FakeDesktop& d = *editor.desktop;
+    const weather::frmWeather& window = *editor.window;
     Checker c;
     // First what the window asked and said, which explains most other differences: the
     // pending-edit question comes exactly when typed values would be lost, and only once.
-    const int asked = int(d.pendingQuestions.size()) - pending;
-    c.equal(QStringLiteral("pending-edit questions"), asked, m.expect.pendingQuestions);
+    const qsizetype asked = d.pendingQuestions.size() - pending;
+    c.equal(QStringLiteral("pending-edit questions"), asked, qsizetype(m.expect.pendingQuestions));
     if (m.expect.countOthers)
-        c.equal(QStringLiteral("other questions"), int(d.questions.size()) - questions - asked,
-                m.expect.otherQuestions);
+        c.equal(QStringLiteral("other questions"), d.questions.size() - questions - asked,
+                qsizetype(m.expect.otherQuestions));
     QStringList said;
     for (qsizetype i = messages; i < d.messages.size(); ++i)
         said << brief(d.messages[i].text);
-    c.equal(QStringLiteral("messages (%1)").arg(said.join(" | ")), int(said.size()),
-            m.expect.messages);
+    c.equal(QStringLiteral("messages (%1)").arg(said.join(" | ")), said.size(),
+            qsizetype(m.expect.messages));
     // The table holds the model's records: each step changed what it should and nothing else.
     const weather::ConfigTable& table = window.table();
-    c.equal(QStringLiteral("record count"), table.recordCount(), int(m.records.size()));
-    for (int k = 1; k <= std::min(table.recordCount(), int(m.records.size())); ++k) {
-        if (c.problem.isEmpty() && !(table.Configs(k) == m.records[k - 1]))
-            c.problem = QStringLiteral("record %1: %2")
-                            .arg(k)
-                            .arg(difference(table.Configs(k), m.records[k - 1]));
+    c.equal(QStringLiteral("record count"), qsizetype(table.recordCount()), m.records.size());
+    for (int k = 1; k <= std::min<qsizetype>(table.recordCount(), m.records.size()); ++k) {
+        const QStringList held = fields(table.Configs(k)), meant = fields(m.records[k - 1]);
+        for (int f = 0; f < held.size(); ++f)
+            c.equal(QStringLiteral("record %1 field %2").arg(k).arg(f), held[f], meant[f]);
     }
     // The list names every record; the configuration on display is its one selected entry and
     // its current row (a question cancelled from the keyboard must not split the two).
     QStringList names;
     for (const WeatherConfig& record : m.records)
         names << brief(nameText(record.Name));
-    QStringList listed = editor_.listed();
+    QStringList listed = editor.listed();
     std::transform(listed.begin(), listed.end(), listed.begin(), brief);
     c.equal(QStringLiteral("list"), listed, names);
     QList<int> selected;
-    for (const QModelIndex& index : editor_.list()->selectionModel()->selectedRows())
+    for (const QModelIndex& index : editor.list()->selectionModel()->selectedRows())
         selected << index.row() + 1;
     c.equal(QStringLiteral("selected slots"), selected,
             m.shown > 0 ? QList<int>{m.shown} : QList<int>{});
     if (m.shown > 0)
-        c.equal(QStringLiteral("current row's slot"), editor_.list()->currentIndex().row() + 1,
+        c.equal(QStringLiteral("slot of the current row"), editor.list()->currentIndex().row() + 1,
                 m.shown);
     // Name and number show the record on display afresh, also after an import replaced it.
-    c.equal(QStringLiteral("name box"), editor_.find<QLineEdit>(QStringLiteral("txtName"))->text(),
+    c.equal(QStringLiteral("name box"), editor.find<QLineEdit>(QStringLiteral("txtName"))->text(),
             m.shown > 0 ? nameText(m.shownRecord().Name) : QString());
-    c.equal(QStringLiteral("number"), editor_.find<QLabel>(QStringLiteral("lblNumber"))->text(),
+    c.equal(QStringLiteral("number"), editor.find<QLabel>(QStringLiteral("lblNumber"))->text(),
             m.shown > 0 ? QString::number(m.shownRecord().Number) : QString());
     // A tab is marked exactly when its boxes differ from the record; a marked tab keeps what was
     // typed, an unmarked one reads as the stored record (or is empty with nothing on display).
@@ -720,7 +630,7 @@ QString Sequence::check(int messages, int questions, int pending) const {
         c.equal(QStringLiteral("season %1 marked").arg(s), tabs()->tabText(s).endsWith(u'*'),
                 pending);
         for (int p = 0; p < Positions; ++p) {
-            const QString text = editor_.seasonBox(s, p)->text();
+            const QString text = editor.seasonBox(s, p)->text();
             const QString what = QStringLiteral("season %1 position %2").arg(s).arg(p);
             if (pending || m.shown == 0)
                 c.equal(what, text, m.typed[s][p]);
@@ -730,24 +640,22 @@ QString Sequence::check(int messages, int questions, int pending) const {
     }
     // The modified mark follows the table against the file, not the undo history.
     c.equal(QStringLiteral("modified mark"), window.isWindowModified(), m.records != m.file);
-    c.equal(QStringLiteral("Undo on"),
-            editor_.find<QAction>(QStringLiteral("mnuUndo"))->isEnabled(), m.done > 0);
-    c.equal(QStringLiteral("Redo on"),
-            editor_.find<QAction>(QStringLiteral("mnuRedo"))->isEnabled(),
-            m.done < m.history.size());
-    c.equal(QStringLiteral("Duplicate on"),
-            editor_.find<QAction>(QStringLiteral("mnuDuplicate"))->isEnabled(), m.shown > 0);
-    c.equal(QStringLiteral("Delete Last on"),
-            editor_.find<QAction>(QStringLiteral("mnuDeleteLast"))->isEnabled(),
+    const auto on = [this](const char* action) {
+        return editor.find<QAction>(QLatin1String(action))->isEnabled();
+    };
+    c.equal(QStringLiteral("Undo on"), on("mnuUndo"), m.done > 0);
+    c.equal(QStringLiteral("Redo on"), on("mnuRedo"), m.done < m.history.size());
+    c.equal(QStringLiteral("Duplicate on"), on("mnuDuplicate"), m.shown > 0);
+    c.equal(QStringLiteral("Delete Last on"), on("mnuDeleteLast"),
             m.shown > 0 && m.shown == m.records.size());
     if (!m.expect.tabs.isEmpty() && !m.expect.tabs.contains(tabs()->currentIndex()))
         c.equal(QStringLiteral("current tab"), tabs()->currentIndex(), m.expect.tabs.first());
     c.equal(QStringLiteral("window open"), window.isVisible(), m.expect.visible);
     if (m.expect.saved) {
         weather::ConfigTable saved;
-        const bool loaded = !weather::loadConfigFile(path_, saved);
-        c.equal(QStringLiteral("saved file loads and holds the records"),
-                loaded && saved == tableOf(m.file), true);
+        const bool loaded = !weather::loadConfigFile(path, saved);
+        c.equal(QStringLiteral("saved file holds the records"), loaded && saved == tableOf(m.file),
+                true);
     }
     return c.problem;
 }
