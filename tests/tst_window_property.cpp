@@ -253,7 +253,50 @@ struct Sequence {
     Sequence(quint64 seed, int steps);
     // Empty when every step matched the model; else what differed, where, and the last steps.
     QString run();
-    QString step(Answer answer);
+    using Action = QString (Sequence::*)(Answer);
+    QString click(Answer answer);
+    QString key(Answer answer);
+    QString type(Answer answer);
+    QString updateButton(Answer answer);
+    QString enter(Answer answer);
+    QString rename(Answer answer);
+    QString duplicate(Answer answer);
+    QString deleteLast(Answer answer);
+    QString undo(Answer answer);
+    QString redo(Answer answer);
+    QString save(Answer answer);
+    QString exportCsv(Answer answer);
+    QString importCsv(Answer answer);
+    QString close(Answer answer);
+    // One random step, taken with the given answer ready for the pending-edit question.
+    QString step(Answer answer) {
+        static constexpr std::array<std::pair<int, Action>, 14> Steps{{{12, &Sequence::click},
+                                                                       {6, &Sequence::key},
+                                                                       {25, &Sequence::type},
+                                                                       {7, &Sequence::updateButton},
+                                                                       {6, &Sequence::enter},
+                                                                       {8, &Sequence::rename},
+                                                                       {4, &Sequence::duplicate},
+                                                                       {4, &Sequence::deleteLast},
+                                                                       {10, &Sequence::undo},
+                                                                       {6, &Sequence::redo},
+                                                                       {3, &Sequence::save},
+                                                                       {3, &Sequence::exportCsv},
+                                                                       {5, &Sequence::importCsv},
+                                                                       {2, &Sequence::close}}};
+        static const int total =
+            std::accumulate(Steps.begin(), Steps.end(), 0,
+                            [](int sum, const auto& step) { return sum + step.first; });
+        for (;;) {
+            int pick = bounded(total);
+            std::size_t kind = 0;
+            while (pick >= Steps[kind].first)
+                pick -= Steps[kind++].first;
+            const QString done = (this->*Steps[kind].second)(answer);
+            if (!done.isEmpty())
+                return done + QStringList{" [Update]", " [Discard]", " [Cancel]"}[int(answer)];
+        }
+    }
     QString finish();
     QString check(qsizetype messages, qsizetype questions, qsizetype pending) const;
     QString typedText(int s, int p);
@@ -299,8 +342,9 @@ Sequence::Sequence(quint64 seed, int steps) : seed(seed), steps(steps) {
 QString Sequence::run() {
     FakeDesktop& d = *editor.desktop;
     for (int i = 0; i <= steps; ++i) {
-        const qsizetype messages = d.messages.size(), questions = d.questions.size(),
-                        pending = d.pendingQuestions.size();
+        const qsizetype messages = d.messages.size();
+        const qsizetype questions = d.questions.size();
+        const qsizetype pending = d.pendingQuestions.size();
         model.expect = {};
         // An unmarked season reads as its record (checked below) in whatever digits it shows
         // ("007" for 7); the model takes them over, so that typing into it later compares the
@@ -372,208 +416,238 @@ QString Sequence::typedText(int s, int p) {
         return bad[bounded(int(bad.size()))];
     }
     case 3:
-        return bounded(2) ? QStringLiteral("32767") : QStringLiteral("-32768");
+        return bounded(2) == 0 ? QStringLiteral("32767") : QStringLiteral("-32768");
     default:
         return QString::number(bounded(450) - 50);
     }
 }
 
-// Performs one random step on the window and on the model; returns what it did.
-QString Sequence::step(Answer answer) {
-    const QString asked = QStringList{" [Update]", " [Discard]", " [Cancel]"}[int(answer)];
-    FakeDesktop& d = *editor.desktop;
+// The steps a user takes. Each acts on the window and on the model and says what it did, or
+// returns nothing when it cannot be taken now (most need a configuration on display).
+QString Sequence::click(Answer answer) {
+    if (model.records.isEmpty())
+        return {};
+    const int row = bounded(int(model.records.size()));
+    editor.select(row);
+    model.select(row + 1, answer);
+    return QStringLiteral("click row %1").arg(row);
+}
+
+QString Sequence::key(Answer answer) {
+    const int shown = model.shown;
+    const int n = int(model.records.size());
+    if (shown == 0)
+        return {};
+    const int k = bounded(4);
+    QTest::keyClick(editor.list(),
+                    std::array{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End}[k]);
+    model.select(std::array{std::max(shown - 1, 1), std::min(shown + 1, n), 1, n}[k], answer);
+    return QStringList{"Up", "Down", "Home", "End"}[k] + QStringLiteral(" in the list");
+}
+
+// Typing into a season box, whose key filter drops all but digits and "-".
+QString Sequence::type(Answer /*answer*/) {
     Model& m = model;
-    const int n = int(m.records.size());
-    const int shown = m.shown;
-    static constexpr std::array Weights{12, 6, 25, 7, 6, 8, 4, 4, 10, 6, 3, 3, 5, 2};
-    for (;;) {
-        int pick = bounded(std::accumulate(Weights.begin(), Weights.end(), 0));
-        std::size_t kind = 0;
-        while (pick >= Weights[kind])
-            pick -= Weights[kind++];
-        if (shown == 0 && (kind == 1 || kind == 2 || (kind >= 4 && kind <= 7)))
-            continue; // these need a configuration on display
-        switch (kind) {
-        case 0: { // select with the mouse
-            if (n == 0)
-                continue;
-            const int row = bounded(n);
-            editor.select(row);
-            m.select(row + 1, answer);
-            return QStringLiteral("click row %1").arg(row) + asked;
-        }
-        case 1: { // select with a key in the list
-            const int k = bounded(4);
-            QTest::keyClick(editor.list(),
-                            std::array{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End}[k]);
-            m.select(std::array{std::max(shown - 1, 1), std::min(shown + 1, n), 1, n}[k], answer);
-            return QStringList{"Up", "Down", "Home", "End"}[k] + QStringLiteral(" in the list") +
-                   asked;
-        }
-        case 2: { // type into a season box, whose key filter drops all but digits and "-"
-            int s = bounded(Seasons), p = bounded(Positions);
-            QString text = typedText(s, p);
-            // Now and then a change is taken back by hand: the table may equal the file again.
-            const bool takeBack = shown <= m.file.size() && bounded(4) == 0;
-            for (int q = 0; takeBack && q < Seasons * Positions; ++q) {
-                const qint16 inFile = m.file[shown - 1].season(q / Positions).at(q % Positions);
-                if (m.shownRecord().season(q / Positions).at(q % Positions) != inFile) {
-                    s = q / Positions;
-                    p = q % Positions;
-                    text = QString::number(inFile);
-                }
-            }
-            QLineEdit* box = editor.seasonBox(s, p);
-            tabs()->setCurrentIndex(s);
-            box->selectAll();
-            if (text.isEmpty())
-                QTest::keyClick(box, Qt::Key_Backspace);
-            else
-                QTest::keyClicks(box, text);
-            const QString kept =
-                QString(text).remove(QRegularExpression(QStringLiteral("[^-0-9]")));
-            if (text.isEmpty() || !kept.isEmpty())
-                m.typed[s][p] = kept;
-            return QStringLiteral("type \"%1\" into season %2 position %3").arg(text).arg(s).arg(p);
-        }
-        case 3: { // the Update button
-            const int s = bounded(Seasons);
-            tabs()->setCurrentIndex(s);
-            editor.click(QStringLiteral("cmdUpdate(%1)").arg(s));
-            if (shown == 0)
-                ++m.expect.messages; // nothing to update yet
-            else
-                m.update(s);
-            return QStringLiteral("Update season %1").arg(s);
-        }
-        case 4: { // Enter in a season box
-            const int s = bounded(Seasons), p = bounded(Positions);
-            tabs()->setCurrentIndex(s);
-            QTest::keyClick(editor.seasonBox(s, p), Qt::Key_Return);
-            m.update(s);
-            return QStringLiteral("Enter in season %1 position %2").arg(s).arg(p);
-        }
-        case 5: { // rename, ended by Enter or by moving the focus; refused names change nothing
-            const int name = bounded(int(renames().size()));
-            const bool enter = bounded(2) == 0;
-            auto* box = editor.find<QLineEdit>(QStringLiteral("txtName"));
-            editor.window->activateWindow();
-            if (!QTest::qWaitForWindowActive(editor.window.get()))
-                qWarning("the editor window did not become active");
-            box->setFocus();
-            box->setText(renames()[name]);
-            if (enter)
-                QTest::keyClick(box, Qt::Key_Return);
-            else
-                tabs()->setFocus();
-            if (renames()[name] != nameText(m.shownRecord().Name) && name >= ValidNames) {
-                ++m.expect.messages;
-            } else if (renames()[name] != nameText(m.shownRecord().Name)) {
-                Records after = m.records;
-                after[shown - 1].Name = nameBytes(renames()[name]);
-                m.change(after, shown, shown);
-            }
-            return QStringLiteral("rename to \"%1\" by %2")
-                .arg(brief(renames()[name]), enter ? "Enter" : "focus out");
-        }
-        case 6: // Duplicate: a copy numbered after the last, named "... (copy)" within 255 bytes
-            trigger("mnuDuplicate");
-            if (m.settle(answer)) {
-                Records after = m.records;
-                after << after[shown - 1];
-                after.last().Name = after.last().Name.left(255 - 7) + " (copy)";
-                after.last().Number = after[n - 1].Number + 1;
-                m.change(after, shown, n + 1);
-                m.show(n + 1);
-            }
-            return QStringLiteral("Duplicate") + asked;
-        case 7: { // Delete Last, while the last one is on display
-            if (shown != n)
-                continue;
-            const bool confirm = !m.pendingSeasons().isEmpty() || bounded(4) > 0;
-            d.deleteAnswers = {confirm};
-            trigger("mnuDeleteLast");
-            m.expect.countOthers = false;
-            if (m.settle(answer) && confirm) {
-                m.change(m.records.mid(0, n - 1), n, n - 1);
-                m.show(n - 1);
-            }
-            return QStringLiteral("Delete Last, %1").arg(confirm ? "confirmed" : "cancelled") +
-                   asked;
-        }
-        case 8:
-        case 9: { // Undo, Redo; Update as the answer is a new step, which leaves nothing to redo
-            const bool back = kind == 8;
-            if (back ? m.done == 0 : m.done == m.history.size())
-                continue;
-            trigger(back ? "mnuUndo" : "mnuRedo");
-            if (m.settle(answer) && (back || m.done < m.history.size()))
-                m.travel(back);
-            return (back ? QStringLiteral("Undo") : QStringLiteral("Redo")) + asked;
-        }
-        case 10:
-            trigger("mnuSave");
-            if (m.settle(answer)) {
-                m.file = m.records;
-                m.expect.saved = true;
-            }
-            return QStringLiteral("Save") + asked;
-        case 11: // export the table, not the typed values
-            exportPath = dir.filePath(QStringLiteral("export-%1.csv").arg(log.size()));
-            d.saveFileAnswers = {exportPath};
-            trigger("mnuExportCsv");
-            exported = m.records;
-            return QStringLiteral("Export");
-        case 12: { // import the last export, a changed table or a faulty CSV, or cancel
-            int source = bounded(4);
-            if (source == 0 && exportPath.isEmpty())
-                source = 1;
-            Records imported = source == 0 ? exported : m.records.isEmpty() ? opened : m.records;
-            const QString file =
-                source == 0 ? exportPath
-                            : dir.filePath(QStringLiteral("import-%1.csv").arg(log.size()));
-            if (source == 1) {
-                const int k = bounded(int(imported.size()));
-                imported[k].season(bounded(Seasons)).at(bounded(Positions)) = qint16(bounded(400));
-                if (bounded(2) == 0)
-                    imported[k].Name = nameBytes(renames()[bounded(ValidNames)]);
-                if (bounded(3) == 0 && imported.size() > 1)
-                    imported.removeLast();
-            }
-            const QByteArray csv = source == 2 ? QByteArray("Number,Name\r\n1,x\r\n")
-                                               : weather::formatCsv(tableOf(imported));
-            if ((source == 1 || source == 2) && !testfiles::writeAll(file, csv))
-                qFatal("cannot write %s", qPrintable(file));
-            if (source < 3)
-                d.fileAnswers = {file};
-            trigger("mnuImportCsv");
-            if (m.settle(answer) && source < 3) {
-                // A faulty CSV, and names beyond 255 bytes (as a rename has them), change nothing.
-                if (source == 2 ||
-                    std::any_of(imported.begin(), imported.end(),
-                                [](const WeatherConfig& c) { return c.Name.size() > 255; })) {
-                    ++m.expect.messages;
-                } else {
-                    m.change(imported, KeepShown, KeepShown);
-                    m.show(KeepShown);
-                }
-            }
-            return QStringList{"Import the last export", "Import a changed table",
-                               "Import a faulty CSV", "Import, cancelled"}[source] +
-                   asked;
-        }
-        default: // close: asks to save exactly when the table differs from the file
-            d.saveAnswers = {weather::Desktop::Answer::Cancel};
-            editor.window->close();
-            if (m.settle(answer)) {
-                if (m.records != m.file)
-                    ++m.expect.otherQuestions;
-                else
-                    m.expect.visible = false;
-            }
-            return QStringLiteral("close") + asked;
+    if (m.shown == 0)
+        return {};
+    int s = bounded(Seasons);
+    int p = bounded(Positions);
+    QString text = typedText(s, p);
+    // Now and then a change is taken back by hand: the table may equal the file again.
+    const bool takeBack = m.shown <= m.file.size() && bounded(4) == 0;
+    for (int q = 0; takeBack && q < Seasons * Positions; ++q) {
+        const qint16 inFile = m.file[m.shown - 1].season(q / Positions).at(q % Positions);
+        if (m.shownRecord().season(q / Positions).at(q % Positions) != inFile) {
+            s = q / Positions;
+            p = q % Positions;
+            text = QString::number(inFile);
         }
     }
+    QLineEdit* box = editor.seasonBox(s, p);
+    tabs()->setCurrentIndex(s);
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(box, text);
+    const QString kept = QString(text).remove(QRegularExpression(QStringLiteral("[^-0-9]")));
+    if (text.isEmpty() || !kept.isEmpty())
+        m.typed[s][p] = kept;
+    return QStringLiteral("type \"%1\" into season %2 position %3").arg(text).arg(s).arg(p);
+}
+
+QString Sequence::updateButton(Answer /*answer*/) {
+    const int s = bounded(Seasons);
+    tabs()->setCurrentIndex(s);
+    editor.click(QStringLiteral("cmdUpdate(%1)").arg(s));
+    if (model.shown == 0)
+        ++model.expect.messages; // nothing to update yet
+    else
+        model.update(s);
+    return QStringLiteral("Update season %1").arg(s);
+}
+
+QString Sequence::enter(Answer /*answer*/) {
+    if (model.shown == 0)
+        return {};
+    const int s = bounded(Seasons);
+    const int p = bounded(Positions);
+    tabs()->setCurrentIndex(s);
+    QTest::keyClick(editor.seasonBox(s, p), Qt::Key_Return);
+    model.update(s);
+    return QStringLiteral("Enter in season %1 position %2").arg(s).arg(p);
+}
+
+// A rename ends with Enter or by moving the focus; a refused name changes nothing.
+QString Sequence::rename(Answer /*answer*/) {
+    Model& m = model;
+    if (m.shown == 0)
+        return {};
+    const int name = bounded(int(renames().size()));
+    const bool byEnter = bounded(2) == 0;
+    auto* box = editor.find<QLineEdit>(QStringLiteral("txtName"));
+    editor.window->activateWindow();
+    if (!QTest::qWaitForWindowActive(editor.window.get()))
+        qWarning("the editor window did not become active");
+    box->setFocus();
+    box->setText(renames()[name]);
+    if (byEnter)
+        QTest::keyClick(box, Qt::Key_Return);
+    else
+        tabs()->setFocus();
+    if (renames()[name] != nameText(m.shownRecord().Name) && name >= ValidNames) {
+        ++m.expect.messages;
+    } else if (renames()[name] != nameText(m.shownRecord().Name)) {
+        Records after = m.records;
+        after[m.shown - 1].Name = nameBytes(renames()[name]);
+        m.change(after, m.shown, m.shown);
+    }
+    return QStringLiteral("rename to \"%1\" by %2")
+        .arg(brief(renames()[name]), byEnter ? "Enter" : "focus out");
+}
+
+// Duplicate: a copy numbered after the last, named "... (copy)" within 255 bytes, shown.
+QString Sequence::duplicate(Answer answer) {
+    Model& m = model;
+    if (m.shown == 0)
+        return {};
+    trigger("mnuDuplicate");
+    if (m.settle(answer)) {
+        Records after = m.records;
+        after << after[m.shown - 1];
+        after.last().Name = after.last().Name.left(255 - 7) + " (copy)";
+        after.last().Number = after[after.size() - 2].Number + 1;
+        m.change(after, m.shown, int(after.size()));
+        m.show(int(after.size()));
+    }
+    return QStringLiteral("Duplicate");
+}
+
+// Delete Last, while the last one is on display; after the question, it shows the new last.
+QString Sequence::deleteLast(Answer answer) {
+    Model& m = model;
+    const int n = int(m.records.size());
+    if (m.shown == 0 || m.shown != n)
+        return {};
+    const bool confirm = !m.pendingSeasons().isEmpty() || bounded(4) > 0;
+    editor.desktop->deleteAnswers = {confirm};
+    trigger("mnuDeleteLast");
+    m.expect.countOthers = false;
+    if (m.settle(answer) && confirm) {
+        m.change(m.records.mid(0, n - 1), n, n - 1);
+        m.show(n - 1);
+    }
+    return QStringLiteral("Delete Last, %1").arg(confirm ? "confirmed" : "cancelled");
+}
+
+QString Sequence::undo(Answer answer) {
+    if (model.done == 0)
+        return {};
+    trigger("mnuUndo");
+    if (model.settle(answer))
+        model.travel(true);
+    return QStringLiteral("Undo");
+}
+
+// Update as the answer stores the typed values as a new step, which leaves nothing to redo.
+QString Sequence::redo(Answer answer) {
+    if (model.done == model.history.size())
+        return {};
+    trigger("mnuRedo");
+    if (model.settle(answer) && model.done < model.history.size())
+        model.travel(false);
+    return QStringLiteral("Redo");
+}
+
+QString Sequence::save(Answer answer) {
+    trigger("mnuSave");
+    if (model.settle(answer)) {
+        model.file = model.records;
+        model.expect.saved = true;
+    }
+    return QStringLiteral("Save");
+}
+
+// Export writes the table, not the typed values.
+QString Sequence::exportCsv(Answer /*answer*/) {
+    exportPath = dir.filePath(QStringLiteral("export-%1.csv").arg(log.size()));
+    editor.desktop->saveFileAnswers = {exportPath};
+    trigger("mnuExportCsv");
+    exported = model.records;
+    return QStringLiteral("Export");
+}
+
+// Import of the last export, of a changed table or of a faulty CSV, or cancelled.
+QString Sequence::importCsv(Answer answer) {
+    int source = bounded(4);
+    if (source == 0 && exportPath.isEmpty())
+        source = 1;
+    Records imported = source == 0 ? exported : model.records.isEmpty() ? opened : model.records;
+    const QString file =
+        source == 0 ? exportPath : dir.filePath(QStringLiteral("import-%1.csv").arg(log.size()));
+    if (source == 1) {
+        const int k = bounded(int(imported.size()));
+        imported[k].season(bounded(Seasons)).at(bounded(Positions)) = qint16(bounded(400));
+        if (bounded(2) == 0)
+            imported[k].Name = nameBytes(renames()[bounded(ValidNames)]);
+        if (bounded(3) == 0 && imported.size() > 1)
+            imported.removeLast();
+    }
+    const QByteArray csv =
+        source == 2 ? QByteArray("Number,Name\r\n1,x\r\n") : weather::formatCsv(tableOf(imported));
+    if ((source == 1 || source == 2) && !testfiles::writeAll(file, csv))
+        qFatal("cannot write %s", qPrintable(file));
+    if (source < 3)
+        editor.desktop->fileAnswers = {file};
+    trigger("mnuImportCsv");
+    QString what = QStringList{"Import the last export", "Import a changed table",
+                               "Import a faulty CSV", "Import, cancelled"}[source];
+    // A faulty CSV, and names beyond 255 bytes (as a rename has them), change nothing.
+    const bool refused =
+        source == 2 || std::any_of(imported.begin(), imported.end(),
+                                   [](const WeatherConfig& c) { return c.Name.size() > 255; });
+    if (!model.settle(answer) || source == 3)
+        return what;
+    if (refused) {
+        ++model.expect.messages;
+    } else {
+        model.change(imported, KeepShown, KeepShown);
+        model.show(KeepShown);
+    }
+    return what;
+}
+
+// Closing asks to save exactly when the table differs from the file; the answer is Cancel.
+QString Sequence::close(Answer answer) {
+    editor.desktop->saveAnswers = {weather::Desktop::Answer::Cancel};
+    editor.window->close();
+    if (!model.settle(answer))
+        return QStringLiteral("close");
+    if (model.records != model.file)
+        ++model.expect.otherQuestions;
+    else
+        model.expect.visible = false;
+    return QStringLiteral("close");
 }
 
 // Compares the window with the model; the first difference, or nothing.
@@ -598,7 +672,8 @@ QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pendi
     const weather::ConfigTable& table = window.table();
     c.equal(QStringLiteral("record count"), qsizetype(table.recordCount()), m.records.size());
     for (int k = 1; k <= std::min<qsizetype>(table.recordCount(), m.records.size()); ++k) {
-        const QStringList held = fields(table.Configs(k)), meant = fields(m.records[k - 1]);
+        const QStringList held = fields(table.Configs(k));
+        const QStringList meant = fields(m.records[k - 1]);
         for (int f = 0; f < held.size(); ++f)
             c.equal(QStringLiteral("record %1 field %2").arg(k).arg(f), held[f], meant[f]);
     }
@@ -626,13 +701,13 @@ QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pendi
     // A tab is marked exactly when its boxes differ from the record; a marked tab keeps what was
     // typed, an unmarked one reads as the stored record (or is empty with nothing on display).
     for (int s = 0; s < Seasons; ++s) {
-        const bool pending = m.pending(s);
+        const bool marked = m.pending(s);
         c.equal(QStringLiteral("season %1 marked").arg(s), tabs()->tabText(s).endsWith(u'*'),
-                pending);
+                marked);
         for (int p = 0; p < Positions; ++p) {
             const QString text = editor.seasonBox(s, p)->text();
             const QString what = QStringLiteral("season %1 position %2").arg(s).arg(p);
-            if (pending || m.shown == 0)
+            if (marked || m.shown == 0)
                 c.equal(what, text, m.typed[s][p]);
             else
                 c.equal(what, readAs(text), QString::number(m.shownRecord().season(s).at(p)));
