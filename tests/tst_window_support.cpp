@@ -45,6 +45,7 @@ weather::Desktop::PendingAnswer FakeDesktop::askAboutPendingEdits(QWidget* /*par
                                                                   const QString& /*title*/,
                                                                   const QString& question) {
     questions << question;
+    pendingQuestions << question;
     return pendingAnswers.isEmpty() ? PendingAnswer::Cancel : pendingAnswers.takeFirst();
 }
 

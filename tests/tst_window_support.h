@@ -4,6 +4,7 @@
 
 #include "frmweather.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QListView>
 #include <QList>
@@ -39,7 +40,8 @@ public:
     QList<weather::OpenFileRequest> fileRequests;
     QList<weather::OpenFileRequest> saveFileRequests;
     QList<Shown> messages;
-    QStringList questions;
+    QStringList questions;        // every question asked, in order
+    QStringList pendingQuestions; // the pending-edit questions among them
     QList<QUrl> openedUrls;
     // What openUrl answers: false as a desktop without a web browser would.
     bool opensUrls = true;
@@ -79,7 +81,7 @@ struct Editor {
     [[nodiscard]] int currentRow() const;
     // The names the list shows, top to bottom.
     [[nodiscard]] QStringList listed() const;
-    // Selects list position `position` with the mouse, as a user would.
+    // Scrolls to list position `position` and selects it with the mouse, as a user would.
     void select(int position) const;
     // Types `name` into the name box, as the user would, and presses Enter.
     void rename(const QString& name) const;

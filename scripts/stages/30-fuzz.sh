@@ -5,6 +5,9 @@
 # build-fuzz/TARGET-new, so the committed corpora only change by hand
 # (fuzz_reader -merge=1 fuzz/corpus build-fuzz/fuzz_reader-new). A failing input is kept in
 # fuzz/artifacts/.
+# Then the window's property test (random user steps against a model) runs for FUZZ_SECONDS from
+# the plain build (build/ or $BUILD_DIR) with a fresh seed, or WEATHER_PROPERTY_SEED when set; a
+# failure prints the seed and step that repeat it.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
@@ -36,4 +39,18 @@ fuzz() {
 }
 fuzz fuzz_reader "$root/fuzz/weather.dict" "$root/fuzz/corpus" "$root/examples"
 fuzz fuzz_csv "$root/fuzz/csv.dict" "$root/fuzz/corpus-csv"
+
+plain=${BUILD_DIR:-$root/build}
+cmake --build "$plain" --target tst_window_property
+seed=${WEATHER_PROPERTY_SEED:-$(date +%s)}
+log=$build/tst_window_property.log
+echo "tst_window_property: seed $seed for $seconds s"
+# QtTest stops a test function after QTEST_FUNCTION_TIMEOUT ms (5 minutes by default).
+if ! QT_QPA_PLATFORM=offscreen WEATHER_PROPERTY_SEED=$seed WEATHER_PROPERTY_SECONDS=$seconds \
+    QTEST_FUNCTION_TIMEOUT=$(((seconds + 120) * 1000)) "$plain/tests/tst_window_property" >"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "tst_window_property found a difference from its model (full log: $log)"
+    exit 1
+fi
+grep -E 'sequences of' "$log"
 echo "30-fuzz: passed in ${SECONDS} s"

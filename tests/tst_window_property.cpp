@@ -1,0 +1,772 @@
+// A model-based random test of the editor window. Random sequences of what a user does (select
+// with the mouse and the keys, type into season boxes, Update, Enter, rename, Duplicate, Delete
+// Last, Undo, Redo, the three answers of the pending-edit question, Save, Export, Import, close)
+// run on the real window offscreen, the test desktop answering every dialog. After every step
+// the window is compared with a model kept by the test alone: a plain list of records, what the
+// file holds, the configuration on display, the texts typed into its boxes and the undo history.
+//
+// WEATHER_PROPERTY_SEED (1): the seed of the first sequence; sequence i uses SEED + i.
+// WEATHER_PROPERTY_SEQUENCES (30), WEATHER_PROPERTY_STEPS (40): how many sequences, how long.
+// WEATHER_PROPERTY_SECONDS: run sequences until that many seconds have passed instead.
+// WEATHER_PROPERTY_LOG (8): how many of the last steps a failure lists.
+// A failure names its seed: WEATHER_PROPERTY_SEED=S WEATHER_PROPERTY_SEQUENCES=1 repeats it.
+#include "configfile.h"
+#include "csvfile.h"
+#include "testfiles.h"
+#include "tst_window_support.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <optional>
+
+using weather::SeasonWeather;
+using weather::WeatherConfig;
+using namespace windowtest;
+
+namespace {
+
+using Records = QList<WeatherConfig>;
+using Answer = weather::Desktop::PendingAnswer;
+constexpr int Seasons = 4;
+constexpr int Positions = 18;
+constexpr int KeepShown = -1; // a step that keeps the configuration on display while it exists
+
+int fromEnv(const char* name, int fallback) {
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? value : fallback;
+}
+
+// The model's own reading of a box: blanks around, an optional minus, digits, within 16 bits.
+std::optional<qint16> boxNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^\\s*-?[0-9]{1,6}\\s*$"));
+    const int value = text.trimmed().toInt();
+    if (!number.match(text).hasMatch() || value < -32768 || value > 32767)
+        return std::nullopt;
+    return qint16(value);
+}
+QString readAs(const QString& text) {
+    const auto value = boxNumber(text);
+    return value ? QString::number(*value) : QStringLiteral("no number (\"%1\")").arg(text);
+}
+
+// Names as the test writes them: Latin-1 and the euro sign, which the file holds as 0x80.
+QString nameText(const QByteArray& bytes) {
+    QString text;
+    for (const char c : bytes)
+        text += uchar(c) == 0x80 ? QChar(0x20AC) : QChar(uchar(c));
+    return text;
+}
+QByteArray nameBytes(const QString& text) {
+    QByteArray bytes;
+    for (const QChar c : text)
+        bytes += c.unicode() == 0x20AC ? '\x80' : char(c.unicode());
+    return bytes;
+}
+
+// Names a rename gives: the first ValidNames are stored, the others refused with a message.
+constexpr int ValidNames = 5;
+const QStringList& renames() {
+    static const QStringList names =
+        QStringList{"Renamed Coast", "x", "=SUM(A1)", QString::fromUtf8("Café €")} +
+        QStringList{QString(255, QChar(0xE9)), "", "   ", QString::fromUtf8("Snow ☃")} +
+        QStringList{"North\nSouth", QString(256, u'a')};
+    return names;
+}
+
+// Text short enough for a failure message.
+QString brief(const QString& text) {
+    return text.size() <= 130
+               ? text
+               : text.left(40) + QStringLiteral("... (%1 characters)").arg(text.size());
+}
+
+weather::ConfigTable tableOf(const Records& records) {
+    weather::ConfigTable table;
+    table.ConfigCount = int(records.size());
+    for (int k = 1; k <= records.size(); ++k)
+        table.Configs(k) = records[k - 1];
+    return table;
+}
+
+// A record's fields as text, for failure messages: number, name, then each season's values.
+QStringList fields(const WeatherConfig& record) {
+    QStringList fields = {QString::number(record.Number), nameText(record.Name)};
+    for (int s = 0; s < Seasons; ++s) {
+        QStringList values;
+        for (int p = 0; p < Positions; ++p)
+            values << QString::number(record.season(s).at(p));
+        fields << values.join(u',');
+    }
+    return fields;
+}
+
+// One step on the undo history: the records before and after, and what each direction shows.
+struct Step {
+    Records before;
+    Records after;
+    int undoShows; // a slot, 0 for none, or KeepShown
+    int redoShows;
+    QList<int> tabs; // the season tabs it changes; undo and redo show one of them
+};
+
+// What one step should have done beyond the state the model holds.
+struct Expect {
+    int pendingQuestions = 0;
+    int otherQuestions = 0;  // the close question
+    bool countOthers = true; // off when the delete question may or may not come
+    int messages = 0;
+    QList<int> tabs; // the current tab is one of these (empty: not checked)
+    bool visible = true;
+    bool saved = false;
+};
+
+// The editor as the user should see it.
+struct Model {
+    Records records;
+    Records file; // as loaded or last saved
+    int shown = 0;
+    std::array<QStringList, Seasons> typed; // the boxes of the configuration on display
+    QList<Step> history;
+    qsizetype done = 0;
+    Expect expect;
+
+    const WeatherConfig& shownRecord() const { return records[shown - 1]; }
+    bool pending(int s) const {
+        for (int p = 0; shown > 0 && p < Positions; ++p) {
+            if (boxNumber(typed[s][p]) != shownRecord().season(s).at(p))
+                return true;
+        }
+        return false;
+    }
+    QList<int> pendingSeasons() const {
+        QList<int> seasons;
+        for (int s = 0; s < Seasons; ++s) {
+            if (pending(s))
+                seasons << s;
+        }
+        return seasons;
+    }
+    void showStored(int s) {
+        typed[s].clear();
+        for (int p = 0; p < Positions; ++p)
+            typed[s] << (shown > 0 ? QString::number(shownRecord().season(s).at(p)) : QString());
+    }
+    void show(int slot) {
+        shown = slot != KeepShown ? slot : shown <= records.size() ? shown : 0;
+        for (int s = 0; s < Seasons; ++s)
+            showStored(s);
+    }
+    void change(const Records& after, int undoShows, int redoShows, const QList<int>& tabs = {}) {
+        history.resize(done++);
+        history << Step{records, after, undoShows, redoShows, tabs};
+        records = after;
+    }
+    // Undo and redo select and show the configuration they change, on a tab they change.
+    void travel(bool back) {
+        const Step& step = history[back ? --done : done++];
+        records = back ? step.before : step.after;
+        show(back ? step.undoShows : step.redoShows);
+        expect.tabs = step.tabs;
+    }
+    // Season `s` as values; none (a message, the season's tab shown) when a box holds no number.
+    std::optional<SeasonWeather> read(int s) {
+        SeasonWeather values;
+        for (int p = 0; p < Positions; ++p) {
+            const auto value = boxNumber(typed[s][p]);
+            if (!value) {
+                ++expect.messages;
+                expect.tabs = {s};
+                return std::nullopt;
+            }
+            values.at(p) = *value;
+        }
+        return values;
+    }
+    // The Update button and Enter: a step only when the season changes.
+    void update(int s) {
+        const auto values = read(s);
+        if (values && *values != shownRecord().season(s)) {
+            Records after = records;
+            after[shown - 1].season(s) = *values;
+            change(after, shown, shown, {s});
+        }
+        if (values)
+            showStored(s);
+    }
+    // The pending-edit question before a step that changes the table or what is on display:
+    // asked exactly when a season has typed values not updated. False when the step must stop.
+    bool settle(Answer answer) {
+        const QList<int> seasons = pendingSeasons();
+        if (seasons.isEmpty())
+            return true;
+        ++expect.pendingQuestions;
+        if (answer == Answer::Cancel)
+            return false;
+        if (answer == Answer::Update) {
+            Records after = records;
+            for (const int s : seasons) {
+                const auto values = read(s);
+                if (!values)
+                    return false; // all seasons or none
+                after[shown - 1].season(s) = *values;
+            }
+            change(after, shown, shown, seasons); // one step for all of them
+        }
+        for (const int s : seasons)
+            showStored(s);
+        return true;
+    }
+    void select(int slot, Answer answer) {
+        if (slot != shown && settle(answer))
+            show(slot);
+    }
+};
+
+// Keeps the first difference between the window and the model.
+struct Checker {
+    QString problem;
+    template <typename T> void equal(const QString& what, const T& window, const T& model) {
+        if (problem.isEmpty() && !(window == model))
+            QDebug(&problem).nospace()
+                << what << ": the window has " << window << ", the model " << model;
+    }
+    void equal(const QString& what, const QString& window, const QString& model) {
+        if (problem.isEmpty() && window != model)
+            problem = QStringLiteral("%1: the window has \"%2\", the model \"%3\"")
+                          .arg(what, brief(window), brief(model));
+    }
+};
+
+struct Sequence {
+    Sequence(quint64 seed, int steps);
+    // Empty when every step matched the model; else what differed, where, and the last steps.
+    QString run();
+    using Action = QString (Sequence::*)(Answer);
+    QString click(Answer answer);
+    QString key(Answer answer);
+    QString type(Answer answer);
+    QString updateButton(Answer answer);
+    QString enter(Answer answer);
+    QString rename(Answer answer);
+    QString duplicate(Answer answer);
+    QString deleteLast(Answer answer);
+    QString undo(Answer answer);
+    QString redo(Answer answer);
+    QString save(Answer answer);
+    QString exportCsv(Answer answer);
+    QString importCsv(Answer answer);
+    QString close(Answer answer);
+    // One random step, taken with the given answer ready for the pending-edit question.
+    QString step(Answer answer) {
+        static constexpr std::array<std::pair<int, Action>, 14> Steps{{{12, &Sequence::click},
+                                                                       {6, &Sequence::key},
+                                                                       {25, &Sequence::type},
+                                                                       {7, &Sequence::updateButton},
+                                                                       {6, &Sequence::enter},
+                                                                       {8, &Sequence::rename},
+                                                                       {4, &Sequence::duplicate},
+                                                                       {4, &Sequence::deleteLast},
+                                                                       {10, &Sequence::undo},
+                                                                       {6, &Sequence::redo},
+                                                                       {3, &Sequence::save},
+                                                                       {3, &Sequence::exportCsv},
+                                                                       {5, &Sequence::importCsv},
+                                                                       {2, &Sequence::close}}};
+        static const int total =
+            std::accumulate(Steps.begin(), Steps.end(), 0,
+                            [](int sum, const auto& step) { return sum + step.first; });
+        for (;;) {
+            int pick = bounded(total);
+            std::size_t kind = 0;
+            while (pick >= Steps[kind].first)
+                pick -= Steps[kind++].first;
+            const QString done = (this->*Steps[kind].second)(answer);
+            if (!done.isEmpty())
+                return done + QStringList{" [Update]", " [Discard]", " [Cancel]"}[int(answer)];
+        }
+    }
+    QString finish();
+    QString check(qsizetype messages, qsizetype questions, qsizetype pending) const;
+    QString typedText(int s, int p);
+
+    int bounded(int n) { return int(random.bounded(n)); }
+    void trigger(const char* action) const {
+        editor.find<QAction>(QLatin1String(action))->trigger();
+    }
+    QTabWidget* tabs() const { return editor.find<QTabWidget>(QStringLiteral("SSTab1")); }
+
+    quint64 seed;
+    int steps;
+    QRandomGenerator random{quint32(seed ^ (seed >> 32))};
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("weather.cfg"));
+    QByteArray original = testfiles::readAll(testfiles::examplePath());
+    Editor editor;
+    Model model;
+    Records opened;
+    QStringList log;
+    QString exportPath;
+    Records exported;
+};
+
+Sequence::Sequence(quint64 seed, int steps) : seed(seed), steps(steps) {
+    // Every fourth file holds a name longer than a name box holds and than a rename may give:
+    // the window shows it whole and never refuses it unless the user edits it.
+    if (seed % 4 == 3)
+        original.replace("\r\n2 Mediterranean\r\n", "\r\n2 " + QByteArray(40000, 'x') + "\r\n");
+    weather::ConfigTable table;
+    if (!testfiles::writeAll(path, original) || weather::loadConfigFile(path, table))
+        qFatal("cannot set up %s", qPrintable(path));
+    for (int k = 1; k <= table.recordCount(); ++k)
+        opened << table.Configs(k);
+    model.records = model.file = opened;
+    model.show(opened.isEmpty() ? 0 : 1); // a load shows the first configuration
+    editor.window->activateWindow(); // for renames that end by moving the focus
+    if (!QTest::qWaitForWindowActive(editor.window.get()))
+        qWarning("the editor window did not become active");
+    editor.openThroughDialog(path);
+}
+
+QString Sequence::run() {
+    FakeDesktop& d = *editor.desktop;
+    for (int i = 0; i <= steps; ++i) {
+        const qsizetype messages = d.messages.size();
+        const qsizetype questions = d.questions.size();
+        const qsizetype pending = d.pendingQuestions.size();
+        model.expect = {};
+        // An unmarked season reads as its record (checked below) in whatever digits it shows
+        // ("007" for 7); the model takes them over, so that typing into it later compares the
+        // texts the window really holds.
+        for (int s = 0; s < Seasons && model.shown > 0; ++s) {
+            for (int p = 0; p < Positions && !model.pending(s); ++p)
+                model.typed[s][p] = editor.seasonBox(s, p)->text();
+        }
+        // Every step gets an answer ready; the model says whether the question may take it.
+        static constexpr std::array Answers{Answer::Update, Answer::Update, Answer::Discard,
+                                            Answer::Cancel};
+        const Answer answer = Answers[bounded(int(Answers.size()))];
+        d.pendingAnswers = {answer};
+        log << QStringLiteral("%1: %2").arg(i).arg(i < steps ? step(answer) : finish());
+        d.pendingAnswers.clear();
+        d.fileAnswers.clear();
+        d.saveFileAnswers.clear();
+        d.saveAnswers.clear();
+        d.deleteAnswers.clear();
+        QString problem = check(messages, questions, pending);
+        if (problem.isEmpty() && i == steps && testfiles::readAll(path) != original)
+            problem = QStringLiteral("after undoing everything, Save wrote other bytes");
+        if (!problem.isEmpty()) {
+            const qsizetype shown =
+                std::min<qsizetype>(log.size(), fromEnv("WEATHER_PROPERTY_LOG", 8));
+            return QStringLiteral("seed %1, step %2 of %3: %4\nlast steps:\n  %5")
+                .arg(seed)
+                .arg(i)
+                .arg(steps)
+                .arg(problem, log.mid(log.size() - shown).join("\n  "));
+        }
+        if (!editor.window->isVisible()) { // closed without a question: open again, go on
+            editor.window->show();
+            if (!QTest::qWaitForWindowExposed(editor.window.get()))
+                qWarning("the editor window was not shown again");
+        }
+    }
+    return {};
+}
+
+// The last step: undo everything (dropping typed values), then Save. The file must hold its
+// original bytes again, whether or not it was saved in between.
+QString Sequence::finish() {
+    while (model.done > 0) {
+        editor.desktop->pendingAnswers = {Answer::Discard};
+        trigger("mnuUndo");
+        if (model.settle(Answer::Discard))
+            model.travel(true);
+    }
+    editor.desktop->pendingAnswers = {Answer::Discard};
+    trigger("mnuSave");
+    model.settle(Answer::Discard);
+    model.file = model.records;
+    model.expect.saved = true;
+    model.expect.tabs.clear();
+    return QStringLiteral("undo everything, Save");
+}
+
+QString Sequence::typedText(int s, int p) {
+    switch (bounded(6)) {
+    case 0: // what the file holds
+        return model.shown <= model.file.size()
+                   ? QString::number(model.file[model.shown - 1].season(s).at(p))
+                   : "0";
+    case 1: // the stored value written another way: no edit
+        return QStringLiteral("00") + QString::number(model.shownRecord().season(s).at(p));
+    case 2: { // no number, out of range, or letters the box drops
+        static const QStringList bad = {"", "-", "40000", "1-2", "-32769", "4x2", "abc"};
+        return bad[bounded(int(bad.size()))];
+    }
+    case 3:
+        return bounded(2) == 0 ? QStringLiteral("32767") : QStringLiteral("-32768");
+    default:
+        return QString::number(bounded(450) - 50);
+    }
+}
+
+// The steps a user takes. Each acts on the window and on the model and says what it did, or
+// returns nothing when it cannot be taken now (most need a configuration on display).
+QString Sequence::click(Answer answer) {
+    if (model.records.isEmpty())
+        return {};
+    const int row = bounded(int(model.records.size()));
+    editor.select(row);
+    model.select(row + 1, answer);
+    return QStringLiteral("click row %1").arg(row);
+}
+
+QString Sequence::key(Answer answer) {
+    const int shown = model.shown;
+    const int n = int(model.records.size());
+    if (shown == 0)
+        return {};
+    const int k = bounded(4);
+    QTest::keyClick(editor.list(),
+                    std::array{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End}[k]);
+    model.select(std::array{std::max(shown - 1, 1), std::min(shown + 1, n), 1, n}[k], answer);
+    return QStringList{"Up", "Down", "Home", "End"}[k] + QStringLiteral(" in the list");
+}
+
+// Typing into a season box, whose key filter drops all but digits and "-".
+QString Sequence::type(Answer /*answer*/) {
+    Model& m = model;
+    if (m.shown == 0)
+        return {};
+    int s = bounded(Seasons);
+    int p = bounded(Positions);
+    QString text = typedText(s, p);
+    // Now and then a change is taken back by hand: the table may equal the file again.
+    const bool takeBack = m.shown <= m.file.size() && bounded(4) == 0;
+    for (int q = 0; takeBack && q < Seasons * Positions; ++q) {
+        const qint16 inFile = m.file[m.shown - 1].season(q / Positions).at(q % Positions);
+        if (m.shownRecord().season(q / Positions).at(q % Positions) != inFile) {
+            s = q / Positions;
+            p = q % Positions;
+            text = QString::number(inFile);
+        }
+    }
+    QLineEdit* box = editor.seasonBox(s, p);
+    tabs()->setCurrentIndex(s);
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(box, text);
+    const QString kept = QString(text).remove(QRegularExpression(QStringLiteral("[^-0-9]")));
+    if (text.isEmpty() || !kept.isEmpty())
+        m.typed[s][p] = kept;
+    return QStringLiteral("type \"%1\" into season %2 position %3").arg(text).arg(s).arg(p);
+}
+
+QString Sequence::updateButton(Answer /*answer*/) {
+    const int s = bounded(Seasons);
+    tabs()->setCurrentIndex(s);
+    editor.click(QStringLiteral("cmdUpdate(%1)").arg(s));
+    if (model.shown == 0)
+        ++model.expect.messages; // nothing to update yet
+    else
+        model.update(s);
+    return QStringLiteral("Update season %1").arg(s);
+}
+
+QString Sequence::enter(Answer /*answer*/) {
+    if (model.shown == 0)
+        return {};
+    const int s = bounded(Seasons);
+    const int p = bounded(Positions);
+    tabs()->setCurrentIndex(s);
+    QTest::keyClick(editor.seasonBox(s, p), Qt::Key_Return);
+    model.update(s);
+    return QStringLiteral("Enter in season %1 position %2").arg(s).arg(p);
+}
+
+// A rename ends with Enter or by moving the focus; a refused name changes nothing.
+QString Sequence::rename(Answer /*answer*/) {
+    Model& m = model;
+    if (m.shown == 0)
+        return {};
+    const int name = bounded(int(renames().size()));
+    const bool byEnter = bounded(2) == 0;
+    auto* box = editor.find<QLineEdit>(QStringLiteral("txtName"));
+    editor.window->activateWindow();
+    if (!QTest::qWaitForWindowActive(editor.window.get()))
+        qWarning("the editor window did not become active");
+    box->setFocus();
+    box->setText(renames()[name]);
+    box->setModified(true); // as typing leaves it
+    if (byEnter)
+        QTest::keyClick(box, Qt::Key_Return);
+    else
+        tabs()->setFocus();
+    if (renames()[name] != nameText(m.shownRecord().Name) && name >= ValidNames) {
+        ++m.expect.messages;
+    } else if (renames()[name] != nameText(m.shownRecord().Name)) {
+        Records after = m.records;
+        after[m.shown - 1].Name = nameBytes(renames()[name]);
+        m.change(after, m.shown, m.shown);
+    }
+    return QStringLiteral("rename to \"%1\" by %2")
+        .arg(brief(renames()[name]), byEnter ? "Enter" : "focus out");
+}
+
+// Duplicate: a copy numbered after the last, named "... (copy)" within 255 bytes, shown.
+QString Sequence::duplicate(Answer answer) {
+    Model& m = model;
+    if (m.shown == 0)
+        return {};
+    trigger("mnuDuplicate");
+    if (m.settle(answer)) {
+        Records after = m.records;
+        after << after[m.shown - 1];
+        after.last().Name = after.last().Name.left(255 - 7) + " (copy)";
+        after.last().Number = after[after.size() - 2].Number + 1;
+        m.change(after, m.shown, int(after.size()));
+        m.show(int(after.size()));
+    }
+    return QStringLiteral("Duplicate");
+}
+
+// Delete Last, while the last one is on display; after the question, it shows the new last.
+QString Sequence::deleteLast(Answer answer) {
+    Model& m = model;
+    const int n = int(m.records.size());
+    if (m.shown == 0 || m.shown != n)
+        return {};
+    const bool confirm = !m.pendingSeasons().isEmpty() || bounded(4) > 0;
+    editor.desktop->deleteAnswers = {confirm};
+    trigger("mnuDeleteLast");
+    m.expect.countOthers = false;
+    if (m.settle(answer) && confirm) {
+        m.change(m.records.mid(0, n - 1), n, n - 1);
+        m.show(n - 1);
+    }
+    return QStringLiteral("Delete Last, %1").arg(confirm ? "confirmed" : "cancelled");
+}
+
+// Update as the answer stores the typed values as the newest step; undo and redo then stop
+// there (redo has nothing left to do).
+QString Sequence::undo(Answer answer) {
+    if (model.done == 0)
+        return {};
+    trigger("mnuUndo");
+    const auto done = model.done;
+    if (model.settle(answer) && model.done == done)
+        model.travel(true);
+    return QStringLiteral("Undo");
+}
+
+QString Sequence::redo(Answer answer) {
+    if (model.done == model.history.size())
+        return {};
+    trigger("mnuRedo");
+    const auto done = model.done;
+    if (model.settle(answer) && model.done == done && model.done < model.history.size())
+        model.travel(false);
+    return QStringLiteral("Redo");
+}
+
+QString Sequence::save(Answer answer) {
+    trigger("mnuSave");
+    if (model.settle(answer)) {
+        model.file = model.records;
+        model.expect.saved = true;
+    }
+    return QStringLiteral("Save");
+}
+
+// Export writes the table, not the typed values.
+QString Sequence::exportCsv(Answer /*answer*/) {
+    exportPath = dir.filePath(QStringLiteral("export-%1.csv").arg(log.size()));
+    editor.desktop->saveFileAnswers = {exportPath};
+    trigger("mnuExportCsv");
+    exported = model.records;
+    return QStringLiteral("Export");
+}
+
+// Import of the last export, of a changed table or of a faulty CSV, or cancelled.
+QString Sequence::importCsv(Answer answer) {
+    int source = bounded(4);
+    if (source == 0 && exportPath.isEmpty())
+        source = 1;
+    Records imported = source == 0 ? exported : model.records.isEmpty() ? opened : model.records;
+    const QString file =
+        source == 0 ? exportPath : dir.filePath(QStringLiteral("import-%1.csv").arg(log.size()));
+    if (source == 1) {
+        const int k = bounded(int(imported.size()));
+        imported[k].season(bounded(Seasons)).at(bounded(Positions)) = qint16(bounded(400));
+        if (bounded(2) == 0)
+            imported[k].Name = nameBytes(renames()[bounded(ValidNames)]);
+        if (bounded(3) == 0 && imported.size() > 1)
+            imported.removeLast();
+    }
+    const QByteArray csv =
+        source == 2 ? QByteArray("Number,Name\r\n1,x\r\n") : weather::formatCsv(tableOf(imported));
+    if ((source == 1 || source == 2) && !testfiles::writeAll(file, csv))
+        qFatal("cannot write %s", qPrintable(file));
+    if (source < 3)
+        editor.desktop->fileAnswers = {file};
+    trigger("mnuImportCsv");
+    QString what = QStringList{"Import the last export", "Import a changed table",
+                               "Import a faulty CSV", "Import, cancelled"}[source];
+    // A faulty CSV, and names beyond 255 bytes (as a rename has them), change nothing.
+    const bool refused =
+        source == 2 || std::any_of(imported.begin(), imported.end(),
+                                   [](const WeatherConfig& c) { return c.Name.size() > 255; });
+    if (!model.settle(answer) || source == 3)
+        return what;
+    if (refused) {
+        ++model.expect.messages;
+    } else {
+        model.change(imported, KeepShown, KeepShown);
+        model.show(KeepShown);
+    }
+    return what;
+}
+
+// Closing asks to save exactly when the table differs from the file; the answer is Cancel.
+QString Sequence::close(Answer answer) {
+    editor.desktop->saveAnswers = {weather::Desktop::Answer::Cancel};
+    editor.window->close();
+    if (!model.settle(answer))
+        return QStringLiteral("close");
+    if (model.records != model.file)
+        ++model.expect.otherQuestions;
+    else
+        model.expect.visible = false;
+    return QStringLiteral("close");
+}
+
+// Compares the window with the model; the first difference, or nothing.
+QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pending) const {
+    const Model& m = model;
+    const FakeDesktop& d = *editor.desktop;
+    const weather::frmWeather& window = *editor.window;
+    Checker c;
+    // First what the window asked and said, which explains most other differences: the
+    // pending-edit question comes exactly when typed values would be lost, and only once.
+    const qsizetype asked = d.pendingQuestions.size() - pending;
+    c.equal(QStringLiteral("pending-edit questions"), asked, qsizetype(m.expect.pendingQuestions));
+    if (m.expect.countOthers)
+        c.equal(QStringLiteral("other questions"), d.questions.size() - questions - asked,
+                qsizetype(m.expect.otherQuestions));
+    QStringList said;
+    for (qsizetype i = messages; i < d.messages.size(); ++i)
+        said << brief(d.messages[i].text);
+    c.equal(QStringLiteral("messages (%1)").arg(said.join(" | ")), said.size(),
+            qsizetype(m.expect.messages));
+    // The table holds the model's records: each step changed what it should and nothing else.
+    const weather::ConfigTable& table = window.table();
+    c.equal(QStringLiteral("record count"), qsizetype(table.recordCount()), m.records.size());
+    for (int k = 1; k <= std::min<qsizetype>(table.recordCount(), m.records.size()); ++k) {
+        const QStringList held = fields(table.Configs(k));
+        const QStringList meant = fields(m.records[k - 1]);
+        for (int f = 0; f < held.size(); ++f)
+            c.equal(QStringLiteral("record %1 field %2").arg(k).arg(f), held[f], meant[f]);
+    }
+    // The list names every record; the configuration on display is its one selected entry and
+    // its current row (a question cancelled from the keyboard must not split the two).
+    QStringList names;
+    for (const WeatherConfig& record : m.records)
+        names << brief(nameText(record.Name));
+    QStringList listed = editor.listed();
+    std::transform(listed.begin(), listed.end(), listed.begin(), brief);
+    c.equal(QStringLiteral("list"), listed, names);
+    QList<int> selected;
+    for (const QModelIndex& index : editor.list()->selectionModel()->selectedRows())
+        selected << index.row() + 1;
+    c.equal(QStringLiteral("selected slots"), selected,
+            m.shown > 0 ? QList<int>{m.shown} : QList<int>{});
+    if (m.shown > 0)
+        c.equal(QStringLiteral("slot of the current row"), editor.list()->currentIndex().row() + 1,
+                m.shown);
+    // Name and number show the record on display afresh, also after an import replaced it.
+    c.equal(QStringLiteral("name box"), editor.find<QLineEdit>(QStringLiteral("txtName"))->text(),
+            m.shown > 0 ? nameText(m.shownRecord().Name) : QString());
+    c.equal(QStringLiteral("number"), editor.find<QLabel>(QStringLiteral("lblNumber"))->text(),
+            m.shown > 0 ? QString::number(m.shownRecord().Number) : QString());
+    // A tab is marked exactly when its boxes differ from the record; a marked tab keeps what was
+    // typed, an unmarked one reads as the stored record (or is empty with nothing on display).
+    for (int s = 0; s < Seasons; ++s) {
+        const bool marked = m.pending(s);
+        c.equal(QStringLiteral("season %1 marked").arg(s), tabs()->tabText(s).endsWith(u'*'),
+                marked);
+        for (int p = 0; p < Positions; ++p) {
+            const QString text = editor.seasonBox(s, p)->text();
+            const QString what = QStringLiteral("season %1 position %2").arg(s).arg(p);
+            if (marked || m.shown == 0)
+                c.equal(what, text, m.typed[s][p]);
+            else
+                c.equal(what, readAs(text), QString::number(m.shownRecord().season(s).at(p)));
+        }
+    }
+    // The modified mark follows the table against the file, not the undo history.
+    c.equal(QStringLiteral("modified mark"), window.isWindowModified(), m.records != m.file);
+    const auto on = [this](const char* action) {
+        return editor.find<QAction>(QLatin1String(action))->isEnabled();
+    };
+    c.equal(QStringLiteral("Undo on"), on("mnuUndo"), m.done > 0);
+    c.equal(QStringLiteral("Redo on"), on("mnuRedo"), m.done < m.history.size());
+    c.equal(QStringLiteral("Duplicate on"), on("mnuDuplicate"), m.shown > 0);
+    c.equal(QStringLiteral("Delete Last on"), on("mnuDeleteLast"),
+            m.shown > 0 && m.shown == m.records.size());
+    if (!m.expect.tabs.isEmpty() && !m.expect.tabs.contains(tabs()->currentIndex()))
+        c.equal(QStringLiteral("current tab"), tabs()->currentIndex(), m.expect.tabs.first());
+    c.equal(QStringLiteral("window open"), window.isVisible(), m.expect.visible);
+    if (m.expect.saved) {
+        weather::ConfigTable saved;
+        const bool loaded = !weather::loadConfigFile(path, saved);
+        c.equal(QStringLiteral("saved file holds the records"), loaded && saved == tableOf(m.file),
+                true);
+    }
+    return c.problem;
+}
+
+} // namespace
+
+class TestWindowProperty : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomSequences();
+};
+
+void TestWindowProperty::randomSequences() {
+    const auto first = quint64(fromEnv("WEATHER_PROPERTY_SEED", 1));
+    const int seconds = fromEnv("WEATHER_PROPERTY_SECONDS", 0);
+    const int sequences = fromEnv("WEATHER_PROPERTY_SEQUENCES", 30);
+    const int steps = fromEnv("WEATHER_PROPERTY_STEPS", 40);
+    QElapsedTimer clock;
+    clock.start();
+    int run = 0;
+    for (; seconds > 0 ? clock.elapsed() < seconds * 1000LL : run < sequences; ++run) {
+        const QString failure = Sequence(first + quint64(run), steps).run();
+        if (!failure.isEmpty())
+            QFAIL(qPrintable(
+                failure + QStringLiteral("\nrepeat: WEATHER_PROPERTY_SEED=%1 "
+                                         "WEATHER_PROPERTY_SEQUENCES=1 WEATHER_PROPERTY_STEPS=%2")
+                              .arg(first + quint64(run))
+                              .arg(steps)));
+    }
+    qInfo("%d sequences of %d steps from seed %llu, %lld ms", run, steps, first, clock.elapsed());
+}
+
+QTEST_MAIN(TestWindowProperty)
+#include "tst_window_property.moc"
