@@ -3,7 +3,6 @@
 #include "codepage.h"
 #include "columnchart.h"
 #include "configfile.h"
-#include "csvfile.h"
 #include "testfiles.h"
 #include "tst_window_support.h"
 
@@ -96,11 +95,6 @@ private slots:
     void duplicateRefusedWhenFull();
     void pendingEditsAreAsked_data();
     void pendingEditsAreAsked();
-    void stepsShowWhatTheyChange_data();
-    void stepsShowWhatTheyChange();
-    void modifiedFollowsTheFile_data();
-    void modifiedFollowsTheFile();
-    void longNameFromTheFile();
     void totalsAsTyped_data();
     void totalsAsTyped();
     void compareWithFile();
@@ -364,118 +358,6 @@ void TestWindowWorkflow::pendingEditsAreAsked() {
         QCOMPARE(tabTexts(editor), QStringList({"Spring", "Summer", "Autumn", "Winter"}));
         QCOMPARE(readAll(opened.path) == original, !stored);
     }
-}
-
-void TestWindowWorkflow::stepsShowWhatTheyChange_data() {
-    QTest::addColumn<QString>("step");
-    QTest::addColumn<int>("shown"); // the slot on display afterwards
-    QTest::addColumn<int>("tab");
-    QTest::newRow("import") << "import" << 4 << 3;
-    QTest::newRow("undo of the import") << "undo import" << 4 << 3;
-    QTest::newRow("redo of the import") << "redo import" << 4 << 3;
-    QTest::newRow("undo elsewhere") << "undo" << 2 << 3;
-    QTest::newRow("redo elsewhere") << "redo" << 2 << 3;
-}
-
-// A step that changes the table shows the change: an import (and its undo) shows the entry on
-// display afresh; undo and redo of a step on another configuration select it, on its tab.
-void TestWindowWorkflow::stepsShowWhatTheyChange() {
-    QFETCH(QString, step);
-    QFETCH(int, shown);
-    QFETCH(int, tab);
-    OpenedExample opened;
-    const Editor& editor = opened.editor;
-    auto* tabs = editor.find<QTabWidget>("SSTab1");
-    auto* undo = editor.find<QAction>("mnuUndo");
-    if (step.endsWith("import")) {
-        ConfigTable changed = editor.window->table();
-        changed.Configs(4).Winter.at(17) = 11;
-        changed.Configs(4).Name = "Renamed Coast";
-        const QString csv = opened.dir.filePath("w.csv");
-        QVERIFY(!weather::saveCsvFile(csv, changed));
-        editor.select(3);
-        tabs->setCurrentIndex(3);
-        editor.desktop->fileAnswers << csv;
-        editor.find<QAction>("mnuImportCsv")->trigger();
-        if (step != "import")
-            undo->trigger();
-        if (step == "redo import")
-            editor.find<QAction>("mnuRedo")->trigger();
-    } else {
-        editor.select(1);
-        tabs->setCurrentIndex(3);
-        typeInto(editor.txtVal(3 * 17), "5");
-        editor.click("cmdUpdate(3)");
-        editor.select(5);
-        tabs->setCurrentIndex(0);
-        QCOMPARE(undoText(editor), "Undo Update Winter of Northern Highlands");
-        undo->trigger();
-        if (step == "redo") {
-            editor.select(5);
-            editor.find<QAction>("mnuRedo")->trigger();
-        }
-    }
-    QCOMPARE(editor.desktop->messages.size(), 0);
-    QCOMPARE(editor.window->shownSlot(), shown);
-    QCOMPARE(tabs->currentIndex(), tab);
-    QCOMPARE(tabTexts(editor), QStringList({"Spring", "Summer", "Autumn", "Winter"}));
-    checkShowsTable(editor);
-}
-
-void TestWindowWorkflow::modifiedFollowsTheFile_data() {
-    QTest::addColumn<QString>("steps");
-    QTest::newRow("update and back") << "update,back";
-    QTest::newRow("duplicate and delete") << "duplicate,delete";
-    QTest::newRow("import of the export") << "export,import";
-}
-
-// The mark and the exit question follow the configurations, not the undo history: steps that
-// end where the file is leave the window unmodified.
-void TestWindowWorkflow::modifiedFollowsTheFile() {
-    QFETCH(QString, steps);
-    OpenedExample opened;
-    const Editor& editor = opened.editor;
-    editor.select(7);
-    const QString stored = editor.txtVal(5)->text();
-    const QString csv = opened.dir.filePath("w.csv");
-    for (const QString& step : steps.split(',')) {
-        if (step == "update" || step == "back") {
-            typeInto(editor.txtVal(5), step == "update" ? "321" : stored);
-            editor.click("cmdUpdate(0)");
-        } else if (step == "duplicate") {
-            editor.find<QAction>("mnuDuplicate")->trigger();
-        } else if (step == "delete") {
-            editor.desktop->deleteAnswers << true;
-            editor.find<QAction>("mnuDeleteLast")->trigger();
-        } else {
-            (step == "export" ? editor.desktop->saveFileAnswers : editor.desktop->fileAnswers)
-                << csv;
-            editor.find<QAction>(step == "export" ? "mnuExportCsv" : "mnuImportCsv")->trigger();
-        }
-    }
-    QVERIFY(editor.window->undoStack()->count() > 0 || steps.startsWith("export"));
-    QVERIFY(!editor.window->isWindowModified());
-    editor.window->close(); // no question
-    QVERIFY(!editor.window->isVisible());
-}
-
-// A name longer than a line edit holds by default loads, shows whole, and is never refused
-// unless the user edits it.
-void TestWindowWorkflow::longNameFromTheFile() {
-    QTemporaryDir dir;
-    ConfigTable table = makeTable(2);
-    table.Configs(1).Name = QByteArray(40000, 'n');
-    const QString path = dir.filePath("weather.cfg");
-    QVERIFY(writeAll(path, weather::formatConfig(table)));
-    const Editor editor;
-    editor.openThroughDialog(path);
-    editor.select(0);
-    QCOMPARE(text(editor, "txtName").size(), 40000);
-    editor.select(1);
-    editor.click("cmdSave");
-    QCOMPARE(editor.desktop->messages.size(), 0);
-    QCOMPARE(editor.window->shownSlot(), 2);
-    QCOMPARE(readAll(path), weather::formatConfig(table));
 }
 
 void TestWindowWorkflow::totalsAsTyped_data() {
