@@ -29,13 +29,13 @@ namespace {
 // Four configurations with names to find: accents, case and a number among them.
 QString writeFindFile(const QTemporaryDir& dir) {
     ConfigTable table = makeTable(4);
-    const char* names[] = {"Temperate Coast", "Mediterranean S\xFC"
-                                              "d",
-                           "Alpine Valley 937", "ALPINE meadow"};
+    // The file keeps names in Windows-1252, where 0xFC is the u with two dots.
+    const QByteArray names[] = {"Temperate Coast", QByteArray("Mediterranean S") + '\xFC' + 'd',
+                                "Alpine Valley 937", "ALPINE meadow"};
     for (int k = 0; k < 4; ++k)
         table.Configs(k + 1).Name = names[k];
     table.Configs(4).Number = 937;
-    const QString path = dir.filePath("find.cfg");
+    QString path = dir.filePath("find.cfg");
     writeAll(path, weather::formatConfig(table));
     return path;
 }

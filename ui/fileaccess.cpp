@@ -103,7 +103,7 @@ void frmWeather::fillRecentMenu() {
     mnuRecent->clear();
     const QStringList files = RecentFiles::list();
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const QString path = files[i];
+        const QString& path = files[i];
         QString shown = QDir::toNativeSeparators(path);
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* item = mnuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
