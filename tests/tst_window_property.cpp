@@ -50,9 +50,11 @@ int fromEnv(const char* name, int fallback) {
 
 // The model's own reading of a box: blanks around, an optional minus, digits, within 16 bits.
 std::optional<qint16> boxNumber(const QString& text) {
-    static const QRegularExpression number(QStringLiteral("^\\s*-?[0-9]{1,6}\\s*$"));
-    const int value = text.trimmed().toInt();
-    if (!number.match(text).hasMatch() || value < -32768 || value > 32767)
+    // Any number of digits: leading zeros ("0032767") do not change the value.
+    static const QRegularExpression number(QStringLiteral("^\\s*-?[0-9]+\\s*$"));
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok);
+    if (!number.match(text).hasMatch() || !ok || value < -32768 || value > 32767)
         return std::nullopt;
     return qint16(value);
 }
