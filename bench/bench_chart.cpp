@@ -4,6 +4,7 @@
 //
 //   weather_chart_bench [benchmark flags]
 #include "columnchart.h"
+#include "quotedrun.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,9 +47,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (!run.error_occurred && (single || median))
+            if (isQuotedRun(run))
                 ms[run.run_name.function_name] = run.GetAdjustedRealTime() /
                                                  benchmark::GetTimeUnitMultiplier(run.time_unit) *
                                                  1e3;

@@ -11,6 +11,7 @@
 //                                       name and value (for timing --diff)
 #include "configfile.h"
 #include "csvfile.h"
+#include "quotedrun.h"
 
 #include <benchmark/benchmark.h>
 
@@ -186,12 +187,9 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             const auto floor = run.counters.find("floor_ms");
             const auto ratio = run.counters.find("ratio");
-            if (run.error_occurred || !(single || median) || floor == run.counters.end() ||
-                ratio == run.counters.end())
+            if (!isQuotedRun(run) || floor == run.counters.end() || ratio == run.counters.end())
                 continue;
             figures[run.run_name.function_name] = {
                 run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit),
