@@ -1,5 +1,8 @@
 # Runs the real executable's --check and CSV commands and checks their exit codes: 0 done,
-# 1 a file fault, 2 usage.
+# 1 a file fault, 2 usage. EMULATOR, when given, runs it (Wine for the Windows build).
+if(EMULATOR)
+    set(EDITOR ${EMULATOR} ${EDITOR})
+endif()
 function(expect code)
     execute_process(COMMAND ${EDITOR} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out
                     ERROR_VARIABLE err)
