@@ -20,6 +20,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace weather {
 
@@ -675,6 +678,17 @@ std::optional<FileError> writeFileAtomically(const QString& path, const QByteArr
     // The new file keeps the permissions of the one it replaces.
     if (target.exists())
         QFile::setPermissions(staging, target.permissions());
+#ifdef Q_OS_WIN
+    // NTFS replaces the entry in one step; write-through returns only once the replacement is on
+    // the disk, which stands in for the folder flush below.
+    if (!MoveFileExW(QDir::toNativeSeparators(staging).toStdWString().c_str(),
+                     QDir::toNativeSeparators(target.absoluteFilePath()).toStdWString().c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const QString reason = qt_error_string(int(GetLastError()));
+        QFile::remove(staging);
+        return failure("cannot finish saving the file", reason);
+    }
+#else
     std::error_code error;
     std::filesystem::rename(QFile(staging).filesystemFileName(),
                             QFile(target.filePath()).filesystemFileName(), error);
@@ -682,6 +696,7 @@ std::optional<FileError> writeFileAtomically(const QString& path, const QByteArr
         QFile::remove(staging);
         return failure("cannot finish saving the file", QString::fromStdString(error.message()));
     }
+#endif
 #ifdef Q_OS_UNIX
     // The rename is an entry in the folder, and the folder's new contents can sit in memory for
     // a while after the file's own bytes are on the disk: a power cut then brings back the old
