@@ -14,7 +14,12 @@ void setUpDesktopIdentity() {
     // Our own drawing, from the weather_icon resource; the SVG icon engine draws it sharp at any
     // scale. The desktop file name lets the desktop match the window to the installed entry
     // (example.weather.editor.desktop) and its icon.
+#ifdef Q_OS_WIN
+    // Without an SVG module: the same drawing, rendered at 256 pixels.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/weather-editor.png")));
+#else
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/weather-editor.svg")));
+#endif
     QGuiApplication::setDesktopFileName(QStringLiteral("example.weather.editor"));
 }
 

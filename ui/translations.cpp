@@ -45,7 +45,11 @@ void installTranslations(QCoreApplication& app, const QStringList& languages) {
     }
     QCoreApplication::installTranslator(ours);
     QTranslator* qt = newTranslator(app);
-    if (qt->load(QLocale(ours->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+    // Qt's own, for its standard buttons: built in where no system folder holds them (Windows).
+    const QLocale language(ours->language());
+    if (qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QStringLiteral(":/i18n")) ||
+        qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     else
