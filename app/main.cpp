@@ -2,6 +2,7 @@
 // editor window.
 #include "checkcommand.h"
 #include "commandline.h"
+#include "console.h"
 #include "csvcommand.h"
 #include "diffcommand.h"
 
@@ -18,6 +19,7 @@ constexpr int UsageError = 2;
 int runWindow(const QString& file); // the editor window, in main_window.cpp
 
 int main(int argc, char** argv) {
+    weather::prepareStandardStreams();
     QCoreApplication::setApplicationName(QStringLiteral("weather-editor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WEATHER_EDITOR_VERSION));
 
@@ -37,6 +39,7 @@ int main(int argc, char** argv) {
         return UsageError;
     }
     if (mode == CommandLine::Mode::Window) {
+        weather::releaseOwnConsole();
         const QApplication app(argc, argv); // takes Qt's own options from the command line
         (void)commandLine.parse(QCoreApplication::arguments());
         return runWindow(commandLine.files().value(0));
