@@ -55,6 +55,17 @@ bool FakeDesktop::confirmDelete(QWidget* /*parent*/, const QString& /*title*/,
     return !deleteAnswers.isEmpty() && deleteAnswers.takeFirst();
 }
 
+bool FakeDesktop::askToOpenCopy(QWidget* /*parent*/, const QString& /*title*/,
+                                const QString& question) {
+    questions << question;
+    return !copyAnswers.isEmpty() && copyAnswers.takeFirst();
+}
+
+bool FakeDesktop::askToRetry(QWidget* /*parent*/, const QString& /*title*/, const QString& text) {
+    questions << text;
+    return !retryAnswers.isEmpty() && retryAnswers.takeFirst();
+}
+
 Editor::Editor() {
     // Settings (window place, recent files, the CSV separator) go to a scratch folder, and each
     // window starts from none, as on a first run.

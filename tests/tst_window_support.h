@@ -36,6 +36,9 @@ public:
     QList<PendingAnswer> pendingAnswers;
     // Answers to the delete question, taken in turn; none left means Cancel.
     QList<bool> deleteAnswers;
+    // Answers to "Open the game's copy instead?" and to Retry, taken in turn; none left: no.
+    QList<bool> copyAnswers;
+    QList<bool> retryAnswers;
 
     QList<weather::OpenFileRequest> fileRequests;
     QList<weather::OpenFileRequest> saveFileRequests;
@@ -56,6 +59,8 @@ public:
     PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
                                        const QString& question) override;
     bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override;
+    bool askToOpenCopy(QWidget* parent, const QString& title, const QString& question) override;
+    bool askToRetry(QWidget* parent, const QString& title, const QString& text) override;
     bool openUrl(const QUrl& url) override {
         openedUrls << url;
         return opensUrls;

@@ -178,6 +178,18 @@
         <source>The web browser could not be started to show %1. Open the address in a browser yourself.</source>
         <translation>Der Webbrowser konnte nicht gestartet werden, um %1 anzuzeigen. Öffnen Sie die Adresse selbst in einem Browser.</translation>
     </message>
+    <message>
+        <source>Open Copy</source>
+        <translation>Kopie öffnen</translation>
+    </message>
+    <message>
+        <source>Keep This File</source>
+        <translation>Diese Datei behalten</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>
@@ -789,6 +801,24 @@ Es wurde nichts kopiert.</translation>
     <message>
         <source>Fills the season in front with 18 numbers from the clipboard, or 17 without the start day; Update keeps them.</source>
         <translation>Füllt die angezeigte Jahreszeit mit 18 Zahlen aus der Zwischenablage, oder 17 ohne den Starttag; Setzen übernimmt sie.</translation>
+    </message>
+    <message>
+        <source>The game reads %1, which differs from this file: Windows keeps that copy for the game since it once saved into %2 without the right to write there. Edits to this file do not reach the game.
+
+Open the game&apos;s copy instead?</source>
+        <translation>Das Spiel liest %1, und diese Datei weicht davon ab: Windows hält diese Kopie für das Spiel bereit, seit es einmal ohne Schreibrecht in %2 gespeichert hat. Änderungen an dieser Datei erreichen das Spiel nicht.
+
+Stattdessen die Kopie des Spiels öffnen?</translation>
+    </message>
+    <message>
+        <source>The file was not saved: %1 is in use by another program, most likely the game Pitchmaster 00-01. Close the game, then press Retry. The configurations stay in this window.</source>
+        <translation>Die Datei wurde nicht gespeichert: %1 wird von einem anderen Programm verwendet, wahrscheinlich vom Spiel Pitchmaster 00-01. Schließen Sie das Spiel und wählen Sie dann Wiederholen. Die Konfigurationen bleiben in diesem Fenster.</translation>
+    </message>
+    <message>
+        <source>The file was not saved: Windows does not let you change files in %1.
+Run the editor as administrator (right-click it, Run as administrator), or copy the file to a folder of your own, open it there and save. The configurations stay in this window.</source>
+        <translation>Die Datei wurde nicht gespeichert: Windows erlaubt Ihnen keine Änderungen an Dateien in %1.
+Starten Sie den Editor als Administrator (Rechtsklick, Als Administrator ausführen), oder kopieren Sie die Datei in einen eigenen Ordner, öffnen Sie sie dort und speichern Sie. Die Konfigurationen bleiben in diesem Fenster.</translation>
     </message>
 </context>
 </TS>

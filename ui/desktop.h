@@ -56,6 +56,10 @@ public:
                                                const QString& question) = 0;
     // Asks `question` with the buttons Delete and Cancel; true when the user chose Delete.
     virtual bool confirmDelete(QWidget* parent, const QString& title, const QString& question) = 0;
+    // Asks `question` with the buttons "Open Copy" and "Keep This File"; true for the copy.
+    virtual bool askToOpenCopy(QWidget* parent, const QString& title, const QString& question) = 0;
+    // Says `text` with the buttons Retry and Cancel; true for Retry.
+    virtual bool askToRetry(QWidget* parent, const QString& title, const QString& text) = 0;
     // Opens `url` with the desktop's default handler, without waiting for it; false when the
     // desktop has no handler for it or could not start one.
     virtual bool openUrl(const QUrl& url) = 0;

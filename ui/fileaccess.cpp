@@ -96,6 +96,7 @@ bool frmWeather::openFile(const QString& path) {
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
               tr("Opened 1 configuration from %1"),
               tr("Opened %1 configurations from %2"));
+    offerGameCopy(path);
     return true;
 }
 
@@ -163,10 +164,8 @@ bool frmWeather::save() {
     if (!mayOverwrite())
         return false;
     const QByteArray bytes = formatConfig(table_);
-    if (const auto error = writeFileAtomically(loadedPath_, bytes)) {
-        showFailure(tr("The file was not saved.\n%1").arg(error->toString()));
-        return false;
-    }
+    if (const auto error = writeFileAtomically(loadedPath_, bytes))
+        return retryAfterFailedSave(*error) && save();
     loadedStamp_ = FileStamp::of(bytes);
     fileTable_ = table_;
     undoStack_->setClean();

@@ -61,7 +61,7 @@ const QUrl frmWeather::WebAddress(QStringLiteral("https://weather.example/"));
 // Runs once, before the window is first shown.
 void frmWeather::Form_Load() {
 #ifdef Q_OS_WIN
-    dlgOpen.folder = QStringLiteral("C:\\Program Files\\Pitchmaster 00-01\\data\\");
+    dlgOpen.folder = gameDataFolder();
     txtPath->setText(QStringLiteral("c:\\"));
 #else
     // The game runs under Wine here: its data folder in the default prefix, when installed.

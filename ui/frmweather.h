@@ -32,6 +32,7 @@ namespace weather {
 
 class ColumnChart;
 class ConfigList;
+struct FileError;
 
 // Boxes per season on the value tabs: the seventeen weather values (the start day has its own).
 inline constexpr int ValuesPerSeason = SeasonValueCount - 1;
@@ -144,6 +145,13 @@ private:
     [[nodiscard]] OpenFileRequest csvExportRequest() const;
     // Writes the table to the loaded file; false (after telling the user) when it cannot.
     bool save();
+    // After a failed save: says why, in Windows' terms where it can; true to try again.
+    bool retryAfterFailedSave(const FileError& error);
+    // The game's data folder for the Open dialog, on Windows.
+    static QString gameDataFolder();
+    // When the game reads a VirtualStore copy of `path` that differs, offers to open it; true
+    // when it was opened.
+    bool offerGameCopy(const QString& path);
     // Whether a save may replace the file on disk: yes when it still holds what was loaded or
     // last saved, or is gone; when another program has changed it, the user decides.
     bool mayOverwrite();

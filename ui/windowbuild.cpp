@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLayout>
@@ -57,7 +58,14 @@ namespace {
 // the layout. Liberation Sans is metric-compatible with the classic Windows dialog faces;
 // Liberation Sans Narrow in bold comes closest to the condensed, heavy face of the web link.
 QFont font(const char* family, int pixels, bool bold = false, bool underline = false) {
+#ifdef Q_OS_WIN
+    // Windows has no Liberation fonts, and a face it lacks loses glyphs there: the system's own
+    // dialog face (Segoe UI) takes their place, at the same sizes.
+    (void)family;
+    QFont f(QGuiApplication::font().family());
+#else
     QFont f(QString::fromLatin1(family));
+#endif
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixels);
     f.setBold(bold);
@@ -169,7 +177,10 @@ void frmWeather::buildMenu() {
     mnuOpen->setShortcut(QKeySequence::Open);
     mnuSave->setShortcut(QKeySequence::Save);
     QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    // Windows closes a window with Alt+F4; the menu names it there.
+    quit = {QKeySequence(Qt::ALT | Qt::Key_F4)};
+#else
     // Some platform themes bind nothing to Quit; Linux users expect Ctrl+Q all the same.
     if (const QKeySequence ctrlQ(Qt::CTRL | Qt::Key_Q); !quit.contains(ctrlQ))
         quit << ctrlQ;
