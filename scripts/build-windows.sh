@@ -31,23 +31,8 @@ fail() {
 # --- Packages -------------------------------------------------------------------------------
 wanted=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev
     qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n nsis zip xz-utils
-    wine wine64)
-missing=()
-for pkg in "${wanted[@]}"; do
-    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    if [ "$(id -u)" -eq 0 ]; then
-        say "installing: ${missing[*]}"
-        export DEBIAN_FRONTEND=noninteractive
-        apt-get update -qq
-        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-    else
-        echo "Missing packages. Run as root:" >&2
-        echo "  apt-get install ${missing[*]}" >&2
-        exit 1
-    fi
-fi
+    wine wine64 fonts-wine)
+"$root/scripts/ensure-packages.sh" "${wanted[@]}"
 
 # --- Qt for Windows -------------------------------------------------------------------------
 # The prebuilt archive: beside the repository (../shared) or, for a git worktree under a
