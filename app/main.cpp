@@ -22,6 +22,11 @@ int main(int argc, char** argv) {
     weather::prepareStandardStreams();
     QCoreApplication::setApplicationName(QStringLiteral("weather-editor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WEATHER_EDITOR_VERSION));
+#ifdef Q_OS_WIN
+    // Settings go to HKEY_CURRENT_USER\Software\ORGANISATION\APPLICATION. (Linux keeps
+    // ~/.config/weather-editor.conf, without an organisation folder, as it always has.)
+    QCoreApplication::setOrganizationName(QStringLiteral("Weather Configurations Editor"));
+#endif
 
     // The command line is read before any application object exists, so that --check, --diff,
     // --help, --version and usage errors work without a display. File names are taken again
