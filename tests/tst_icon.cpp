@@ -18,7 +18,14 @@
 
 namespace {
 
+#ifdef Q_OS_WIN
+// The Windows build has no SVG module: its window icon is the drawing rendered at 256 pixels.
+const QString IconPath = QStringLiteral(":/icons/weather-editor.png");
+constexpr int LargestDrawn = 256;
+#else
 const QString IconPath = QStringLiteral(":/icons/weather-editor.svg");
+constexpr int LargestDrawn = 512;
+#endif
 
 // Pixels with any coverage at all; an icon that draws nothing has none.
 int paintedPixels(const QImage& image) {
@@ -46,6 +53,9 @@ class TestIcon : public QObject {
     Q_OBJECT
 private slots:
     void parsesAsSvg() {
+#ifdef Q_OS_WIN
+        QSKIP("the Windows build has no SVG module; its icon is a PNG rendering of the SVG");
+#endif
         QVERIFY2(QFile::exists(IconPath), "the icon resource is not linked in");
         QImageReader reader(IconPath);
         QCOMPARE(reader.format(), QByteArray("svg"));
@@ -63,6 +73,8 @@ private slots:
     }
     void drawsAtEverySize() {
         QFETCH(int, side);
+        if (side > LargestDrawn)
+            QSKIP("a bitmap icon is drawn no larger than its image (the Windows build's PNG)");
         const QIcon icon(IconPath);
         QVERIFY(!icon.isNull());
         const QImage image = icon.pixmap(QSize(side, side)).toImage();
