@@ -21,7 +21,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLayout>
@@ -57,15 +56,20 @@ namespace {
 // Font sizes in pixels (8.25, 9.75 and 12 points at 96 dots per inch) so that text scales with
 // the layout. Liberation Sans is metric-compatible with the classic Windows dialog faces;
 // Liberation Sans Narrow in bold comes closest to the condensed, heavy face of the web link.
-QFont font(const char* family, int pixels, bool bold = false, bool underline = false) {
+// Windows has neither, and a face it lacks loses glyphs there: it gets Tahoma, the face behind
+// its classic dialog font, and Impact, the heavy condensed face itself, which every Windows 10
+// and 11 (and Wine) has.
 #ifdef Q_OS_WIN
-    // Windows has no Liberation fonts, and a face it lacks loses glyphs there: the system's own
-    // dialog face (Segoe UI) takes their place, at the same sizes.
-    (void)family;
-    QFont f(QGuiApplication::font().family());
+constexpr const char* DialogFace = "Tahoma";
+constexpr const char* LinkFace = "Impact";
+constexpr bool LinkBold = false; // Impact is heavy in itself
 #else
-    QFont f(QString::fromLatin1(family));
+constexpr const char* DialogFace = "Liberation Sans";
+constexpr const char* LinkFace = "Liberation Sans Narrow";
+constexpr bool LinkBold = true;
 #endif
+QFont font(const char* family, int pixels, bool bold = false, bool underline = false) {
+    QFont f(QString::fromLatin1(family));
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixels);
     f.setBold(bold);
@@ -73,13 +77,13 @@ QFont font(const char* family, int pixels, bool bold = false, bool underline = f
     return f;
 }
 QFont controlFont(bool bold = false) {
-    return font("Liberation Sans", 11, bold);
+    return font(DialogFace, 11, bold);
 }
 QFont headingFont() {
-    return font("Liberation Sans", 13, true);
+    return font(DialogFace, 13, true);
 }
 QFont linkFont() {
-    return font("Liberation Sans Narrow", 16, true, true);
+    return font(LinkFace, 16, LinkBold, true);
 }
 
 QString indexedName(const char* group, int index) {
