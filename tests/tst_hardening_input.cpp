@@ -199,6 +199,10 @@ private slots:
     // the moment the user chose it and the moment it is read. Every load either gets the whole
     // file or says plainly that the file is gone; nothing in between.
     void vanishingFile() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows does not remove a file while a load holds it open, so it never vanishes "
+              "part-way through one");
+#endif
         const QString path = dir_.filePath(QStringLiteral("vanishing.cfg"));
         const QString spare = dir_.filePath(QStringLiteral("spare.cfg"));
         const QByteArray content = join(
