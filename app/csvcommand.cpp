@@ -98,8 +98,8 @@ void addCsvOptions(QCommandLineParser& parser) {
 }
 
 bool isCsvCommand(const QCommandLineParser& parser) {
-    return parser.isSet(ExportOption) || parser.isSet(ImportOption) ||
-           parser.isSet(OutputOption) || parser.isSet(SeparatorOption);
+    return parser.isSet(ExportOption) || parser.isSet(ImportOption) || parser.isSet(OutputOption) ||
+           parser.isSet(SeparatorOption);
 }
 
 int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream& err) {
@@ -134,8 +134,8 @@ int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream&
                                    "csvcommand", "--separator is for --export-csv; the import "
                                                  "finds the separator itself."));
     if (separators.size() > 1)
-        return usageError(err, QCoreApplication::translate("csvcommand",
-                                                           "Give --separator at most once."));
+        return usageError(
+            err, QCoreApplication::translate("csvcommand", "Give --separator at most once."));
     const auto separator = separatorNamed(separators.value(0, QStringLiteral("comma")));
     if (!separator)
         return usageError(err, QCoreApplication::translate(
@@ -162,6 +162,8 @@ int runCsvCommand(const QCommandLineParser& parser, QTextStream& err) {
     if (!out.open(stdout, QIODevice::WriteOnly))
         return fileFault(err, stdoutFault(out));
     const int status = runCsvCommand(parser, out, err);
-    out.flush();
+    // What is still buffered is written only now: a full disk shows here.
+    if (!out.flush() && status == 0)
+        return fileFault(err, stdoutFault(out));
     return status;
 }

@@ -76,3 +76,13 @@ expect(1 --diff ${EXAMPLE} ${WORK}/renamed.cfg)
 if(NOT last_output MATCHES "^0 Temperate Coast: name \"Temperate Coast\" -> \"Temperate Shore\"\n1 configuration differs\n$")
     message(FATAL_ERROR "unexpected --diff output: ${last_output}")
 endif()
+
+# Standard output that takes nothing is a fault, not a silent loss.
+find_program(SH sh)
+if(SH AND EXISTS /dev/full)
+    execute_process(COMMAND ${SH} -c "\"$0\" --export-csv \"$1\" > /dev/full"
+                            ${EDITOR} ${EXAMPLE} RESULT_VARIABLE rc ERROR_VARIABLE err)
+    if(NOT rc EQUAL 1 OR NOT err MATCHES "^-: cannot write standard output")
+        message(FATAL_ERROR "--export-csv > /dev/full: exit ${rc}\n${err}")
+    endif()
+endif()
