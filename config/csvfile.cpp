@@ -78,13 +78,58 @@ QByteArrayView trimmed(QByteArrayView text) {
 // ---------------------------------------------------------------------------------------------
 // Writing
 
-// A cell a spreadsheet would run as a formula starts with one of these; an apostrophe is here so
-// that the one put in front of such a name can always be told from the name's own.
+// Whether a spreadsheet would read `word`, in lower case, as part of a number, a date or a
+// time: an exponent, a month or the half of a day.
+bool isNumberWord(QStringView word) {
+    static const QStringList words = {
+        QStringLiteral("e"),        QStringLiteral("am"),      QStringLiteral("pm"),
+        QStringLiteral("jan"),      QStringLiteral("january"), QStringLiteral("feb"),
+        QStringLiteral("february"), QStringLiteral("mar"),     QStringLiteral("march"),
+        QStringLiteral("apr"),      QStringLiteral("april"),   QStringLiteral("may"),
+        QStringLiteral("jun"),      QStringLiteral("june"),    QStringLiteral("jul"),
+        QStringLiteral("july"),     QStringLiteral("aug"),     QStringLiteral("august"),
+        QStringLiteral("sep"),      QStringLiteral("sept"),    QStringLiteral("september"),
+        QStringLiteral("oct"),      QStringLiteral("october"), QStringLiteral("nov"),
+        QStringLiteral("november"), QStringLiteral("dec"),     QStringLiteral("december")};
+    return words.contains(word.toString().toLower());
+}
+
+// Whether a spreadsheet would read the cell as a number, a date, a time, a percentage or an
+// amount ("007", "1e5", "1/2", "12:30", "50%", "$5", "5 May") and show it changed: digits with
+// nothing around them but signs, separators, currency signs and the words of isNumberWord().
+bool looksLikeNumber(QStringView name) {
+    static const QString marks = QStringLiteral(" \t.,:/-+%()$\u00A2\u00A3\u00A5\u20AC");
+    bool digit = false;
+    for (qsizetype i = 0; i < name.size();) {
+        const QChar c = name[i];
+        if (c >= u'0' && c <= u'9') {
+            digit = true;
+            ++i;
+        } else if (marks.contains(c)) {
+            ++i;
+        } else if (c.isLetter()) {
+            qsizetype end = i;
+            while (end < name.size() && name[end].isLetter())
+                ++end;
+            if (!isNumberWord(name.sliced(i, end - i)))
+                return false;
+            i = end;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
+// A cell a spreadsheet would run as a formula starts with one of these, and one it would read
+// as a number comes back reformatted; an apostrophe is here so that the one put in front of such
+// a name can always be told from the name's own.
 bool needsApostrophe(QStringView name) {
     if (name.isEmpty())
         return false;
     const char16_t c = name.front().unicode();
-    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r' || c == '\'';
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r' || c == '\'' ||
+           looksLikeNumber(name);
 }
 
 char separatorChar(CsvSeparator separator) {

@@ -12,8 +12,9 @@
 // Names: decoded from the game's code page (codepage.h) and encoded back on import, so every byte
 // comes back, but for a carriage return, which the import refuses as a line break inside a name.
 // A name that a spreadsheet would run as a formula (one that starts with = + - @, a tab or a
-// carriage return) is written with one apostrophe in front, and so is a name that starts with an
-// apostrophe; the import drops one leading apostrophe from every name.
+// carriage return) or read as a number, date, time, percentage or amount ("007", "1/2", "50%")
+// is written with one apostrophe in front, and so is a name that starts with an apostrophe; the
+// import drops one leading apostrophe from every name.
 #pragma once
 
 #include "configfile.h"

@@ -169,6 +169,12 @@ private slots:
         QTest::newRow("quote") << QByteArray("say \"hi\"") << QByteArray(R"("say ""hi""")");
         QTest::newRow("blank") << QByteArray(" x") << QByteArray("\" x\"");
         QTest::newRow("cp1252") << QByteArray("\x80 \xE9") << QByteArray("\u20AC \u00E9");
+        // What a spreadsheet reads as a number, date, time, percentage or amount.
+        for (const char* looks : {"007", "1e5", "1/2", "12:30", "50%", "$5", "1 000.5", "5 May",
+                                  "Jan 2001", "12:30 PM", "(7)", "\x80\x35" /* euro 5 */})
+            QTest::newRow(looks) << QByteArray(looks) << "'" + fromWindows1252(looks).toUtf8();
+        for (const char* text : {"Route 66", "1st Division", "May", "e", "%"})
+            QTest::newRow(text) << QByteArray(text) << QByteArray(text);
     }
     void formulaSafety() {
         QFETCH(QByteArray, name);
