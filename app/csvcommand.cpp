@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTextStream>
 
@@ -149,8 +150,16 @@ int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream&
             return fileFault(err, *error);
         return writeOutput(outputs.value(0), weather::formatCsv(table, *separator), out, err);
     }
-    if (const auto error = weather::loadCsvFile(inputs.first(), table))
+    auto encoding = weather::CsvEncoding::Utf8;
+    if (const auto error = weather::loadCsvFile(inputs.first(), table, &encoding))
         return fileFault(err, *error);
+    if (encoding == weather::CsvEncoding::Windows1252) {
+        err << QCoreApplication::translate("csvcommand", "%1: not UTF-8 text, read as "
+                                                         "Windows-1252")
+                   .arg(QDir::toNativeSeparators(inputs.first()))
+            << '\n';
+        err.flush();
+    }
     return writeOutput(outputs.first(), weather::formatConfig(table), out, err);
 }
 

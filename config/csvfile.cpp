@@ -1,6 +1,7 @@
 #include "csvfile.h"
 
 #include "codepage.h"
+#include "csvheader.h"
 #include "digits.h"
 #include "tableedit.h"
 #include "visibletext.h"
@@ -35,33 +36,6 @@ constexpr int MaxRows = ConfigTable::MaxRecords;
 constexpr qsizetype Overread = 16;
 // How much of a faulty field a message shows.
 constexpr qsizetype ShownCharacters = 24;
-
-const std::array<QByteArray, CsvColumnCount>& columnNames() {
-    static const std::array<QByteArray, CsvColumnCount> names = [] {
-        std::array<QByteArray, CsvColumnCount> all;
-        all[NumberColumn] = "Number";
-        all[NameColumn] = "Name";
-        for (int s = 0; s < SeasonCount; ++s) {
-            for (int p = 0; p < SeasonValueCount; ++p) {
-                const int column = FirstValueColumn + s * SeasonValueCount + p;
-                all[std::size_t(column)] = valueName(s, p).toLatin1();
-            }
-        }
-        return all;
-    }();
-    return names;
-}
-
-// Each column by its name in lower case.
-const QHash<QByteArray, int>& columnsByName() {
-    static const QHash<QByteArray, int> columns = [] {
-        QHash<QByteArray, int> all;
-        for (int c = 0; c < CsvColumnCount; ++c)
-            all.insert(columnNames()[std::size_t(c)].toLower(), c);
-        return all;
-    }();
-    return columns;
-}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -229,13 +203,11 @@ public:
     }
 
 private:
-    [[nodiscard]] bool endsField(char c) const {
-        return c == separator_ || c == '\r' || c == '\n';
-    }
+    [[nodiscard]] bool endsField(char c) const { return c == separator_ || c == '\r' || c == '\n'; }
 
-    // Moves `pos_` to the separator or line end after a bare field, or to the end of the data. Eight
-    // bytes at a time while eight are left: a byte of `v` equal to `c` is a zero byte of v ^ c,
-    // and (x - 0x01..) & ~x & 0x80.. marks the first zero byte of x.
+    // Moves `pos_` to the separator or line end after a bare field, or to the end of the data.
+    // Eight bytes at a time while eight are left: a byte of `v` equal to `c` is a zero byte of v ^
+    // c, and (x - 0x01..) & ~x & 0x80.. marks the first zero byte of x.
     void skipBareField() {
         constexpr quint64 Ones = 0x0101010101010101;
         constexpr quint64 Highs = 0x8080808080808080;
@@ -392,8 +364,7 @@ const char* readValuesQuickly(const char* p, char separator,
         if (offset >= MaxValueBytes)
             return nullptr;
         for (quint64 bits = separatorBits(p + offset, separator);
-             bits != 0 && found < ValueColumns - 1;
-             bits &= bits - 1)
+             bits != 0 && found < ValueColumns - 1; bits &= bits - 1)
             stops[std::size_t(found++)] = p + offset + std::countr_zero(bits);
     }
     // The last value ends where its digits do; its line end is checked below.
@@ -433,9 +404,12 @@ QByteArray copyShort(QByteArrayView text) {
 // A field as a message shows it: cut short, invisible characters named, in quotes unless told
 // otherwise.
 QString shown(QByteArrayView field, bool quoted = true) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                  QStringDecoder::Flag::ConvertInitialBom);
-    const QString text = visibleText(QString(utf8(field)), ShownCharacters);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    // Enough bytes for one character more than is shown, so that a cut is marked.
+    const QString text =
+        visibleText(QString(utf8(field.first(std::min(field.size(), (ShownCharacters + 1) * 4)))),
+                    ShownCharacters);
     return quoted ? QLatin1Char('"') + text + QLatin1Char('"') : text;
 }
 
@@ -453,44 +427,22 @@ QString separatorWords(char separator) {
     }
 }
 
-// How many columns of the layout the first row of `text` names when split at `separator`; -1
-// when that row cannot be read.
-int knownColumns(QByteArrayView text, char separator) {
-    CsvReader reader(text, separator, 1);
-    CsvReader::Row row;
-    QString problem;
-    if (!reader.next(row, problem))
-        return -1;
-    std::array<bool, CsvColumnCount> seen{};
-    int count = 0;
-    for (const QByteArrayView field : row.fields) {
-        const auto found = columnsByName().constFind(trimmed(field).toByteArray().toLower());
-        if (found != columnsByName().cend() && !std::exchange(seen[std::size_t(*found)], true))
-            ++count;
-    }
-    return count;
-}
-
-// The separator that splits the header row at the start of `text` into the most column names;
-// on a tie the first of Separators.
-char findSeparator(QByteArrayView text) {
-    char best = Separators.front();
-    int bestCount = -1;
-    for (const char separator : Separators) {
-        const int count = knownColumns(text, separator);
-        if (count > bestCount) {
-            best = separator;
-            bestCount = count;
-        }
-    }
-    return best;
+// The fault of a first line "sep=X" that names no separator the import reads.
+QString unknownSeparator(QByteArrayView named) {
+    const QString reads = QStringLiteral("; the import reads commas, semicolons or tabs");
+    if (named.isEmpty())
+        return QStringLiteral("the first line \"sep=\" names no separator") + reads;
+    if (named == "\"")
+        return QStringLiteral("the first line names the quote mark as the separator") + reads;
+    return QStringLiteral("the first line names %1 as the separator").arg(shown(named)) + reads;
 }
 
 // The number of the line after the text, counting CRLF, LF and a lone CR as one line end each.
 int lineAfter(QStringView text) {
     int line = 1;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+        if (text[i] == u'\n' ||
+            (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
             ++line;
     }
     return line;
@@ -502,15 +454,23 @@ public:
 
     // Reads the rows after start().
     std::optional<FileError> run(ConfigTable& table) {
+        if (text_.isEmpty())
+            return error(headerLine_,
+                         separatorNamed_
+                             ? QStringLiteral("the file holds nothing after its first line "
+                                              "\"sep=%1\"; the next line must name the columns")
+                                   .arg(visibleCharacter(char32_t(separators_.front())))
+                             : QStringLiteral("the file is empty; its first line must name the "
+                                              "columns"));
+        const CsvHeader header = readCsvHeader(text_, separators_);
+        if (!header.problem.isEmpty())
+            return error(headerLine_, header.problem);
+        if (auto e = readHeader(header))
+            return e;
+        reader_ =
+            CsvReader(text_.sliced(header.end), header.separator, headerLine_ + header.lineEnds);
         CsvReader::Row row;
         QString problem;
-        if (!reader_.next(row, problem))
-            return error(headerLine_, problem.isEmpty()
-                                          ? QStringLiteral("the file is empty; its first line "
-                                                           "must name the columns")
-                                          : problem);
-        if (auto e = readHeader(row))
-            return e;
         int emptyRowLine = 0; // the first of the empty rows since the last configuration
         int rows = 0;
         for (;;) {
@@ -548,43 +508,45 @@ public:
         return std::nullopt;
     }
 
-    // Finds the encoding and the separator, and sets the reader at the header row.
+    // Finds the encoding and the separators to try, and the text from the header row on.
     std::optional<FileError> start() {
         QByteArrayView text = data_;
         if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF")) {
             if (auto e = decodeUtf16(text.sliced(2), text.front() == '\xFE'))
                 return e;
             text = utf8_;
+            encoding_ = CsvEncoding::Utf16;
         } else if (text.startsWith(ByteOrderMark)) {
             text = text.sliced(3);
+        } else if (!text.isValidUtf8()) {
+            // Without a mark, text that is not UTF-8 is what a spreadsheet writes in the Windows
+            // code page, the game's own, in which every byte is a character.
+            utf8_ = fromWindows1252(text).toUtf8();
+            text = utf8_;
+            encoding_ = CsvEncoding::Windows1252;
         }
-        char separator = 0;
         if (text.size() >= 4 && qstrnicmp(text.data(), "sep=", 4) == 0) {
             qsizetype end = 4;
             while (end < text.size() && text[end] != '\r' && text[end] != '\n')
                 ++end;
             const QByteArrayView named = text.sliced(4, end - 4);
-            if (named.size() != 1 ||
-                std::find(Separators.begin(), Separators.end(), named[0]) == Separators.end())
-                return error(1, QStringLiteral("the first line names %1 as the separator; the "
-                                               "import reads commas, semicolons or tabs")
-                                    .arg(shown(named)));
-            separator = named[0];
+            const auto* found = named.size() == 1
+                                    ? std::find(Separators.begin(), Separators.end(), named[0])
+                                    : Separators.end();
+            if (found == Separators.end())
+                return error(1, unknownSeparator(named));
+            separators_ = QByteArrayView(found, 1);
             separatorNamed_ = true;
             if (end < text.size())
                 end += text.sliced(end).startsWith("\r\n") ? 2 : 1;
             text = text.sliced(end);
             headerLine_ = 2;
-        } else {
-            separator = findSeparator(text);
         }
-        const qsizetype lineEnd = std::find_if(text.begin(), text.end(), [](char c) {
-                                      return c == '\r' || c == '\n';
-                                  }) - text.begin();
-        headerText_ = text.first(lineEnd);
-        reader_ = CsvReader(text, separator, headerLine_);
+        text_ = text;
         return std::nullopt;
     }
+
+    [[nodiscard]] CsvEncoding encoding() const { return encoding_; }
 
 private:
     [[nodiscard]] FileError error(int line, QString message) const {
@@ -599,8 +561,8 @@ private:
         QChar* const to = text.data();
         for (qsizetype i = 0; i < units; ++i) {
             const char* const unit = bytes.data() + 2 * i;
-            to[i] = QChar(bigEndian ? qFromBigEndian<quint16>(unit)
-                                    : qFromLittleEndian<quint16>(unit));
+            to[i] =
+                QChar(bigEndian ? qFromBigEndian<quint16>(unit) : qFromLittleEndian<quint16>(unit));
         }
         for (qsizetype i = 0; i < units; ++i) {
             if (to[i].isHighSurrogate() && i + 1 < units && to[i + 1].isLowSurrogate()) {
@@ -619,39 +581,33 @@ private:
         return std::nullopt;
     }
 
-    std::optional<FileError> readHeader(const CsvReader::Row& header) {
-        headerSize_ = static_cast<qsizetype>(header.fields.size());
-        columns_.fill(-1);
-        const auto& names = columnNames();
-        int known = 0;
-        for (qsizetype f = 0; f < headerSize_; ++f) {
-            const auto found = columnsByName().constFind(
-                trimmed(header.fields[std::size_t(f)]).toByteArray().toLower());
-            if (found == columnsByName().cend())
-                continue; // a column of the player's own
-            const auto c = std::size_t(found.value());
-            if (columns_[c] >= 0)
-                return error(
-                    header.line,
-                    QStringLiteral("the column \"%1\" appears twice").arg(QLatin1String(names[c])));
-            columns_[c] = f;
-            ++known;
-        }
+    std::optional<FileError> readHeader(const CsvHeader& header) {
+        const auto& names = csvColumnNames();
+        headerSize_ = header.fields;
+        columns_ = header.columns;
+        if (header.repeated >= 0)
+            return error(headerLine_, QStringLiteral("the column \"%1\" appears twice")
+                                          .arg(QLatin1String(names[std::size_t(header.repeated)])));
         // Not one column: the row is not this layout's header, whatever the separator.
-        if (known == 0)
-            return error(header.line,
-                         QStringLiteral("the header row has no column \"%1\" (separated by %2); "
-                                        "it holds %3")
-                             .arg(QLatin1String(names[NumberColumn]),
-                                  separatorNamed_ ? separatorWords(reader_.separator())
-                                                  : QStringLiteral("commas, semicolons or tabs"),
-                                  headerText_.isEmpty() ? QStringLiteral("nothing")
-                                                        : shown(headerText_)));
+        if (header.known == 0) {
+            const QByteArrayView firstLine =
+                text_.first(std::find_if(text_.begin(), text_.end(),
+                                         [](char c) { return c == '\r' || c == '\n'; }) -
+                            text_.begin());
+            return error(
+                headerLine_,
+                QStringLiteral("the header row has no column \"%1\" (separated by %2); "
+                               "it holds %3")
+                    .arg(QLatin1String(names[NumberColumn]),
+                         separatorNamed_ ? separatorWords(header.separator)
+                                         : QStringLiteral("commas, semicolons or tabs"),
+                         firstLine.isEmpty() ? QStringLiteral("nothing") : shown(firstLine)));
+        }
         canonical_ = headerSize_ == CsvColumnCount;
         for (std::size_t c = 0; c < names.size(); ++c) {
             canonical_ = canonical_ && columns_[c] == qsizetype(c);
             if (columns_[c] < 0)
-                return error(header.line,
+                return error(headerLine_,
                              QStringLiteral("the column \"%1\" is missing; the first line must "
                                             "name the columns Number, Name, Spring Start Day, "
                                             "..., Winter Very Hot")
@@ -705,7 +661,7 @@ private:
         const auto [stop, status] = std::from_chars(text.data(), end, value);
         if (stop == end && status == std::errc() && value >= min && value <= max)
             return std::nullopt;
-        const QString name = QLatin1String(columnNames()[std::size_t(column)]);
+        const QString name = QLatin1String(csvColumnNames()[std::size_t(column)]);
         if (text.isEmpty())
             return error(line, name + QStringLiteral(" is empty"));
         if (stop != end || (status != std::errc() && status != std::errc::result_out_of_range))
@@ -739,13 +695,13 @@ private:
         case EncodedName::LineBreak:
             return error(line, QStringLiteral("Name holds a line break"));
         case EncodedName::NotInCodePage:
-            return error(line, QStringLiteral("Name holds %1, a character the game's code page "
-                                              "(Windows-1252) does not have")
-                                   .arg(isInvisible(encoded.character)
-                                            ? visibleCharacter(encoded.character)
-                                            : QLatin1Char('"') +
-                                                  visibleCharacter(encoded.character) +
-                                                  QLatin1Char('"')));
+            return error(line,
+                         QStringLiteral("Name holds %1, a character the game's code page "
+                                        "(Windows-1252) does not have")
+                             .arg(isInvisible(encoded.character)
+                                      ? visibleCharacter(encoded.character)
+                                      : QLatin1Char('"') + visibleCharacter(encoded.character) +
+                                            QLatin1Char('"')));
         case EncodedName::TooLong: // every character it can encode is one byte
             return error(line, QStringLiteral("Name is %1 characters long; the game takes "
                                               "at most %2")
@@ -800,7 +756,9 @@ private:
     const QString& path_;
     int headerLine_ = 1;
     bool separatorNamed_ = false; // by a first line "sep=X"
-    QByteArrayView headerText_;   // the header row's first line, for a message
+    QByteArrayView separators_{Separators.data(), qsizetype(Separators.size())};
+    QByteArrayView text_; // UTF-8 from the header row on
+    CsvEncoding encoding_ = CsvEncoding::Utf8;
     qsizetype headerSize_ = 0;
     bool canonical_ = false; // the header is the export's own
     // The header's field for each column of the layout.
@@ -816,7 +774,7 @@ CsvSeparator csvSeparatorFor(const QLocale& locale) {
 
 QByteArray formatCsv(const ConfigTable& table, CsvSeparator separator) {
     const char sep = separatorChar(separator);
-    const auto& names = columnNames();
+    const auto& names = csvColumnNames();
     const int records = table.recordCount();
     // The names as the cells show them, then room for the longest rows they can make.
     std::vector<QByteArray> cells(static_cast<std::size_t>(records));
@@ -856,7 +814,8 @@ QByteArray formatCsv(const ConfigTable& table, CsvSeparator separator) {
     return out;
 }
 
-std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out, const QString& path) {
+std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out, const QString& path,
+                                  CsvEncoding* encoding) {
     ConfigTable fresh;
     Importer importer(data, path);
     if (auto e = importer.start())
@@ -864,14 +823,16 @@ std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out, const Q
     if (auto e = importer.run(fresh))
         return e;
     out.swap(fresh);
+    if (encoding)
+        *encoding = importer.encoding();
     return std::nullopt;
 }
 
-std::optional<FileError> loadCsvFile(const QString& path, ConfigTable& out) {
+std::optional<FileError> loadCsvFile(const QString& path, ConfigTable& out, CsvEncoding* encoding) {
     QByteArray data;
     if (auto e = readInputFile(path, data, InputKind::Csv))
         return e;
-    return parseCsv(data, out, path);
+    return parseCsv(data, out, path, encoding);
 }
 
 std::optional<FileError> saveCsvFile(const QString& path, const ConfigTable& table,

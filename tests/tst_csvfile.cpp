@@ -214,6 +214,12 @@ private slots:
                        row[0] = row[0].toLower();
                }));
         QTest::newRow("empty rows at the end") << joined(rows) + "\r\n,,,\r\n \r\n";
+        QTest::newRow("quoted header names, blanks, a note over two lines")
+            << joined(each([](QByteArrayList& row, qsizetype r) {
+                   row[0] = r == 0 ? "\" \tNUMBER \"" : row[0];
+                   row[1] = r == 0 ? " name\t " : row[1];
+                   row.append(r == 0 ? "\"a \"\"note\"\"\r\non two lines\"" : "x;y");
+               }));
     }
     void spreadsheetForms() {
         QFETCH(QByteArray, csv);
@@ -247,6 +253,28 @@ private slots:
         const auto error = parseCsv(csv, back, {});
         QVERIFY2(!error, qPrintable(error ? error->toString() : QString()));
         QCOMPARE(back, separatorTable());
+    }
+
+    // Without a byte-order mark, text that is not UTF-8 is a spreadsheet's Windows code page.
+    void encodings_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<CsvEncoding>("encoding");
+        const QByteArray semicolon = formatCsv(separatorTable(), CsvSeparator::Semicolon);
+        const QByteArray ansi = *toWindows1252(QString::fromUtf8(semicolon.sliced(3)));
+        QTest::newRow("UTF-8 with its mark") << semicolon << CsvEncoding::Utf8;
+        QTest::newRow("UTF-8 without a mark") << semicolon.sliced(3) << CsvEncoding::Utf8;
+        QTest::newRow("Windows-1252") << ansi << CsvEncoding::Windows1252;
+        QTest::newRow("UTF-16") << utf16(semicolon, false) << CsvEncoding::Utf16;
+    }
+    void encodings() {
+        QFETCH(QByteArray, csv);
+        QFETCH(CsvEncoding, encoding);
+        ConfigTable back;
+        auto read = CsvEncoding(-1);
+        const auto error = parseCsv(csv, back, {}, &read);
+        QVERIFY2(!error, qPrintable(error ? error->toString() : QString()));
+        QCOMPARE(back, separatorTable());
+        QCOMPARE(read, encoding);
     }
 
     void separatorForLocale_data() {
@@ -320,13 +348,37 @@ private slots:
             << edited(1, "Name", "\xEF\xBB\xBF'x")
             << "2: Name holds U+FEFF, a character the game's code page (Windows-1252) does not "
                "have";
-        QTest::newRow("zero-width space") << edited(2, "Summer Gusty", "\xE2\x80\x8B" "5")
+        QTest::newRow("zero-width space") << edited(2, "Summer Gusty",
+                                                    "\xE2\x80\x8B"
+                                                    "5")
                                           << "3: Summer Gusty is not a whole number: "
                                              "\"<U+200B>5\"";
-        QTest::newRow("no-break space") << edited(2, "Number", "1\xC2\xA0" "000")
+        QTest::newRow("no-break space") << edited(2, "Number",
+                                                  "1\xC2\xA0"
+                                                  "000")
                                         << "3: Number is not a whole number: \"1<U+00A0>000\"";
-        QTest::newRow("not UTF-8") << edited(2, "Name", "Caf\xE9")
-                                   << "3: Name is not UTF-8 text; save the file as CSV in UTF-8";
+        QTest::newRow("not UTF-8 after a UTF-8 mark")
+            << "\xEF\xBB\xBF" + edited(2, "Name", "Caf\xE9")
+            << "3: Name is not UTF-8 text; save the file as CSV in UTF-8";
+        QTest::newRow("after a header over three lines")
+            << "\"Note\r\n\n\"," + edited(2, "Summer Gusty", "2S").replace("\r\n", "\r\n,")
+            << "5: Summer Gusty is not a whole number: \"2S\"";
+        QTest::newRow("header name twice, quoted") << edited(0, "Summer Gusty", "\" spring CALM\"")
+                                                   << "1: the column \"Spring Calm\" appears twice";
+        QTest::newRow("long header field")
+            << QByteArray(1 << 20, 'x') + "\r\n"
+            << "1: the header row has no column \"Number\" (separated by commas, semicolons or "
+               "tabs); it holds \"xxxxxxxxxxxxxxxxxxxxxxxx...\"";
+        QTest::newRow("nothing after sep=") << QByteArray("sep=;\r\n")
+                                            << "2: the file holds nothing after its first line "
+                                               "\"sep=;\"; the next line must name the columns";
+        QTest::newRow("sep= naming nothing")
+            << "sep=\r\n" + formatCsv(makeTable(1))
+            << "1: the first line \"sep=\" names no separator; the import reads commas, "
+               "semicolons or tabs";
+        QTest::newRow("sep=\"") << "sep=\"\r\n" + formatCsv(makeTable(1))
+                                << "1: the first line names the quote mark as the separator; the "
+                                   "import reads commas, semicolons or tabs";
         QTest::newRow("name too long")
             << edited(1, "Name", QByteArray(256, 'x'))
             << "2: Name is 256 characters long; the game takes at most 255";
@@ -364,12 +416,10 @@ private slots:
             << "sep=;\r\n" + formatCsv(makeTable(1))
             << "2: the header row has no column \"Number\" (separated by semicolons); it holds "
                "\"<U+FEFF>Number,Name,Spring Star...\"";
-        QTest::newRow("line after sep=")
-            << "sep=,\n" + edited(2, "Summer Gusty", "2S")
-            << "4: Summer Gusty is not a whole number: \"2S\"";
-        QTest::newRow("UTF-16 BE line")
-            << utf16(edited(2, "Summer Gusty", "2S"), true)
-            << "3: Summer Gusty is not a whole number: \"2S\"";
+        QTest::newRow("line after sep=") << "sep=,\n" + edited(2, "Summer Gusty", "2S")
+                                         << "4: Summer Gusty is not a whole number: \"2S\"";
+        QTest::newRow("UTF-16 BE line") << utf16(edited(2, "Summer Gusty", "2S"), true)
+                                        << "3: Summer Gusty is not a whole number: \"2S\"";
         QByteArray surrogate = utf16(formatCsv(makeTable(2)), false);
         surrogate.replace(utf16("Climate 2", false).sliced(2), QByteArray("\x00\xDC", 2));
         QTest::newRow("UTF-16 half a character")
