@@ -427,6 +427,30 @@ QString separatorWords(char separator) {
     }
 }
 
+// A first line "sep=X", as Excel writes it to name the separator whatever the language.
+struct SeparatorLine {
+    QByteArrayView named;            // what follows "sep="
+    const char* separator = nullptr; // the one of Separators it names, if any
+    qsizetype end = 0;               // where the next line starts
+
+    static std::optional<SeparatorLine> at(QByteArrayView text) {
+        if (text.size() < 4 || qstrnicmp(text.data(), "sep=", 4) != 0)
+            return std::nullopt;
+        SeparatorLine line;
+        line.end = 4;
+        while (line.end < text.size() && text[line.end] != '\r' && text[line.end] != '\n')
+            ++line.end;
+        line.named = text.sliced(4, line.end - 4);
+        if (line.named.size() == 1) {
+            const auto* found = std::find(Separators.begin(), Separators.end(), line.named[0]);
+            line.separator = found != Separators.end() ? found : nullptr;
+        }
+        if (line.end < text.size())
+            line.end += text.sliced(line.end).startsWith("\r\n") ? 2 : 1;
+        return line;
+    }
+};
+
 // The fault of a first line "sep=X" that names no separator the import reads.
 QString unknownSeparator(QByteArrayView named) {
     const QString reads = QStringLiteral("; the import reads commas, semicolons or tabs");
@@ -454,21 +478,8 @@ public:
 
     // Reads the rows after start().
     std::optional<FileError> run(ConfigTable& table) {
-        if (text_.isEmpty())
-            return error(headerLine_,
-                         separatorNamed_
-                             ? QStringLiteral("the file holds nothing after its first line "
-                                              "\"sep=%1\"; the next line must name the columns")
-                                   .arg(visibleCharacter(char32_t(separators_.front())))
-                             : QStringLiteral("the file is empty; its first line must name the "
-                                              "columns"));
-        const CsvHeader header = readCsvHeader(text_, separators_);
-        if (!header.problem.isEmpty())
-            return error(headerLine_, header.problem);
-        if (auto e = readHeader(header))
+        if (auto e = startRows())
             return e;
-        reader_ =
-            CsvReader(text_.sliced(header.end), header.separator, headerLine_ + header.lineEnds);
         CsvReader::Row row;
         QString problem;
         int emptyRowLine = 0; // the first of the empty rows since the last configuration
@@ -525,21 +536,12 @@ public:
             text = utf8_;
             encoding_ = CsvEncoding::Windows1252;
         }
-        if (text.size() >= 4 && qstrnicmp(text.data(), "sep=", 4) == 0) {
-            qsizetype end = 4;
-            while (end < text.size() && text[end] != '\r' && text[end] != '\n')
-                ++end;
-            const QByteArrayView named = text.sliced(4, end - 4);
-            const auto* found = named.size() == 1
-                                    ? std::find(Separators.begin(), Separators.end(), named[0])
-                                    : Separators.end();
-            if (found == Separators.end())
-                return error(1, unknownSeparator(named));
-            separators_ = QByteArrayView(found, 1);
+        if (const auto line = SeparatorLine::at(text)) {
+            if (!line->separator)
+                return error(1, unknownSeparator(line->named));
+            separators_ = QByteArrayView(line->separator, 1);
             separatorNamed_ = true;
-            if (end < text.size())
-                end += text.sliced(end).startsWith("\r\n") ? 2 : 1;
-            text = text.sliced(end);
+            text = text.sliced(line->end);
             headerLine_ = 2;
         }
         text_ = text;
@@ -549,6 +551,26 @@ public:
     [[nodiscard]] CsvEncoding encoding() const { return encoding_; }
 
 private:
+    // Reads the header row and sets the reader at the row after it.
+    std::optional<FileError> startRows() {
+        if (text_.isEmpty())
+            return error(headerLine_,
+                         separatorNamed_
+                             ? QStringLiteral("the file holds nothing after its first line "
+                                              "\"sep=%1\"; the next line must name the columns")
+                                   .arg(visibleCharacter(char32_t(separators_.front())))
+                             : QStringLiteral("the file is empty; its first line must name the "
+                                              "columns"));
+        const CsvHeader header = readCsvHeader(text_, separators_);
+        if (!header.problem.isEmpty())
+            return error(headerLine_, header.problem);
+        if (auto e = readHeader(header))
+            return e;
+        reader_ =
+            CsvReader(text_.sliced(header.end), header.separator, headerLine_ + header.lineEnds);
+        return std::nullopt;
+    }
+
     [[nodiscard]] FileError error(int line, QString message) const {
         return {path_, line, std::move(message)};
     }
@@ -833,6 +855,27 @@ std::optional<FileError> loadCsvFile(const QString& path, ConfigTable& out, CsvE
     if (auto e = readInputFile(path, data, InputKind::Csv))
         return e;
     return parseCsv(data, out, path, encoding);
+}
+
+bool startsWithCsvHeader(QByteArrayView start) {
+    QByteArray decoded;
+    QByteArrayView text = start;
+    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(text.front() == '\xFE' ? QStringDecoder::Utf16BE
+                                                    : QStringDecoder::Utf16LE);
+        decoded = QString(utf16(text.sliced(2))).toUtf8();
+        text = decoded;
+    } else if (text.startsWith(ByteOrderMark)) {
+        text = text.sliced(3);
+    }
+    QByteArrayView separators(Separators.data(), qsizetype(Separators.size()));
+    if (const auto line = SeparatorLine::at(text)) {
+        if (!line->separator)
+            return false;
+        separators = QByteArrayView(line->separator, 1);
+        text = text.sliced(line->end);
+    }
+    return !text.isEmpty() && readCsvHeader(text, separators).known > 0;
 }
 
 std::optional<FileError> saveCsvFile(const QString& path, const ConfigTable& table,

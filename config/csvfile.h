@@ -67,6 +67,11 @@ enum class CsvEncoding {
 [[nodiscard]] std::optional<FileError> loadCsvFile(const QString& path, ConfigTable& out,
                                                    CsvEncoding* encoding = nullptr);
 
+// Whether `start`, the first bytes of a file, opens with a header row of this layout (in any
+// encoding and with any separator the import reads, after a "sep=" line or not): a CSV file to
+// import rather than a weather configuration file to open.
+[[nodiscard]] bool startsWithCsvHeader(QByteArrayView start);
+
 // Writes the table's CSV to `path` atomically, as a save does.
 [[nodiscard]] std::optional<FileError> saveCsvFile(const QString& path, const ConfigTable& table,
                                                    CsvSeparator separator = CsvSeparator::Comma);

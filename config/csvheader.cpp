@@ -15,8 +15,10 @@ const std::array<QByteArray, CsvColumnCount>& csvColumnNames() {
         all[0] = "Number";
         all[1] = "Name";
         for (int s = 0; s < SeasonCount; ++s) {
-            for (int p = 0; p < SeasonValueCount; ++p)
-                all[std::size_t(2 + s * SeasonValueCount + p)] = valueName(s, p).toLatin1();
+            for (int p = 0; p < SeasonValueCount; ++p) {
+                const int column = 2 + s * SeasonValueCount + p;
+                all[std::size_t(column)] = valueName(s, p).toLatin1();
+            }
         }
         return all;
     }();

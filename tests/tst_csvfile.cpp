@@ -277,6 +277,28 @@ private slots:
         QCOMPARE(read, encoding);
     }
 
+    // What Open takes for a CSV file rather than a weather configuration file.
+    void csvHeaderAtStart_data() {
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<bool>("csv");
+        const QByteArray semicolon = formatCsv(makeTable(2), CsvSeparator::Semicolon);
+        QTest::newRow("export") << formatCsv(makeTable(2)) << true;
+        QTest::newRow("semicolons, no mark") << semicolon.sliced(3) << true;
+        QTest::newRow("sep=;") << "sep=;\r\n" + semicolon.sliced(3) << true;
+        QTest::newRow("UTF-16, tabs") << utf16(formatCsv(makeTable(2), CsvSeparator::Tab), true)
+                                      << true;
+        QTest::newRow("first bytes only") << formatCsv(makeTable(2)).first(40) << true;
+        QTest::newRow("weather.cfg") << readAll(examplePath()) << false;
+        QTest::newRow("pipes") << QByteArray(semicolon).replace(';', '|') << false;
+        QTest::newRow("sep=| ") << "sep=|\r\n" + semicolon.sliced(3) << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void csvHeaderAtStart() {
+        QFETCH(QByteArray, start);
+        QFETCH(bool, csv);
+        QCOMPARE(startsWithCsvHeader(start), csv);
+    }
+
     void separatorForLocale_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<CsvSeparator>("separator");

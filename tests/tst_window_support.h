@@ -34,6 +34,8 @@ public:
     QList<bool> overwriteAnswers;
     // Answers to the pending-edit question, taken in turn; none left means Cancel.
     QList<PendingAnswer> pendingAnswers;
+    // Answers to "... Import its configurations ...?", taken in turn; none left means Cancel.
+    QList<bool> importAnswers;
     // Answers to the delete question, taken in turn; none left means Cancel.
     QList<bool> deleteAnswers;
 
@@ -55,6 +57,7 @@ public:
     bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) override;
     PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
                                        const QString& question) override;
+    bool askToImport(QWidget* parent, const QString& title, const QString& question) override;
     bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override;
     bool openUrl(const QUrl& url) override {
         openedUrls << url;

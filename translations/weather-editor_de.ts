@@ -151,6 +151,10 @@
         <source>Only one of the two FILEs can be standard input (-).</source>
         <translation>Nur eine der beiden Dateien FILE kann die Standardeingabe (-) sein.</translation>
     </message>
+    <message>
+        <source>%1 and %2 are one stream, which can be read only once; compare two files.</source>
+        <translation>%1 und %2 sind ein und derselbe Datenstrom, der sich nur einmal lesen lässt; vergleichen Sie zwei Dateien.</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -177,6 +181,10 @@
     <message>
         <source>The web browser could not be started to show %1. Open the address in a browser yourself.</source>
         <translation>Der Webbrowser konnte nicht gestartet werden, um %1 anzuzeigen. Öffnen Sie die Adresse selbst in einem Browser.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
     </message>
 </context>
 <context>
@@ -442,6 +450,10 @@
     <message>
         <source>--separator takes comma, semicolon or tab, not &quot;%1&quot;.</source>
         <translation>--separator nimmt comma, semicolon oder tab, nicht &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: not UTF-8 text, read as Windows-1252</source>
+        <translation>%1: kein UTF-8-Text, als Windows-1252 gelesen</translation>
     </message>
 </context>
 <context>
@@ -789,6 +801,22 @@ Es wurde nichts kopiert.</translation>
     <message>
         <source>Fills the season in front with 18 numbers from the clipboard, or 17 without the start day; Update keeps them.</source>
         <translation>Füllt die angezeigte Jahreszeit mit 18 Zahlen aus der Zwischenablage, oder 17 ohne den Starttag; Setzen übernimmt sie.</translation>
+    </message>
+    <message>
+        <source>%1 is a CSV file, not a weather configuration file. Open the configuration file to import it into, then choose File &gt; Import from CSV.</source>
+        <translation>%1 ist eine CSV-Datei, keine Wetterkonfigurationsdatei. Öffnen Sie die Konfigurationsdatei, in die sie importiert werden soll, und wählen Sie dann Datei &gt; Aus CSV importieren.</translation>
+    </message>
+    <message>
+        <source>%1 is a CSV file, not a weather configuration file. Import its configurations into %2, in place of those in the window?</source>
+        <translation>%1 ist eine CSV-Datei, keine Wetterkonfigurationsdatei. Ihre Konfigurationen in %2 importieren, anstelle derer im Fenster?</translation>
+    </message>
+    <message>
+        <source>Imported 1 configuration from %1 (not UTF-8 text, read as Windows-1252)</source>
+        <translation>1 Konfiguration aus %1 importiert (kein UTF-8-Text, als Windows-1252 gelesen)</translation>
+    </message>
+    <message>
+        <source>Imported %1 configurations from %2 (not UTF-8 text, read as Windows-1252)</source>
+        <translation>%1 Konfigurationen aus %2 importiert (kein UTF-8-Text, als Windows-1252 gelesen)</translation>
     </message>
 </context>
 </TS>
