@@ -92,7 +92,7 @@ awk -F': ' -v memory_limit="$memory_limit_mb" '
 # columns of the user's own): read in one pass, in memory that does not grow with the row beyond
 # the file's own bytes.
 header_mb=60
-header_wall_limit_ms=2000
+header_cpu_limit_ms=2000
 head -n 1 "$tmp/largest.csv" | tr -d '\r\n' >"$tmp/header.csv"
 head -c $((header_mb * 1000000 / 2)) /dev/zero | tr '\0' 'x' | sed 's/x/,x/g' >>"$tmp/header.csv"
 printf '\r\n' >>"$tmp/header.csv"
@@ -101,18 +101,21 @@ printf '\r\n' >>"$tmp/header.csv"
 echo
 echo "weather-editor --import-csv of a CSV whose header row is one line of" \
     "$(stat -c %s "$tmp/header.csv") bytes:"
-awk -F': ' -v wall_limit="$header_wall_limit_ms" -v file_mb="$(($(stat -c %s "$tmp/header.csv") / 1000000))" \
+awk -F': ' -v cpu_limit="$header_cpu_limit_ms" -v file_mb="$(($(stat -c %s "$tmp/header.csv") / 1000000))" \
     -v memory_limit="$memory_limit_mb" '
     /Elapsed \(wall clock\)/ { n = split($2, t, ":"); s = 0
                               for (i = 1; i <= n; i++) s = s * 60 + t[i]
                               wall = int(s * 1000 + 0.5) }
+    /User time \(seconds\)/ { user = $2 * 1000 }
+    /System time \(seconds\)/ { sys = $2 * 1000 }
     /Maximum resident set size/ { peak = $2 * 1024 / 1e6 }
     END {
-        printf "  wall time: %d ms (target at most %d ms): %s\n", wall, wall_limit,
-               wall <= wall_limit ? "met" : "MISSED"
+        cpu = user + sys
+        printf "  processor time: %d ms (target at most %d ms): %s; wall time %d ms\n", cpu,
+               cpu_limit, cpu <= cpu_limit ? "met" : "MISSED", wall
         printf "  peak memory: %.1f MB (target under the file, %d MB, and %d MB more): %s\n",
                peak, file_mb, memory_limit, peak < file_mb + memory_limit ? "met" : "MISSED"
-        exit !(wall <= wall_limit && peak < file_mb + memory_limit)
+        exit !(cpu <= cpu_limit && peak < file_mb + memory_limit)
     }' "$tmp/time.txt" || status=1
 
 # --diff of the largest file and the changed one (740001 lines, written to a file), against

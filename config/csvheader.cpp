@@ -5,6 +5,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace weather {
@@ -36,6 +37,30 @@ const QHash<QByteArray, int>& columnsByName() {
         return all;
     }();
     return columns;
+}
+
+// What every column name has: a length of at least `shortest` and a first letter (in lower case)
+// marked in `firsts`. Most fields of a long header of the user's own fail this without a lookup.
+struct NameShape {
+    qsizetype shortest = 0;
+    std::array<bool, 256> firsts{};
+
+    [[nodiscard]] bool fits(const char* text, qsizetype length) const {
+        return length >= shortest && firsts[static_cast<unsigned char>(text[0])];
+    }
+};
+
+const NameShape& nameShape() {
+    static const NameShape shape = [] {
+        NameShape all;
+        all.shortest = std::numeric_limits<qsizetype>::max();
+        for (auto it = columnsByName().cbegin(); it != columnsByName().cend(); ++it) {
+            all.shortest = std::min(all.shortest, it.key().size());
+            all.firsts[static_cast<unsigned char>(it.key().front())] = true;
+        }
+        return all;
+    }();
+    return shape;
 }
 
 // Room for the longest column name; a longer field is no column of the layout.
@@ -143,7 +168,7 @@ private:
 
     void endField() {
         const qsizetype field = header_.fields++;
-        if (!tooLong_ && length_ > 0) {
+        if (!tooLong_ && length_ > 0 && nameShape().fits(text_.data(), length_)) {
             const auto found =
                 columnsByName().constFind(QByteArray::fromRawData(text_.data(), length_));
             if (found != columnsByName().cend()) {
