@@ -212,10 +212,7 @@ private:
 } // namespace
 
 CsvHeader readCsvHeader(QByteArrayView text, QByteArrayView separators) {
-    std::vector<RowScan> scans;
-    scans.reserve(std::size_t(separators.size()));
-    for (const char separator : separators)
-        scans.emplace_back(separator);
+    std::vector<RowScan> scans(separators.begin(), separators.end());
     for (qsizetype i = 0; i < text.size(); ++i) {
         bool running = false;
         for (RowScan& scan : scans) {
