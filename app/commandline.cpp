@@ -1,8 +1,10 @@
 #include "commandline.h"
 
 #include "csvcommand.h"
+#include "streampath.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 
 #include <array>
@@ -150,6 +152,16 @@ CommandLine::Mode CommandLine::parse(const QStringList& arguments) {
         if (files().count(QStringLiteral("-")) > 1) {
             error_ = QCoreApplication::translate(
                 "CommandLine", "Only one of the two FILEs can be standard input (-).");
+            return Mode::UsageError;
+        }
+        // A pipe or a FIFO is read once: the second read would wait for ever or find nothing.
+        if (weather::isOneStream(files().at(0), files().at(1))) {
+            error_ = QCoreApplication::translate(
+                         "CommandLine",
+                         "%1 and %2 are one stream, which can be read only once; compare two "
+                         "files.")
+                         .arg(QDir::toNativeSeparators(files().at(0)),
+                              QDir::toNativeSeparators(files().at(1)));
             return Mode::UsageError;
         }
         return Mode::Diff;

@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTextStream>
 
@@ -98,8 +99,8 @@ void addCsvOptions(QCommandLineParser& parser) {
 }
 
 bool isCsvCommand(const QCommandLineParser& parser) {
-    return parser.isSet(ExportOption) || parser.isSet(ImportOption) ||
-           parser.isSet(OutputOption) || parser.isSet(SeparatorOption);
+    return parser.isSet(ExportOption) || parser.isSet(ImportOption) || parser.isSet(OutputOption) ||
+           parser.isSet(SeparatorOption);
 }
 
 int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream& err) {
@@ -134,8 +135,8 @@ int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream&
                                    "csvcommand", "--separator is for --export-csv; the import "
                                                  "finds the separator itself."));
     if (separators.size() > 1)
-        return usageError(err, QCoreApplication::translate("csvcommand",
-                                                           "Give --separator at most once."));
+        return usageError(
+            err, QCoreApplication::translate("csvcommand", "Give --separator at most once."));
     const auto separator = separatorNamed(separators.value(0, QStringLiteral("comma")));
     if (!separator)
         return usageError(err, QCoreApplication::translate(
@@ -149,8 +150,16 @@ int runCsvCommand(const QCommandLineParser& parser, QIODevice& out, QTextStream&
             return fileFault(err, *error);
         return writeOutput(outputs.value(0), weather::formatCsv(table, *separator), out, err);
     }
-    if (const auto error = weather::loadCsvFile(inputs.first(), table))
+    auto encoding = weather::CsvEncoding::Utf8;
+    if (const auto error = weather::loadCsvFile(inputs.first(), table, &encoding))
         return fileFault(err, *error);
+    if (encoding == weather::CsvEncoding::Windows1252) {
+        err << QCoreApplication::translate("csvcommand", "%1: not UTF-8 text, read as "
+                                                         "Windows-1252")
+                   .arg(QDir::toNativeSeparators(inputs.first()))
+            << '\n';
+        err.flush();
+    }
     return writeOutput(outputs.first(), weather::formatConfig(table), out, err);
 }
 
@@ -162,6 +171,8 @@ int runCsvCommand(const QCommandLineParser& parser, QTextStream& err) {
     if (!out.open(stdout, QIODevice::WriteOnly))
         return fileFault(err, stdoutFault(out));
     const int status = runCsvCommand(parser, out, err);
-    out.flush();
+    // What is still buffered is written only now: a full disk shows here.
+    if (!out.flush() && status == 0)
+        return fileFault(err, stdoutFault(out));
     return status;
 }

@@ -1,6 +1,7 @@
 #include "configfile.h"
 
 #include "digits.h"
+#include "streampath.h"
 
 #include <QDir>
 #include <QFile>
@@ -718,6 +719,10 @@ bool isStreamPath(const QString& path) {
 }
 
 std::optional<FileError> writeOutputFile(const QString& path, const QByteArray& data) {
+    // /dev/stdout and its kind lead to what the shell opened; replacing that file would lose
+    // what was written to it before and after.
+    if (const auto fd = namedDescriptor(path))
+        return writeToDescriptor(*fd, data, path);
     if (!isStreamPath(path))
         return writeFileAtomically(path, data);
     QFile file(path);

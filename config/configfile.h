@@ -61,9 +61,10 @@ void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values);
 // /dev/stdout or a process substitution's /dev/fd/63), a terminal or another device.
 [[nodiscard]] bool isStreamPath(const QString& path);
 
-// Writes `data` to `path` as a shell's redirection would, for a command's output: a regular
-// file, or a path where nothing is yet, is replaced through writeFileAtomically; a pipe, a FIFO
-// or a device is written straight into and stays what it is.
+// Writes `data` to `path` as a shell's redirection would, for a command's output: a path that
+// names an open descriptor (/dev/stdout, /dev/fd/N) is written through it, at its offset; a
+// regular file, or a path where nothing is yet, is replaced through writeFileAtomically; a
+// pipe, a FIFO or a device is written straight into and stays what it is.
 [[nodiscard]] std::optional<FileError> writeOutputFile(const QString& path, const QByteArray& data);
 
 // Writes the table to `path` through writeFileAtomically.

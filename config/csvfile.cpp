@@ -1,6 +1,7 @@
 #include "csvfile.h"
 
 #include "codepage.h"
+#include "csvheader.h"
 #include "digits.h"
 #include "tableedit.h"
 #include "visibletext.h"
@@ -36,33 +37,6 @@ constexpr qsizetype Overread = 16;
 // How much of a faulty field a message shows.
 constexpr qsizetype ShownCharacters = 24;
 
-const std::array<QByteArray, CsvColumnCount>& columnNames() {
-    static const std::array<QByteArray, CsvColumnCount> names = [] {
-        std::array<QByteArray, CsvColumnCount> all;
-        all[NumberColumn] = "Number";
-        all[NameColumn] = "Name";
-        for (int s = 0; s < SeasonCount; ++s) {
-            for (int p = 0; p < SeasonValueCount; ++p) {
-                const int column = FirstValueColumn + s * SeasonValueCount + p;
-                all[std::size_t(column)] = valueName(s, p).toLatin1();
-            }
-        }
-        return all;
-    }();
-    return names;
-}
-
-// Each column by its name in lower case.
-const QHash<QByteArray, int>& columnsByName() {
-    static const QHash<QByteArray, int> columns = [] {
-        QHash<QByteArray, int> all;
-        for (int c = 0; c < CsvColumnCount; ++c)
-            all.insert(columnNames()[std::size_t(c)].toLower(), c);
-        return all;
-    }();
-    return columns;
-}
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -78,13 +52,58 @@ QByteArrayView trimmed(QByteArrayView text) {
 // ---------------------------------------------------------------------------------------------
 // Writing
 
-// A cell a spreadsheet would run as a formula starts with one of these; an apostrophe is here so
-// that the one put in front of such a name can always be told from the name's own.
+// Whether a spreadsheet would read `word`, in lower case, as part of a number, a date or a
+// time: an exponent, a month or the half of a day.
+bool isNumberWord(QStringView word) {
+    static const QStringList words = {
+        QStringLiteral("e"),        QStringLiteral("am"),      QStringLiteral("pm"),
+        QStringLiteral("jan"),      QStringLiteral("january"), QStringLiteral("feb"),
+        QStringLiteral("february"), QStringLiteral("mar"),     QStringLiteral("march"),
+        QStringLiteral("apr"),      QStringLiteral("april"),   QStringLiteral("may"),
+        QStringLiteral("jun"),      QStringLiteral("june"),    QStringLiteral("jul"),
+        QStringLiteral("july"),     QStringLiteral("aug"),     QStringLiteral("august"),
+        QStringLiteral("sep"),      QStringLiteral("sept"),    QStringLiteral("september"),
+        QStringLiteral("oct"),      QStringLiteral("october"), QStringLiteral("nov"),
+        QStringLiteral("november"), QStringLiteral("dec"),     QStringLiteral("december")};
+    return words.contains(word.toString().toLower());
+}
+
+// Whether a spreadsheet would read the cell as a number, a date, a time, a percentage or an
+// amount ("007", "1e5", "1/2", "12:30", "50%", "$5", "5 May") and show it changed: digits with
+// nothing around them but signs, separators, currency signs and the words of isNumberWord().
+bool looksLikeNumber(QStringView name) {
+    static const QString marks = QStringLiteral(" \t.,:/-+%()$\u00A2\u00A3\u00A5\u20AC");
+    bool digit = false;
+    for (qsizetype i = 0; i < name.size();) {
+        const QChar c = name[i];
+        if (c >= u'0' && c <= u'9') {
+            digit = true;
+            ++i;
+        } else if (marks.contains(c)) {
+            ++i;
+        } else if (c.isLetter()) {
+            qsizetype end = i;
+            while (end < name.size() && name[end].isLetter())
+                ++end;
+            if (!isNumberWord(name.sliced(i, end - i)))
+                return false;
+            i = end;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
+// A cell a spreadsheet would run as a formula starts with one of these, and one it would read
+// as a number comes back reformatted; an apostrophe is here so that the one put in front of such
+// a name can always be told from the name's own.
 bool needsApostrophe(QStringView name) {
     if (name.isEmpty())
         return false;
     const char16_t c = name.front().unicode();
-    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r' || c == '\'';
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r' || c == '\'' ||
+           looksLikeNumber(name);
 }
 
 char separatorChar(CsvSeparator separator) {
@@ -184,13 +203,11 @@ public:
     }
 
 private:
-    [[nodiscard]] bool endsField(char c) const {
-        return c == separator_ || c == '\r' || c == '\n';
-    }
+    [[nodiscard]] bool endsField(char c) const { return c == separator_ || c == '\r' || c == '\n'; }
 
-    // Moves `pos_` to the separator or line end after a bare field, or to the end of the data. Eight
-    // bytes at a time while eight are left: a byte of `v` equal to `c` is a zero byte of v ^ c,
-    // and (x - 0x01..) & ~x & 0x80.. marks the first zero byte of x.
+    // Moves `pos_` to the separator or line end after a bare field, or to the end of the data.
+    // Eight bytes at a time while eight are left: a byte of `v` equal to `c` is a zero byte of v ^
+    // c, and (x - 0x01..) & ~x & 0x80.. marks the first zero byte of x.
     void skipBareField() {
         constexpr quint64 Ones = 0x0101010101010101;
         constexpr quint64 Highs = 0x8080808080808080;
@@ -347,8 +364,7 @@ const char* readValuesQuickly(const char* p, char separator,
         if (offset >= MaxValueBytes)
             return nullptr;
         for (quint64 bits = separatorBits(p + offset, separator);
-             bits != 0 && found < ValueColumns - 1;
-             bits &= bits - 1)
+             bits != 0 && found < ValueColumns - 1; bits &= bits - 1)
             stops[std::size_t(found++)] = p + offset + std::countr_zero(bits);
     }
     // The last value ends where its digits do; its line end is checked below.
@@ -388,9 +404,12 @@ QByteArray copyShort(QByteArrayView text) {
 // A field as a message shows it: cut short, invisible characters named, in quotes unless told
 // otherwise.
 QString shown(QByteArrayView field, bool quoted = true) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                  QStringDecoder::Flag::ConvertInitialBom);
-    const QString text = visibleText(QString(utf8(field)), ShownCharacters);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    // Enough bytes for one character more than is shown, so that a cut is marked.
+    const QString text =
+        visibleText(QString(utf8(field.first(std::min(field.size(), (ShownCharacters + 1) * 4)))),
+                    ShownCharacters);
     return quoted ? QLatin1Char('"') + text + QLatin1Char('"') : text;
 }
 
@@ -408,44 +427,46 @@ QString separatorWords(char separator) {
     }
 }
 
-// How many columns of the layout the first row of `text` names when split at `separator`; -1
-// when that row cannot be read.
-int knownColumns(QByteArrayView text, char separator) {
-    CsvReader reader(text, separator, 1);
-    CsvReader::Row row;
-    QString problem;
-    if (!reader.next(row, problem))
-        return -1;
-    std::array<bool, CsvColumnCount> seen{};
-    int count = 0;
-    for (const QByteArrayView field : row.fields) {
-        const auto found = columnsByName().constFind(trimmed(field).toByteArray().toLower());
-        if (found != columnsByName().cend() && !std::exchange(seen[std::size_t(*found)], true))
-            ++count;
-    }
-    return count;
-}
+// A first line "sep=X", as Excel writes it to name the separator whatever the language.
+struct SeparatorLine {
+    QByteArrayView named;            // what follows "sep="
+    const char* separator = nullptr; // the one of Separators it names, if any
+    qsizetype end = 0;               // where the next line starts
 
-// The separator that splits the header row at the start of `text` into the most column names;
-// on a tie the first of Separators.
-char findSeparator(QByteArrayView text) {
-    char best = Separators.front();
-    int bestCount = -1;
-    for (const char separator : Separators) {
-        const int count = knownColumns(text, separator);
-        if (count > bestCount) {
-            best = separator;
-            bestCount = count;
+    static std::optional<SeparatorLine> at(QByteArrayView text) {
+        if (text.size() < 4 || qstrnicmp(text.data(), "sep=", 4) != 0)
+            return std::nullopt;
+        SeparatorLine line;
+        line.end = 4;
+        while (line.end < text.size() && text[line.end] != '\r' && text[line.end] != '\n')
+            ++line.end;
+        line.named = text.sliced(4, line.end - 4);
+        if (line.named.size() == 1) {
+            const auto* found = std::find(Separators.begin(), Separators.end(), line.named[0]);
+            line.separator = found != Separators.end() ? found : nullptr;
         }
+        if (line.end < text.size())
+            line.end += text.sliced(line.end).startsWith("\r\n") ? 2 : 1;
+        return line;
     }
-    return best;
+};
+
+// The fault of a first line "sep=X" that names no separator the import reads.
+QString unknownSeparator(QByteArrayView named) {
+    const QString reads = QStringLiteral("; the import reads commas, semicolons or tabs");
+    if (named.isEmpty())
+        return QStringLiteral("the first line \"sep=\" names no separator") + reads;
+    if (named == "\"")
+        return QStringLiteral("the first line names the quote mark as the separator") + reads;
+    return QStringLiteral("the first line names %1 as the separator").arg(shown(named)) + reads;
 }
 
 // The number of the line after the text, counting CRLF, LF and a lone CR as one line end each.
 int lineAfter(QStringView text) {
     int line = 1;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+        if (text[i] == u'\n' ||
+            (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
             ++line;
     }
     return line;
@@ -457,15 +478,10 @@ public:
 
     // Reads the rows after start().
     std::optional<FileError> run(ConfigTable& table) {
+        if (auto e = startRows())
+            return e;
         CsvReader::Row row;
         QString problem;
-        if (!reader_.next(row, problem))
-            return error(headerLine_, problem.isEmpty()
-                                          ? QStringLiteral("the file is empty; its first line "
-                                                           "must name the columns")
-                                          : problem);
-        if (auto e = readHeader(row))
-            return e;
         int emptyRowLine = 0; // the first of the empty rows since the last configuration
         int rows = 0;
         for (;;) {
@@ -503,45 +519,58 @@ public:
         return std::nullopt;
     }
 
-    // Finds the encoding and the separator, and sets the reader at the header row.
+    // Finds the encoding and the separators to try, and the text from the header row on.
     std::optional<FileError> start() {
         QByteArrayView text = data_;
         if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF")) {
             if (auto e = decodeUtf16(text.sliced(2), text.front() == '\xFE'))
                 return e;
             text = utf8_;
+            encoding_ = CsvEncoding::Utf16;
         } else if (text.startsWith(ByteOrderMark)) {
             text = text.sliced(3);
+        } else if (!text.isValidUtf8()) {
+            // Without a mark, text that is not UTF-8 is what a spreadsheet writes in the Windows
+            // code page, the game's own, in which every byte is a character.
+            utf8_ = fromWindows1252(text).toUtf8();
+            text = utf8_;
+            encoding_ = CsvEncoding::Windows1252;
         }
-        char separator = 0;
-        if (text.size() >= 4 && qstrnicmp(text.data(), "sep=", 4) == 0) {
-            qsizetype end = 4;
-            while (end < text.size() && text[end] != '\r' && text[end] != '\n')
-                ++end;
-            const QByteArrayView named = text.sliced(4, end - 4);
-            if (named.size() != 1 ||
-                std::find(Separators.begin(), Separators.end(), named[0]) == Separators.end())
-                return error(1, QStringLiteral("the first line names %1 as the separator; the "
-                                               "import reads commas, semicolons or tabs")
-                                    .arg(shown(named)));
-            separator = named[0];
+        if (const auto line = SeparatorLine::at(text)) {
+            if (!line->separator)
+                return error(1, unknownSeparator(line->named));
+            separators_ = QByteArrayView(line->separator, 1);
             separatorNamed_ = true;
-            if (end < text.size())
-                end += text.sliced(end).startsWith("\r\n") ? 2 : 1;
-            text = text.sliced(end);
+            text = text.sliced(line->end);
             headerLine_ = 2;
-        } else {
-            separator = findSeparator(text);
         }
-        const qsizetype lineEnd = std::find_if(text.begin(), text.end(), [](char c) {
-                                      return c == '\r' || c == '\n';
-                                  }) - text.begin();
-        headerText_ = text.first(lineEnd);
-        reader_ = CsvReader(text, separator, headerLine_);
+        text_ = text;
         return std::nullopt;
     }
 
+    [[nodiscard]] CsvEncoding encoding() const { return encoding_; }
+
 private:
+    // Reads the header row and sets the reader at the row after it.
+    std::optional<FileError> startRows() {
+        if (text_.isEmpty())
+            return error(headerLine_,
+                         separatorNamed_
+                             ? QStringLiteral("the file holds nothing after its first line "
+                                              "\"sep=%1\"; the next line must name the columns")
+                                   .arg(visibleCharacter(char32_t(separators_.front())))
+                             : QStringLiteral("the file is empty; its first line must name the "
+                                              "columns"));
+        const CsvHeader header = readCsvHeader(text_, separators_);
+        if (!header.problem.isEmpty())
+            return error(headerLine_, header.problem);
+        if (auto e = readHeader(header))
+            return e;
+        reader_ =
+            CsvReader(text_.sliced(header.end), header.separator, headerLine_ + header.lineEnds);
+        return std::nullopt;
+    }
+
     [[nodiscard]] FileError error(int line, QString message) const {
         return {path_, line, std::move(message)};
     }
@@ -554,8 +583,8 @@ private:
         QChar* const to = text.data();
         for (qsizetype i = 0; i < units; ++i) {
             const char* const unit = bytes.data() + 2 * i;
-            to[i] = QChar(bigEndian ? qFromBigEndian<quint16>(unit)
-                                    : qFromLittleEndian<quint16>(unit));
+            to[i] =
+                QChar(bigEndian ? qFromBigEndian<quint16>(unit) : qFromLittleEndian<quint16>(unit));
         }
         for (qsizetype i = 0; i < units; ++i) {
             if (to[i].isHighSurrogate() && i + 1 < units && to[i + 1].isLowSurrogate()) {
@@ -574,39 +603,33 @@ private:
         return std::nullopt;
     }
 
-    std::optional<FileError> readHeader(const CsvReader::Row& header) {
-        headerSize_ = static_cast<qsizetype>(header.fields.size());
-        columns_.fill(-1);
-        const auto& names = columnNames();
-        int known = 0;
-        for (qsizetype f = 0; f < headerSize_; ++f) {
-            const auto found = columnsByName().constFind(
-                trimmed(header.fields[std::size_t(f)]).toByteArray().toLower());
-            if (found == columnsByName().cend())
-                continue; // a column of the player's own
-            const auto c = std::size_t(found.value());
-            if (columns_[c] >= 0)
-                return error(
-                    header.line,
-                    QStringLiteral("the column \"%1\" appears twice").arg(QLatin1String(names[c])));
-            columns_[c] = f;
-            ++known;
-        }
+    std::optional<FileError> readHeader(const CsvHeader& header) {
+        const auto& names = csvColumnNames();
+        headerSize_ = header.fields;
+        columns_ = header.columns;
+        if (header.repeated >= 0)
+            return error(headerLine_, QStringLiteral("the column \"%1\" appears twice")
+                                          .arg(QLatin1String(names[std::size_t(header.repeated)])));
         // Not one column: the row is not this layout's header, whatever the separator.
-        if (known == 0)
-            return error(header.line,
-                         QStringLiteral("the header row has no column \"%1\" (separated by %2); "
-                                        "it holds %3")
-                             .arg(QLatin1String(names[NumberColumn]),
-                                  separatorNamed_ ? separatorWords(reader_.separator())
-                                                  : QStringLiteral("commas, semicolons or tabs"),
-                                  headerText_.isEmpty() ? QStringLiteral("nothing")
-                                                        : shown(headerText_)));
+        if (header.known == 0) {
+            const QByteArrayView firstLine =
+                text_.first(std::find_if(text_.begin(), text_.end(),
+                                         [](char c) { return c == '\r' || c == '\n'; }) -
+                            text_.begin());
+            return error(
+                headerLine_,
+                QStringLiteral("the header row has no column \"%1\" (separated by %2); "
+                               "it holds %3")
+                    .arg(QLatin1String(names[NumberColumn]),
+                         separatorNamed_ ? separatorWords(header.separator)
+                                         : QStringLiteral("commas, semicolons or tabs"),
+                         firstLine.isEmpty() ? QStringLiteral("nothing") : shown(firstLine)));
+        }
         canonical_ = headerSize_ == CsvColumnCount;
         for (std::size_t c = 0; c < names.size(); ++c) {
             canonical_ = canonical_ && columns_[c] == qsizetype(c);
             if (columns_[c] < 0)
-                return error(header.line,
+                return error(headerLine_,
                              QStringLiteral("the column \"%1\" is missing; the first line must "
                                             "name the columns Number, Name, Spring Start Day, "
                                             "..., Winter Very Hot")
@@ -660,7 +683,7 @@ private:
         const auto [stop, status] = std::from_chars(text.data(), end, value);
         if (stop == end && status == std::errc() && value >= min && value <= max)
             return std::nullopt;
-        const QString name = QLatin1String(columnNames()[std::size_t(column)]);
+        const QString name = QLatin1String(csvColumnNames()[std::size_t(column)]);
         if (text.isEmpty())
             return error(line, name + QStringLiteral(" is empty"));
         if (stop != end || (status != std::errc() && status != std::errc::result_out_of_range))
@@ -694,13 +717,13 @@ private:
         case EncodedName::LineBreak:
             return error(line, QStringLiteral("Name holds a line break"));
         case EncodedName::NotInCodePage:
-            return error(line, QStringLiteral("Name holds %1, a character the game's code page "
-                                              "(Windows-1252) does not have")
-                                   .arg(isInvisible(encoded.character)
-                                            ? visibleCharacter(encoded.character)
-                                            : QLatin1Char('"') +
-                                                  visibleCharacter(encoded.character) +
-                                                  QLatin1Char('"')));
+            return error(line,
+                         QStringLiteral("Name holds %1, a character the game's code page "
+                                        "(Windows-1252) does not have")
+                             .arg(isInvisible(encoded.character)
+                                      ? visibleCharacter(encoded.character)
+                                      : QLatin1Char('"') + visibleCharacter(encoded.character) +
+                                            QLatin1Char('"')));
         case EncodedName::TooLong: // every character it can encode is one byte
             return error(line, QStringLiteral("Name is %1 characters long; the game takes "
                                               "at most %2")
@@ -755,7 +778,9 @@ private:
     const QString& path_;
     int headerLine_ = 1;
     bool separatorNamed_ = false; // by a first line "sep=X"
-    QByteArrayView headerText_;   // the header row's first line, for a message
+    QByteArrayView separators_{Separators.data(), qsizetype(Separators.size())};
+    QByteArrayView text_; // UTF-8 from the header row on
+    CsvEncoding encoding_ = CsvEncoding::Utf8;
     qsizetype headerSize_ = 0;
     bool canonical_ = false; // the header is the export's own
     // The header's field for each column of the layout.
@@ -771,7 +796,7 @@ CsvSeparator csvSeparatorFor(const QLocale& locale) {
 
 QByteArray formatCsv(const ConfigTable& table, CsvSeparator separator) {
     const char sep = separatorChar(separator);
-    const auto& names = columnNames();
+    const auto& names = csvColumnNames();
     const int records = table.recordCount();
     // The names as the cells show them, then room for the longest rows they can make.
     std::vector<QByteArray> cells(static_cast<std::size_t>(records));
@@ -811,7 +836,8 @@ QByteArray formatCsv(const ConfigTable& table, CsvSeparator separator) {
     return out;
 }
 
-std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out, const QString& path) {
+std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out, const QString& path,
+                                  CsvEncoding* encoding) {
     ConfigTable fresh;
     Importer importer(data, path);
     if (auto e = importer.start())
@@ -819,14 +845,37 @@ std::optional<FileError> parseCsv(QByteArrayView data, ConfigTable& out, const Q
     if (auto e = importer.run(fresh))
         return e;
     out.swap(fresh);
+    if (encoding)
+        *encoding = importer.encoding();
     return std::nullopt;
 }
 
-std::optional<FileError> loadCsvFile(const QString& path, ConfigTable& out) {
+std::optional<FileError> loadCsvFile(const QString& path, ConfigTable& out, CsvEncoding* encoding) {
     QByteArray data;
     if (auto e = readInputFile(path, data, InputKind::Csv))
         return e;
-    return parseCsv(data, out, path);
+    return parseCsv(data, out, path, encoding);
+}
+
+bool startsWithCsvHeader(QByteArrayView start) {
+    QByteArray decoded;
+    QByteArrayView text = start;
+    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(text.front() == '\xFE' ? QStringDecoder::Utf16BE
+                                                    : QStringDecoder::Utf16LE);
+        decoded = QString(utf16(text.sliced(2))).toUtf8();
+        text = decoded;
+    } else if (text.startsWith(ByteOrderMark)) {
+        text = text.sliced(3);
+    }
+    QByteArrayView separators(Separators.data(), qsizetype(Separators.size()));
+    if (const auto line = SeparatorLine::at(text)) {
+        if (!line->separator)
+            return false;
+        separators = QByteArrayView(line->separator, 1);
+        text = text.sliced(line->end);
+    }
+    return !text.isEmpty() && readCsvHeader(text, separators).known > 0;
 }
 
 std::optional<FileError> saveCsvFile(const QString& path, const ConfigTable& table,

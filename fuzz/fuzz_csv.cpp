@@ -1,7 +1,9 @@
 // libFuzzer target for the CSV import: any bytes either fail with an error on a line of the input
 // that leaves the table as it was, or import into a table whose export with each separator, in
 // UTF-8 and in UTF-16, imports back to the same table and exports to the same bytes. Text that is
-// valid UTF-8 imports from its UTF-16 form exactly as from itself, error for error.
+// valid UTF-8 imports from its UTF-16 form exactly as from itself, error for error, and text
+// that is not imports as its Windows-1252 reading in UTF-8 does.
+#include "codepage.h"
 #include "configfile.h"
 #include "csvfile.h"
 #include "fuzzcheck.h"
@@ -91,6 +93,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const auto error16 = parseCsv(*utf16, fromUtf16, path);
         FUZZ_CHECK(outcome(error16) == outcome(error), outcome(error16) + " / " + outcome(error));
         FUZZ_CHECK(error || fromUtf16 == table, QString());
+    }
+
+    // Bytes without a byte-order mark that are not UTF-8 read as their Windows-1252 characters
+    // would in UTF-8.
+    if (!data.startsWith("\xEF\xBB\xBF") && !data.startsWith("\xFF\xFE") &&
+        !data.startsWith("\xFE\xFF") && !data.isValidUtf8()) {
+        static ConfigTable fromAnsi;
+        const auto errorAnsi = parseCsv(fromWindows1252(data).toUtf8(), fromAnsi, path);
+        FUZZ_CHECK(outcome(errorAnsi) == outcome(error),
+                   outcome(errorAnsi) + " / " + outcome(error));
+        FUZZ_CHECK(error || fromAnsi == table, QString());
     }
 
     if (error) {

@@ -79,3 +79,38 @@ expect(1 --diff ${EXAMPLE} ${WORK}/renamed.cfg)
 if(NOT last_output MATCHES "^0 Temperate Coast: name \"Temperate Coast\" -> \"Temperate Shore\"\n1 configuration differs\n$")
     message(FATAL_ERROR "unexpected --diff output: ${last_output}")
 endif()
+
+# Standard output that takes nothing is a fault, not a silent loss.
+find_program(SH sh)
+if(SH AND EXISTS /dev/full)
+    execute_process(COMMAND ${SH} -c "\"$0\" --export-csv \"$1\" > /dev/full"
+                            ${EDITOR} ${EXAMPLE} RESULT_VARIABLE rc ERROR_VARIABLE err)
+    if(NOT rc EQUAL 1 OR NOT err MATCHES "^-: cannot write standard output")
+        message(FATAL_ERROR "--export-csv > /dev/full: exit ${rc}\n${err}")
+    endif()
+endif()
+
+# Descriptors the shell opened, standard input and output.
+if(SH AND EXISTS /dev/stdout)
+    # -o /dev/stdout writes where the shell's output stands, after what is there, and leaves the
+    # file in place for what comes after.
+    file(WRITE ${WORK}/log.txt "old\n")
+    execute_process(COMMAND ${SH} -c "{ \"$0\" --export-csv \"$1\" -o /dev/stdout; echo end; } >> \"$2\""
+                            ${EDITOR} ${EXAMPLE} ${WORK}/log.txt RESULT_VARIABLE rc)
+    file(READ ${WORK}/log.txt log)
+    file(READ ${WORK}/ex.csv csv)
+    if(NOT rc EQUAL 0 OR NOT log STREQUAL "old\n${csv}end\n")
+        message(FATAL_ERROR "-o /dev/stdout did not write into the shell's file (exit ${rc}):\n${log}")
+    endif()
+    # --diff of one stream named twice is a usage error, not a hang or an empty second file.
+    foreach(script "cat \"$1\" | \"$0\" --diff - /dev/stdin"
+                   "cat \"$1\" | \"$0\" --diff /dev/stdin /dev/fd/0"
+                   "mkfifo \"$2\" && exec \"$0\" --diff \"$2\" \"$2\"")
+        file(REMOVE ${WORK}/fifo)
+        execute_process(COMMAND ${SH} -c "${script}" ${EDITOR} ${EXAMPLE} ${WORK}/fifo
+                        RESULT_VARIABLE rc ERROR_VARIABLE err TIMEOUT 20)
+        if(NOT rc EQUAL 2 OR NOT err MATCHES "are one stream")
+            message(FATAL_ERROR "${script}: exit ${rc}\n${err}")
+        endif()
+    endforeach()
+endif()

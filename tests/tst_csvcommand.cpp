@@ -1,5 +1,6 @@
-#include "csvcommand.h"
+#include "codepage.h"
 #include "configfile.h"
+#include "csvcommand.h"
 #include "csvfile.h"
 #include "testfiles.h"
 
@@ -15,9 +16,10 @@ class TestCsvCommand : public QObject {
     Q_OBJECT
 private slots:
     // "D/" in the arguments is the test's folder, which holds ex.cfg (the example), ex.csv (its
-    // CSV), ex-semicolon.csv and ex-tab.csv (the same with those separators) and bad.csv (a fault
-    // on line 3). `written` is the file (or "-", standard output) that
-    // must then hold the bytes of `expected`; a failed command writes nothing.
+    // CSV), ex-semicolon.csv and ex-tab.csv (the same with those separators), bad.csv (a fault
+    // on line 3) and ansi.csv (ansi.cfg, a name with a "ü", in Windows-1252). `written` is the file
+    // (or "-", standard output) that must then hold the bytes of `expected`; a failed command
+    // writes nothing.
     void commands_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
@@ -40,6 +42,8 @@ private slots:
             "ex-tab.csv");
         row("export with commas", {"--export-csv", "D/ex.cfg", "--separator", "comma"}, 0, "-",
             "ex.csv");
+        row("import of Windows-1252", {"--import-csv", "D/ansi.csv", "-o", "D/out.cfg"}, 0,
+            "out.cfg", "ansi.cfg", "ansi.csv: not UTF-8 text, read as Windows-1252");
         row("import with tabs", {"--import-csv", "D/ex-tab.csv", "-o", "D/out.cfg"}, 0, "out.cfg",
             "ex.cfg");
         row("unknown separator", {"--export-csv", "D/ex.cfg", "--separator", ";"}, 2, {}, {},
@@ -78,6 +82,12 @@ private slots:
                          weather::formatCsv(table, weather::CsvSeparator::Semicolon)) &&
                 writeAll(d + "ex-tab.csv", weather::formatCsv(table, weather::CsvSeparator::Tab)) &&
                 writeAll(d + "bad.csv", bad));
+        // A German spreadsheet's CSV: semicolons, the Windows code page, no byte-order mark.
+        table.Configs(2).Name = *weather::toWindows1252(QStringLiteral("Mittelmeer S\u00FCd"));
+        const QByteArray semicolon = weather::formatCsv(table, weather::CsvSeparator::Semicolon);
+        QVERIFY(writeAll(d + "ansi.cfg", weather::formatConfig(table)) &&
+                writeAll(d + "ansi.csv",
+                         *weather::toWindows1252(QString::fromUtf8(semicolon.sliced(3)))));
 
         QCommandLineParser parser;
         parser.addOption({QStringLiteral("check"), QString()});

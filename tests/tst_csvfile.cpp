@@ -169,6 +169,12 @@ private slots:
         QTest::newRow("quote") << QByteArray("say \"hi\"") << QByteArray(R"("say ""hi""")");
         QTest::newRow("blank") << QByteArray(" x") << QByteArray("\" x\"");
         QTest::newRow("cp1252") << QByteArray("\x80 \xE9") << QByteArray("\u20AC \u00E9");
+        // What a spreadsheet reads as a number, date, time, percentage or amount.
+        for (const char* looks : {"007", "1e5", "1/2", "12:30", "50%", "$5", "1 000.5", "5 May",
+                                  "Jan 2001", "12:30 PM", "(7)", "\x80\x35" /* euro 5 */})
+            QTest::newRow(looks) << QByteArray(looks) << "'" + fromWindows1252(looks).toUtf8();
+        for (const char* text : {"Route 66", "1st Division", "May", "e", "%"})
+            QTest::newRow(text) << QByteArray(text) << QByteArray(text);
     }
     void formulaSafety() {
         QFETCH(QByteArray, name);
@@ -208,6 +214,12 @@ private slots:
                        row[0] = row[0].toLower();
                }));
         QTest::newRow("empty rows at the end") << joined(rows) + "\r\n,,,\r\n \r\n";
+        QTest::newRow("quoted header names, blanks, a note over two lines")
+            << joined(each([](QByteArrayList& row, qsizetype r) {
+                   row[0] = r == 0 ? "\" \tNUMBER \"" : row[0];
+                   row[1] = r == 0 ? " name\t " : row[1];
+                   row.append(r == 0 ? "\"a \"\"note\"\"\r\non two lines\"" : "x;y");
+               }));
     }
     void spreadsheetForms() {
         QFETCH(QByteArray, csv);
@@ -241,6 +253,50 @@ private slots:
         const auto error = parseCsv(csv, back, {});
         QVERIFY2(!error, qPrintable(error ? error->toString() : QString()));
         QCOMPARE(back, separatorTable());
+    }
+
+    // Without a byte-order mark, text that is not UTF-8 is a spreadsheet's Windows code page.
+    void encodings_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<CsvEncoding>("encoding");
+        const QByteArray semicolon = formatCsv(separatorTable(), CsvSeparator::Semicolon);
+        const QByteArray ansi = *toWindows1252(QString::fromUtf8(semicolon.sliced(3)));
+        QTest::newRow("UTF-8 with its mark") << semicolon << CsvEncoding::Utf8;
+        QTest::newRow("UTF-8 without a mark") << semicolon.sliced(3) << CsvEncoding::Utf8;
+        QTest::newRow("Windows-1252") << ansi << CsvEncoding::Windows1252;
+        QTest::newRow("UTF-16") << utf16(semicolon, false) << CsvEncoding::Utf16;
+    }
+    void encodings() {
+        QFETCH(QByteArray, csv);
+        QFETCH(CsvEncoding, encoding);
+        ConfigTable back;
+        auto read = CsvEncoding(-1);
+        const auto error = parseCsv(csv, back, {}, &read);
+        QVERIFY2(!error, qPrintable(error ? error->toString() : QString()));
+        QCOMPARE(back, separatorTable());
+        QCOMPARE(read, encoding);
+    }
+
+    // What Open takes for a CSV file rather than a weather configuration file.
+    void csvHeaderAtStart_data() {
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<bool>("csv");
+        const QByteArray semicolon = formatCsv(makeTable(2), CsvSeparator::Semicolon);
+        QTest::newRow("export") << formatCsv(makeTable(2)) << true;
+        QTest::newRow("semicolons, no mark") << semicolon.sliced(3) << true;
+        QTest::newRow("sep=;") << "sep=;\r\n" + semicolon.sliced(3) << true;
+        QTest::newRow("UTF-16, tabs") << utf16(formatCsv(makeTable(2), CsvSeparator::Tab), true)
+                                      << true;
+        QTest::newRow("first bytes only") << formatCsv(makeTable(2)).first(40) << true;
+        QTest::newRow("weather.cfg") << readAll(examplePath()) << false;
+        QTest::newRow("pipes") << QByteArray(semicolon).replace(';', '|') << false;
+        QTest::newRow("sep=| ") << "sep=|\r\n" + semicolon.sliced(3) << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void csvHeaderAtStart() {
+        QFETCH(QByteArray, start);
+        QFETCH(bool, csv);
+        QCOMPARE(startsWithCsvHeader(start), csv);
     }
 
     void separatorForLocale_data() {
@@ -314,13 +370,37 @@ private slots:
             << edited(1, "Name", "\xEF\xBB\xBF'x")
             << "2: Name holds U+FEFF, a character the game's code page (Windows-1252) does not "
                "have";
-        QTest::newRow("zero-width space") << edited(2, "Summer Gusty", "\xE2\x80\x8B" "5")
+        QTest::newRow("zero-width space") << edited(2, "Summer Gusty",
+                                                    "\xE2\x80\x8B"
+                                                    "5")
                                           << "3: Summer Gusty is not a whole number: "
                                              "\"<U+200B>5\"";
-        QTest::newRow("no-break space") << edited(2, "Number", "1\xC2\xA0" "000")
+        QTest::newRow("no-break space") << edited(2, "Number",
+                                                  "1\xC2\xA0"
+                                                  "000")
                                         << "3: Number is not a whole number: \"1<U+00A0>000\"";
-        QTest::newRow("not UTF-8") << edited(2, "Name", "Caf\xE9")
-                                   << "3: Name is not UTF-8 text; save the file as CSV in UTF-8";
+        QTest::newRow("not UTF-8 after a UTF-8 mark")
+            << "\xEF\xBB\xBF" + edited(2, "Name", "Caf\xE9")
+            << "3: Name is not UTF-8 text; save the file as CSV in UTF-8";
+        QTest::newRow("after a header over three lines")
+            << "\"Note\r\n\n\"," + edited(2, "Summer Gusty", "2S").replace("\r\n", "\r\n,")
+            << "5: Summer Gusty is not a whole number: \"2S\"";
+        QTest::newRow("header name twice, quoted") << edited(0, "Summer Gusty", "\" spring CALM\"")
+                                                   << "1: the column \"Spring Calm\" appears twice";
+        QTest::newRow("long header field")
+            << QByteArray(1 << 20, 'x') + "\r\n"
+            << "1: the header row has no column \"Number\" (separated by commas, semicolons or "
+               "tabs); it holds \"xxxxxxxxxxxxxxxxxxxxxxxx...\"";
+        QTest::newRow("nothing after sep=") << QByteArray("sep=;\r\n")
+                                            << "2: the file holds nothing after its first line "
+                                               "\"sep=;\"; the next line must name the columns";
+        QTest::newRow("sep= naming nothing")
+            << "sep=\r\n" + formatCsv(makeTable(1))
+            << "1: the first line \"sep=\" names no separator; the import reads commas, "
+               "semicolons or tabs";
+        QTest::newRow("sep=\"") << "sep=\"\r\n" + formatCsv(makeTable(1))
+                                << "1: the first line names the quote mark as the separator; the "
+                                   "import reads commas, semicolons or tabs";
         QTest::newRow("name too long")
             << edited(1, "Name", QByteArray(256, 'x'))
             << "2: Name is 256 characters long; the game takes at most 255";
@@ -358,12 +438,10 @@ private slots:
             << "sep=;\r\n" + formatCsv(makeTable(1))
             << "2: the header row has no column \"Number\" (separated by semicolons); it holds "
                "\"<U+FEFF>Number,Name,Spring Star...\"";
-        QTest::newRow("line after sep=")
-            << "sep=,\n" + edited(2, "Summer Gusty", "2S")
-            << "4: Summer Gusty is not a whole number: \"2S\"";
-        QTest::newRow("UTF-16 BE line")
-            << utf16(edited(2, "Summer Gusty", "2S"), true)
-            << "3: Summer Gusty is not a whole number: \"2S\"";
+        QTest::newRow("line after sep=") << "sep=,\n" + edited(2, "Summer Gusty", "2S")
+                                         << "4: Summer Gusty is not a whole number: \"2S\"";
+        QTest::newRow("UTF-16 BE line") << utf16(edited(2, "Summer Gusty", "2S"), true)
+                                        << "3: Summer Gusty is not a whole number: \"2S\"";
         QByteArray surrogate = utf16(formatCsv(makeTable(2)), false);
         surrogate.replace(utf16("Climate 2", false).sliced(2), QByteArray("\x00\xDC", 2));
         QTest::newRow("UTF-16 half a character")

@@ -603,15 +603,17 @@ QString Sequence::exportCsv(Answer /*answer*/) {
     return QStringLiteral("Export");
 }
 
-// Import of the last export, of a changed table or of a faulty CSV, or cancelled.
+// Import of the last export, of a changed table or of a faulty CSV, or cancelled; or a changed
+// table's CSV chosen in File > Open, which offers to import it (after the questions of Open).
 QString Sequence::importCsv(Answer answer) {
-    int source = bounded(4);
+    int source = bounded(5);
     if (source == 0 && exportPath.isEmpty())
         source = 1;
+    const bool opening = source == 4;
     Records imported = source == 0 ? exported : model.records.isEmpty() ? opened : model.records;
     const QString file =
         source == 0 ? exportPath : dir.filePath(QStringLiteral("import-%1.csv").arg(log.size()));
-    if (source == 1) {
+    if (source == 1 || opening) {
         const int k = bounded(int(imported.size()));
         imported[k].season(bounded(Seasons)).at(bounded(Positions)) = qint16(bounded(400));
         if (bounded(2) == 0)
@@ -621,19 +623,26 @@ QString Sequence::importCsv(Answer answer) {
     }
     const QByteArray csv =
         source == 2 ? QByteArray("Number,Name\r\n1,x\r\n") : weather::formatCsv(tableOf(imported));
-    if ((source == 1 || source == 2) && !testfiles::writeAll(file, csv))
+    if ((source == 1 || source == 2 || opening) && !testfiles::writeAll(file, csv))
         qFatal("cannot write %s", qPrintable(file));
-    if (source < 3)
+    if (source != 3)
         editor.desktop->fileAnswers = {file};
-    trigger("mnuImportCsv");
-    QString what = QStringList{"Import the last export", "Import a changed table",
-                               "Import a faulty CSV", "Import, cancelled"}[source];
+    editor.desktop->saveAnswers = {weather::Desktop::Answer::Discard};
+    editor.desktop->importAnswers = {true};
+    trigger(opening ? "mnuOpen" : "mnuImportCsv");
+    editor.desktop->saveAnswers.clear();
+    editor.desktop->importAnswers.clear();
+    QString what =
+        QStringList{"Import the last export", "Import a changed table", "Import a faulty CSV",
+                    "Import, cancelled", "Open a CSV, import it"}[source];
     // A faulty CSV, and names beyond 255 bytes (as a rename has them), change nothing.
     const bool refused =
         source == 2 || std::any_of(imported.begin(), imported.end(),
                                    [](const WeatherConfig& c) { return c.Name.size() > 255; });
     if (!model.settle(answer) || source == 3)
         return what;
+    if (opening) // Open's question about unsaved changes (Discard), then the offer (Import)
+        model.expect.otherQuestions += model.records != model.file ? 2 : 1;
     if (refused) {
         ++model.expect.messages;
     } else {

@@ -49,6 +49,12 @@ weather::Desktop::PendingAnswer FakeDesktop::askAboutPendingEdits(QWidget* /*par
     return pendingAnswers.isEmpty() ? PendingAnswer::Cancel : pendingAnswers.takeFirst();
 }
 
+bool FakeDesktop::askToImport(QWidget* /*parent*/, const QString& /*title*/,
+                              const QString& question) {
+    questions << question;
+    return !importAnswers.isEmpty() && importAnswers.takeFirst();
+}
+
 bool FakeDesktop::confirmDelete(QWidget* /*parent*/, const QString& /*title*/,
                                 const QString& question) {
     questions << question;

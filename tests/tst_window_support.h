@@ -34,6 +34,8 @@ public:
     QList<bool> overwriteAnswers;
     // Answers to the pending-edit question, taken in turn; none left means Cancel.
     QList<PendingAnswer> pendingAnswers;
+    // Answers to "... Import its configurations ...?", taken in turn; none left means Cancel.
+    QList<bool> importAnswers;
     // Answers to the delete question, taken in turn; none left means Cancel.
     QList<bool> deleteAnswers;
     // Answers to "Open the game's copy instead?" and to Retry, taken in turn; none left: no.
@@ -58,6 +60,7 @@ public:
     bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) override;
     PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
                                        const QString& question) override;
+    bool askToImport(QWidget* parent, const QString& title, const QString& question) override;
     bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override;
     bool askToOpenCopy(QWidget* parent, const QString& title, const QString& question) override;
     bool askToRetry(QWidget* parent, const QString& title, const QString& text) override;

@@ -151,6 +151,10 @@
         <source>Only one of the two FILEs can be standard input (-).</source>
         <translation>Nur eine der beiden Dateien FILE kann die Standardeingabe (-) sein.</translation>
     </message>
+    <message>
+        <source>%1 and %2 are one stream, which can be read only once; compare two files.</source>
+        <translation>%1 und %2 sind ein und derselbe Datenstrom, der sich nur einmal lesen lässt; vergleichen Sie zwei Dateien.</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -189,6 +193,8 @@
     <message>
         <source>Retry</source>
         <translation>Wiederholen</translation>
+        <source>Import</source>
+        <translation>Importieren</translation>
     </message>
 </context>
 <context>
@@ -454,6 +460,10 @@
     <message>
         <source>--separator takes comma, semicolon or tab, not &quot;%1&quot;.</source>
         <translation>--separator nimmt comma, semicolon oder tab, nicht &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: not UTF-8 text, read as Windows-1252</source>
+        <translation>%1: kein UTF-8-Text, als Windows-1252 gelesen</translation>
     </message>
 </context>
 <context>
@@ -819,6 +829,20 @@ Stattdessen die Kopie des Spiels öffnen?</translation>
 Run the editor as administrator (right-click it, Run as administrator), or copy the file to a folder of your own, open it there and save. The configurations stay in this window.</source>
         <translation>Die Datei wurde nicht gespeichert: Windows erlaubt Ihnen keine Änderungen an Dateien in %1.
 Starten Sie den Editor als Administrator (Rechtsklick, Als Administrator ausführen), oder kopieren Sie die Datei in einen eigenen Ordner, öffnen Sie sie dort und speichern Sie. Die Konfigurationen bleiben in diesem Fenster.</translation>
+        <source>%1 is a CSV file, not a weather configuration file. Open the configuration file to import it into, then choose File &gt; Import from CSV.</source>
+        <translation>%1 ist eine CSV-Datei, keine Wetterkonfigurationsdatei. Öffnen Sie die Konfigurationsdatei, in die sie importiert werden soll, und wählen Sie dann Datei &gt; Aus CSV importieren.</translation>
+    </message>
+    <message>
+        <source>%1 is a CSV file, not a weather configuration file. Import its configurations into %2, in place of those in the window?</source>
+        <translation>%1 ist eine CSV-Datei, keine Wetterkonfigurationsdatei. Ihre Konfigurationen in %2 importieren, anstelle derer im Fenster?</translation>
+    </message>
+    <message>
+        <source>Imported 1 configuration from %1 (not UTF-8 text, read as Windows-1252)</source>
+        <translation>1 Konfiguration aus %1 importiert (kein UTF-8-Text, als Windows-1252 gelesen)</translation>
+    </message>
+    <message>
+        <source>Imported %1 configurations from %2 (not UTF-8 text, read as Windows-1252)</source>
+        <translation>%1 Konfigurationen aus %2 importiert (kein UTF-8-Text, als Windows-1252 gelesen)</translation>
     </message>
 </context>
 </TS>

@@ -110,6 +110,13 @@ public:
                    1) == 0;
     }
 
+    bool askToImport(QWidget* parent, const QString& title, const QString& question) override {
+        return ask(parent, QMessageBox::Question, title, question,
+                   {{QT_TRANSLATE_NOOP("Desktop", "Import"), QMessageBox::AcceptRole},
+                    {QT_TRANSLATE_NOOP("Desktop", "Cancel"), QMessageBox::RejectRole}},
+                   0) == 0;
+    }
+
     PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
                                        const QString& question) override {
         constexpr std::array<PendingAnswer, 3> answers = {

@@ -54,6 +54,8 @@ public:
     // and "Cancel".
     virtual PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
                                                const QString& question) = 0;
+    // Asks `question` with the buttons Import and Cancel; true when the user chose Import.
+    virtual bool askToImport(QWidget* parent, const QString& title, const QString& question) = 0;
     // Asks `question` with the buttons Delete and Cancel; true when the user chose Delete.
     virtual bool confirmDelete(QWidget* parent, const QString& title, const QString& question) = 0;
     // Asks `question` with the buttons "Open Copy" and "Keep This File"; true for the copy.

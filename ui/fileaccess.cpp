@@ -10,13 +10,14 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QLocale>
-#include <QSettings>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
@@ -66,7 +67,8 @@ bool frmWeather::openFile(const QString& path) {
     ConfigTable loaded;
     FileStamp stamp;
     if (const auto error = loadConfigFile(path, loaded, &stamp)) {
-        showFailure(error->toString());
+        if (!offerCsvImport(path))
+            showFailure(error->toString());
         return false;
     }
     table_.swap(loaded);
@@ -97,6 +99,29 @@ bool frmWeather::openFile(const QString& path) {
               tr("Opened 1 configuration from %1"),
               tr("Opened %1 configurations from %2"));
     offerGameCopy(path);
+    return true;
+}
+
+bool frmWeather::offerCsvImport(const QString& path) {
+    // A header row is short; the first bytes tell. Only a regular file can be read twice.
+    constexpr qint64 HeaderBytes = 64 * 1024;
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) ||
+        !startsWithCsvHeader(file.read(HeaderBytes)))
+        return false;
+    const QString name = QFileInfo(path).fileName();
+    if (loadedPath_.isEmpty()) {
+        showNotice(tr("%1 is a CSV file, not a weather configuration file. Open the "
+                      "configuration file to import it into, then choose File > Import from "
+                      "CSV.")
+                       .arg(name));
+        return true;
+    }
+    const QString question = tr("%1 is a CSV file, not a weather configuration file. Import its "
+                                "configurations into %2, in place of those in the window?")
+                                 .arg(name, QFileInfo(loadedPath_).fileName());
+    if (desktop_->askToImport(this, title(), question) && settlePendingEdits())
+        importCsvFile(path);
     return true;
 }
 

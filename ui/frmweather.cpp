@@ -280,18 +280,26 @@ void frmWeather::mnuImportCsv_Click() {
     if (loadedPath_.isEmpty() || !settlePendingEdits())
         return;
     const QString path = desktop_->chooseFileToOpen(this, csvRequest());
-    if (path.isEmpty())
-        return; // cancelled
+    if (!path.isEmpty()) // else cancelled
+        importCsvFile(path);
+}
+
+void frmWeather::importCsvFile(const QString& path) {
     ConfigTable imported;
-    if (const auto error = loadCsvFile(path, imported)) {
+    auto encoding = CsvEncoding::Utf8;
+    if (const auto error = loadCsvFile(path, imported, &encoding)) {
         showFailure(error->toString());
         return;
     }
     csvPath_ = path;
     undoStack_->push(new ImportCommand(table_, std::move(imported), [this] { refreshList(); }));
+    const bool ansi = encoding == CsvEncoding::Windows1252;
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Imported 1 configuration from %1"),
-              tr("Imported %1 configurations from %2"));
+              ansi ? tr("Imported 1 configuration from %1 (not UTF-8 text, read as Windows-1252)")
+                   : tr("Imported 1 configuration from %1"),
+              ansi ? tr("Imported %1 configurations from %2 (not UTF-8 text, read as "
+                        "Windows-1252)")
+                   : tr("Imported %1 configurations from %2"));
 }
 
 // Lists what differs between the configurations in the window (updated but unsaved changes

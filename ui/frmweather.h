@@ -159,6 +159,12 @@ private:
     [[nodiscard]] static QString title();
     void showFailure(const QString& text);
     void showNotice(const QString& text);
+    // When `path`, which failed to load, is a CSV file: says so and offers to import it into the
+    // open file. False when it is no CSV file.
+    bool offerCsvImport(const QString& path);
+    // Replaces every configuration with those of the CSV file at `path`, as one step that can be
+    // undone; a faulty file is reported and changes nothing.
+    void importCsvFile(const QString& path);
     // Asks about season edits not updated (and stores a changed name) before an action that
     // would lose them; false when the action must not go on.
     bool settlePendingEdits();
