@@ -12,11 +12,11 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QLocale>
-#include <QSettings>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
@@ -56,8 +56,51 @@ bool frmWeather::mayReplaceFile() {
 }
 
 void frmWeather::openAfterQuestions(const QString& path) {
+    if (refusesToOpen(path))
+        return;
     if (mayReplaceFile())
         openFile(path);
+}
+
+// The window reads regular files only: a FIFO or a pipe would block it until something writes
+// to it, and could not be saved.
+bool frmWeather::refusesToOpen(const QString& path) {
+    if (RecentFiles::kindOf(QFileInfo(path).absoluteFilePath()) != RecentFiles::Kind::NotRegular)
+        return false;
+    showFailure(tr("%1 is not a regular file: the window opens files on disk only, not folders, "
+                   "pipes or devices.")
+                    .arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+// Puts `path` first in Open Recent, which is switched on once it holds a file.
+void frmWeather::rememberFile(const QString& path) {
+    if (RecentFiles::add(path))
+        fillRecentMenu();
+}
+
+// Opens the recent file `entry`; an entry that names no regular file by its full path leaves
+// the menu, and the message says why.
+void frmWeather::openRecent(const QString& entry) {
+    QString problem;
+    switch (RecentFiles::kindOf(entry)) {
+    case RecentFiles::Kind::Regular:
+        openAfterQuestions(entry);
+        return;
+    case RecentFiles::Kind::Missing:
+        problem = tr("%1 no longer exists.");
+        break;
+    case RecentFiles::Kind::NotRegular:
+        problem = tr("%1 is not a regular file.");
+        break;
+    case RecentFiles::Kind::Relative:
+        problem = tr("%1 is not a full path.");
+        break;
+    }
+    RecentFiles::remove(entry);
+    fillRecentMenu();
+    showFailure(problem.arg(QDir::toNativeSeparators(entry)) + QLatin1Char(' ') +
+                tr("It was removed from the recent files."));
 }
 
 // Loads `path` in place of the open file. A file that fails to load changes nothing: the table,
@@ -92,10 +135,9 @@ bool frmWeather::openFile(const QString& path) {
     mnuImportCsv->setEnabled(true);
     mnuCompare->setEnabled(true);
     enableRecordControls(true);
-    RecentFiles::add(path);
+    rememberFile(path);
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Opened 1 configuration from %1"),
-              tr("Opened %1 configurations from %2"));
+              tr("Opened 1 configuration from %1"), tr("Opened %1 configurations from %2"));
     return true;
 }
 
@@ -108,16 +150,7 @@ void frmWeather::fillRecentMenu() {
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* item = mnuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         item->setObjectName(QStringLiteral("mnuRecentFile(%1)").arg(i));
-        connect(item, &QAction::triggered, this, [this, path] {
-            if (!QFileInfo::exists(path)) {
-                RecentFiles::remove(path);
-                fillRecentMenu();
-                showFailure(tr("%1 no longer exists. It was removed from the recent files.")
-                                .arg(QDir::toNativeSeparators(path)));
-                return;
-            }
-            openAfterQuestions(path);
-        });
+        connect(item, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
     mnuRecent->addSeparator();
     QAction* clear = mnuRecent->addAction(tr("Clear Menu"));
@@ -171,10 +204,9 @@ bool frmWeather::save() {
     fileTable_ = table_;
     undoStack_->setClean();
     updateModified();
-    RecentFiles::add(loadedPath_);
+    rememberFile(loadedPath_);
     tellCount(table_.recordCount(), QFileInfo(loadedPath_).fileName(),
-              tr("Saved 1 configuration to %1"),
-              tr("Saved %1 configurations to %2"));
+              tr("Saved 1 configuration to %1"), tr("Saved %1 configurations to %2"));
     return true;
 }
 

@@ -78,8 +78,8 @@ void frmWeather::cmdOpen_Click() {
     if (!mayReplaceFile())
         return;
     const QString path = desktop_->chooseFileToOpen(this, dlgOpen);
-    if (path.isEmpty())
-        return; // cancelled
+    if (path.isEmpty() || refusesToOpen(path))
+        return; // cancelled, or no file the window opens
     openFile(path);
 }
 

@@ -50,8 +50,9 @@ public:
     explicit frmWeather(std::unique_ptr<Desktop> desktop = nullptr, QWidget* parent = nullptr);
     ~frmWeather() override;
 
-    // Opens `path` as if it had been chosen in the file dialog: on success the list holds its
-    // configurations and Open is switched off; on failure the user is told and nothing changes.
+    // Opens `path` without a question (the command line's file, which may be a pipe): on
+    // success the list holds its configurations; on failure the user is told and nothing
+    // changes.
     bool openFile(const QString& path);
 
     [[nodiscard]] const ConfigTable& table() const { return table_; }
@@ -134,6 +135,10 @@ private:
     bool mayReplaceFile();
     // Opens `path` after asking what mayReplaceFile() asks.
     void openAfterQuestions(const QString& path);
+    // Tells the user when `path` is no file the window may open (a folder, a FIFO, a device).
+    bool refusesToOpen(const QString& path);
+    void rememberFile(const QString& path);
+    void openRecent(const QString& entry);
     // Says in the status bar what a command did.
     void tell(const QString& text);
     // Tells `one` (with the file for %1) or `many` (%1 the count, %2 the file).
@@ -181,13 +186,13 @@ private:
     std::unique_ptr<Desktop> desktop_;
     ConfigTable table_;
     QString loadedPath_;
-    FileStamp loadedStamp_; // what the file held at the last load or save
-    ConfigTable fileTable_; // the configurations as last loaded or saved
+    FileStamp loadedStamp_;  // what the file held at the last load or save
+    ConfigTable fileTable_;  // the configurations as last loaded or saved
     bool selecting_ = false; // a list selection is being settled
     int shownSlot_ = 0;
     QUndoStack* undoStack_ = nullptr;
     QObject* undoKeys_ = nullptr; // lets Ctrl+Z reach Edit, Undo from a box with no typing to undo
-    QString csvPath_; // the CSV file last exported or imported
+    QString csvPath_;             // the CSV file last exported or imported
 
     // The settings of the open-file dialog, prepared by Form_Load.
     OpenFileRequest dlgOpen;
