@@ -126,6 +126,7 @@ private:
     QWidget* buildSeason(int season);
     void setTabOrder();
     void placeWindow();
+    void fitOnScreen();
     void saveWindowPlace() const;
     void fillRecentMenu();
     // Disabled while no file is open: the name box, the season boxes and the Update buttons.
