@@ -120,6 +120,7 @@ void TestWindowFiles::find() {
 }
 
 void TestWindowFiles::openOverChanges_data() {
+    QTest::addColumn<bool>("typed"); // typed values besides an updated change
     QTest::addColumn<Desktop::PendingAnswer>("pending");
     QTest::addColumn<Desktop::Answer>("save");
     QTest::addColumn<bool>("fails");  // the second file does not load
@@ -127,16 +128,20 @@ void TestWindowFiles::openOverChanges_data() {
     QTest::addColumn<bool>("saved");  // the first file holds the changes afterwards
     using P = Desktop::PendingAnswer;
     using A = Desktop::Answer;
-    QTest::newRow("typed values kept") << P::Cancel << A::Save << false << false << false;
-    QTest::newRow("changes kept") << P::Discard << A::Cancel << false << false << false;
-    QTest::newRow("changes dropped") << P::Discard << A::Discard << false << true << false;
-    QTest::newRow("changes saved") << P::Update << A::Save << false << true << true;
-    QTest::newRow("a file that fails") << P::Discard << A::Discard << true << false << false;
+    QTest::newRow("typed values kept") << true << P::Cancel << A::Save << false << false << false;
+    QTest::newRow("all dropped") << true << P::Discard << A::Save << false << true << false;
+    QTest::newRow("updated and saved") << true << P::Update << A::Cancel << false << true << true;
+    QTest::newRow("changes kept") << false << P::Update << A::Cancel << false << false << false;
+    QTest::newRow("changes dropped") << false << P::Update << A::Discard << false << true << false;
+    QTest::newRow("changes saved") << false << P::Cancel << A::Save << false << true << true;
+    QTest::newRow("a file that fails") << true << P::Discard << A::Save << true << false << false;
 }
 
-// Opening over an updated change and typed values asks both questions; a file that fails to
-// load leaves the open file, its changes and its undo history as they were.
+// Opening over an updated change and typed values asks one question, naming the file by its
+// name and giving its full path; a file that fails to load leaves the open file, its changes
+// and its undo history as they were.
 void TestWindowFiles::openOverChanges() {
+    QFETCH(bool, typed);
     QFETCH(Desktop::PendingAnswer, pending);
     QFETCH(Desktop::Answer, save);
     QFETCH(bool, fails);
@@ -151,23 +156,31 @@ void TestWindowFiles::openOverChanges() {
     const Editor editor;
     editor.openThroughDialog(first);
     editor.rename("Renamed");
-    editor.txtVal(0)->setText("77");
+    if (typed)
+        editor.txtVal(0)->setText("77");
     const ConfigTable changed = editor.window->table();
     editor.desktop->pendingAnswers << pending;
     editor.desktop->saveAnswers << save;
     editor.desktop->fileAnswers << second;
     editor.click("cmdOpen");
 
+    QCOMPARE(editor.desktop->questions,
+             QStringList{typed ? "Renamed has values not updated, and the file has unsaved "
+                                 "changes."
+                               : "Save changes to first.cfg before opening another file?"});
+    QCOMPARE(editor.desktop->details, QStringList{QDir::toNativeSeparators(first)});
     QCOMPARE(editor.window->loadedPath(), opened ? second : first);
     QCOMPARE(editor.desktop->messages.size(), fails ? 1 : 0);
     ConfigTable onDisk;
     QVERIFY(!weather::loadConfigFile(first, onDisk));
     QCOMPARE(weather::fromWindows1252(onDisk.Configs(1).Name) == "Renamed", saved);
-    QCOMPARE(onDisk.Configs(1).Spring.at(1) == 77, saved);
+    QCOMPARE(onDisk.Configs(1).Spring.at(1) == 77, saved && typed);
     if (!opened) {
-        QVERIFY(editor.window->table() == changed || pending == Desktop::PendingAnswer::Update);
+        QVERIFY(editor.window->table() == changed);
         QCOMPARE(editor.window->undoStack()->count(), 1);
         QCOMPARE(shownName(editor), "Renamed");
+        QCOMPARE(editor.txtVal(0)->text() == "77",
+                 typed && pending == Desktop::PendingAnswer::Cancel);
     } else {
         QCOMPARE(editor.listed(), QStringList({"Climate 1", "Climate 2"}));
         QCOMPARE(editor.window->undoStack()->count(), 0);

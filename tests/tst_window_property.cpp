@@ -231,6 +231,36 @@ struct Model {
             showStored(s);
         return true;
     }
+    // Before the file is left (another opened, the window closed): one question. Typed values
+    // come with any unsaved changes ("Update and Save"); unsaved changes alone are the save
+    // question. False when the file must stay.
+    bool leave(Answer answer, weather::Desktop::Answer saveAnswer) {
+        if (!pendingSeasons().isEmpty()) {
+            if (!settle(answer))
+                return false;
+            if (answer == Answer::Update) { // Discard drops the unsaved changes too
+                file = records;
+                expect.saved = true;
+            }
+            return true;
+        }
+        if (records == file)
+            return true;
+        ++expect.otherQuestions;
+        if (saveAnswer == weather::Desktop::Answer::Save) {
+            file = records;
+            expect.saved = true;
+        }
+        return saveAnswer != weather::Desktop::Answer::Cancel;
+    }
+    // The counts the status bar keeps: configurations, and those that differ from the file.
+    QList<int> counts() const {
+        int changed = int(std::abs(records.size() - file.size()));
+        for (qsizetype k = 0; k < std::min(records.size(), file.size()); ++k)
+            changed += records[k] == file[k] ? 0 : 1;
+        return changed == 0 ? QList<int>{int(records.size())}
+                            : QList<int>{int(records.size()), changed};
+    }
     void select(int slot, Answer answer) {
         if (slot != shown && settle(answer))
             show(slot);
@@ -271,10 +301,11 @@ struct Sequence {
     QString exportCsv(Answer answer);
     QString compare(Answer answer);
     QString importCsv(Answer answer);
+    QString open(Answer answer);
     QString close(Answer answer);
     // One random step, taken with the given answer ready for the pending-edit question.
     QString step(Answer answer) {
-        static constexpr std::array<std::pair<int, Action>, 15> Steps{{{12, &Sequence::click},
+        static constexpr std::array<std::pair<int, Action>, 16> Steps{{{12, &Sequence::click},
                                                                        {6, &Sequence::key},
                                                                        {25, &Sequence::type},
                                                                        {7, &Sequence::updateButton},
@@ -288,6 +319,7 @@ struct Sequence {
                                                                        {3, &Sequence::exportCsv},
                                                                        {2, &Sequence::compare},
                                                                        {5, &Sequence::importCsv},
+                                                                       {2, &Sequence::open},
                                                                        {2, &Sequence::close}}};
         static const int total =
             std::accumulate(Steps.begin(), Steps.end(), 0,
@@ -303,6 +335,7 @@ struct Sequence {
         }
     }
     QString finish();
+    weather::Desktop::Answer saveAnswer(); // a random answer to the save question, made ready
     QString check(qsizetype messages, qsizetype questions, qsizetype pending) const;
     QString typedText(int s, int p);
 
@@ -673,16 +706,36 @@ QString Sequence::importCsv(Answer answer) {
     return what;
 }
 
-// Closing asks to save exactly when the table differs from the file; the answer is Cancel.
+weather::Desktop::Answer Sequence::saveAnswer() {
+    static constexpr std::array Answers{weather::Desktop::Answer::Save,
+                                        weather::Desktop::Answer::Discard,
+                                        weather::Desktop::Answer::Cancel};
+    const auto answer = Answers[bounded(int(Answers.size()))];
+    editor.desktop->saveAnswers = {answer};
+    return answer;
+}
+
+// Opening the file again over typed values and changes: one question, then the file as it is
+// on disk, its first configuration shown and no undo history.
+QString Sequence::open(Answer answer) {
+    const auto save = saveAnswer();
+    editor.openThroughDialog(path);
+    if (model.leave(answer, save)) {
+        model.records = opened = model.file;
+        model.history.clear();
+        model.done = 0;
+        model.show(model.records.isEmpty() ? 0 : 1);
+        original = testfiles::readAll(path); // what undoing everything comes back to
+    }
+    return QStringLiteral("Open the file again");
+}
+
+// Closing over typed values and changes: one question; the window closes unless it is
+// cancelled (or an update or save fails).
 QString Sequence::close(Answer answer) {
-    editor.desktop->saveAnswers = {weather::Desktop::Answer::Cancel};
+    const auto save = saveAnswer();
     editor.window->close();
-    if (!model.settle(answer))
-        return QStringLiteral("close");
-    if (model.records != model.file)
-        ++model.expect.otherQuestions;
-    else
-        model.expect.visible = false;
+    model.expect.visible = !model.leave(answer, save);
     return QStringLiteral("close");
 }
 
@@ -763,6 +816,12 @@ QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pendi
     if (!m.expect.tabs.isEmpty() && !m.expect.tabs.contains(tabs()->currentIndex()))
         c.equal(QStringLiteral("current tab"), tabs()->currentIndex(), m.expect.tabs.first());
     c.equal(QStringLiteral("window open"), window.isVisible(), m.expect.visible);
+    // The status bar's lasting part: the configurations, and those changed (when any).
+    QList<int> counts;
+    const QString countsText = editor.find<QLabel>(QStringLiteral("lblCounts"))->text();
+    for (const auto& number : QRegularExpression(QStringLiteral("\\d+")).globalMatch(countsText))
+        counts << number.captured().toInt();
+    c.equal(QStringLiteral("counts in the status bar (%1)").arg(countsText), counts, m.counts());
     if (m.expect.saved) {
         weather::ConfigTable saved;
         const bool loaded = !weather::loadConfigFile(path, saved);

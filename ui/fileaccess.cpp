@@ -2,9 +2,11 @@
 // the window, and what the status bar says about them.
 #include "frmweather.h"
 
+#include "codepage.h"
 #include "configfile.h"
 #include "configlist.h"
 #include "csvfile.h"
+#include "pendingedits.h"
 #include "recentfiles.h"
 
 #include <QDir>
@@ -36,15 +38,42 @@ QString folderOf(const QString& path) {
 } // namespace
 
 bool frmWeather::mayReplaceFile() {
+    return mayLeaveFile(false);
+}
+
+// One question at most: typed values not updated come with any unsaved changes ("Update and
+// Save"); unsaved changes alone are the save question. The file is named as the title bar names
+// it, its full path under the question.
+bool frmWeather::mayLeaveFile(bool closing) {
     if (loadedPath_.isEmpty())
         return true;
-    if (!settlePendingEdits())
+    if (!txtName_Validate())
         return false;
+    const QString file = QFileInfo(loadedPath_).fileName();
+    const QString details = QDir::toNativeSeparators(QFileInfo(loadedPath_).absoluteFilePath());
+    if (const QList<int> seasons = pendingSeasons(); !seasons.isEmpty()) {
+        const QString name = fromWindows1252(table_.Configs(shownSlot_).Name);
+        const QString question =
+            isWindowModified()
+                ? tr("%1 has values not updated, and the file has unsaved changes.").arg(name)
+                : pendingQuestion(seasons, name);
+        switch (desktop_->askToUpdateAndSave(this, title(), question, details)) {
+        case Desktop::PendingAnswer::Update:
+            return updateSeasons(seasons) && save();
+        case Desktop::PendingAnswer::Discard:
+            for (const int s : seasons)
+                showSeason(shownSlot_, s);
+            return true;
+        case Desktop::PendingAnswer::Cancel:
+            return false;
+        }
+    }
     if (!isWindowModified())
         return true;
-    const QString question = tr("Save changes to %1 before opening another file?")
-                                 .arg(QDir::toNativeSeparators(loadedPath_));
-    switch (desktop_->askToSave(this, title(), question)) {
+    const QString question = closing
+                                 ? tr("Save changes to %1 before closing?").arg(file)
+                                 : tr("Save changes to %1 before opening another file?").arg(file);
+    switch (desktop_->askToSave(this, title(), question, details)) {
     case Desktop::Answer::Save:
         return save();
     case Desktop::Answer::Discard:
@@ -221,15 +250,19 @@ bool frmWeather::mayOverwrite() {
 
 OpenFileRequest frmWeather::csvRequest() const {
     const QFileInfo near(csvPath_.isEmpty() ? loadedPath_ : csvPath_);
-    return {near.absolutePath(),
+    return {QString(),
+            near.absolutePath(),
             near.completeBaseName() + QStringLiteral(".csv"),
             {tr("CSV and tab-separated files (*.csv *.tsv *.txt)"), tr("All files (*)")}};
 }
 
 // The export's choice of separator, one filter each, in CsvSeparator's order; the last one
 // chosen, or what the user's locale writes.
+// It proposes the open file's name with ".csv", in the folder of the last CSV.
 OpenFileRequest frmWeather::csvExportRequest() const {
     OpenFileRequest request = csvRequest();
+    request.title = tr("Export as CSV");
+    request.fileName = QFileInfo(loadedPath_).completeBaseName() + QStringLiteral(".csv");
     request.filters = {tr("CSV, comma-separated (*.csv)"), tr("CSV, semicolon-separated (*.csv)"),
                        tr("Tab-separated text (*.tsv *.txt)")};
     const int proposed = int(csvSeparatorFor(QLocale()));

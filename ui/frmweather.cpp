@@ -69,7 +69,8 @@ void frmWeather::Form_Load() {
     txtPath->setText(QStringLiteral("/"));
 #endif
     dlgOpen.fileName = QStringLiteral("weather.cfg");
-    dlgOpen.filters = {tr("Weather Files (weather.cfg)"), tr("All files (*)")};
+    dlgOpen.title = tr("Open Weather Configurations");
+    dlgOpen.filters = {tr("Weather configurations (*.cfg)"), tr("All files (*)")};
     SSTab1->setCurrentIndex(Spring);
 }
 
@@ -130,6 +131,7 @@ void frmWeather::updateUndoActions() {
 
 void frmWeather::updateModified() {
     setWindowModified(!loadedPath_.isEmpty() && table_ != fileTable_);
+    updateCounts();
 }
 
 // Undo and Redo may change what is on display, so typed values are settled first. When they
@@ -137,14 +139,18 @@ void frmWeather::updateModified() {
 // keep, so nothing more happens.
 void frmWeather::mnuUndo_Click() {
     const int index = undoStack_->index();
-    if (undoStack_->canUndo() && settlePendingEdits() && undoStack_->index() == index)
+    if (undoStack_->canUndo() && settlePendingEdits() && undoStack_->index() == index) {
         undoStack_->undo();
+        tellStep(undoStack_->command(index - 1), true);
+    }
 }
 
 void frmWeather::mnuRedo_Click() {
     const int index = undoStack_->index();
-    if (undoStack_->canRedo() && settlePendingEdits() && undoStack_->index() == index)
+    if (undoStack_->canRedo() && settlePendingEdits() && undoStack_->index() == index) {
         undoStack_->redo();
+        tellStep(undoStack_->command(index), false);
+    }
 }
 
 void frmWeather::updateEditActions() {
@@ -163,21 +169,8 @@ bool frmWeather::settlePendingEdits() {
     const QString question =
         pendingQuestion(seasons, fromWindows1252(table_.Configs(shownSlot_).Name));
     switch (desktop_->askAboutPendingEdits(this, title(), question)) {
-    case Desktop::PendingAnswer::Update: {
-        // All seasons or none: the first bad box stops the action before anything is stored.
-        std::vector<SeasonWeather> values;
-        for (const int s : seasons) {
-            const auto read = readSeason(s);
-            if (!read)
-                return false;
-            values.push_back(*read);
-        }
-        QList<UpdateSeasonCommand::SeasonValues> changed;
-        for (std::size_t i = 0; i < values.size(); ++i)
-            changed.append({seasons[qsizetype(i)], values[i]});
-        commitSeasons(changed);
-        return true;
-    }
+    case Desktop::PendingAnswer::Update:
+        return updateSeasons(seasons);
     case Desktop::PendingAnswer::Discard:
         for (const int s : seasons)
             showSeason(shownSlot_, s);
@@ -186,6 +179,22 @@ bool frmWeather::settlePendingEdits() {
         break;
     }
     return false;
+}
+
+// All seasons or none: the first bad box stops the action before anything is stored.
+bool frmWeather::updateSeasons(const QList<int>& seasons) {
+    std::vector<SeasonWeather> values;
+    for (const int s : seasons) {
+        const auto read = readSeason(s);
+        if (!read)
+            return false;
+        values.push_back(*read);
+    }
+    QList<UpdateSeasonCommand::SeasonValues> changed;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        changed.append({seasons[qsizetype(i)], values[i]});
+    commitSeasons(changed);
+    return true;
 }
 
 bool frmWeather::txtName_Validate() {
@@ -278,7 +287,9 @@ void frmWeather::mnuExportCsv_Click() {
 void frmWeather::mnuImportCsv_Click() {
     if (loadedPath_.isEmpty() || !settlePendingEdits())
         return;
-    const QString path = desktop_->chooseFileToOpen(this, csvRequest());
+    OpenFileRequest request = csvRequest();
+    request.title = tr("Import from CSV");
+    const QString path = desktop_->chooseFileToOpen(this, request);
     if (path.isEmpty())
         return; // cancelled
     ConfigTable imported;
@@ -348,6 +359,9 @@ void frmWeather::mnuPasteSeason_Click() {
     case SeasonPaste::Values:
         for (int p = paste.withStartDay ? 0 : 1; p < SeasonValueCount; ++p)
             seasonBox(season, p)->setText(QString::number(paste.values.at(std::size_t(p))));
+        tell(tr("Pasted %1 values into %2: %3 keeps them")
+                 .arg(paste.withStartDay ? SeasonValueCount : SeasonValueCount - 1)
+                 .arg(seasonText(season), cmdUpdate[season]->text().remove(QLatin1Char('&'))));
         return;
     case SeasonPaste::WrongCount:
         showNotice((paste.count == 1 ? tr("The clipboard holds 1 number")
@@ -434,23 +448,9 @@ void frmWeather::mnuExit_Click() {
     close();
 }
 
-// Closing with updates that were not saved asks first; a failed save keeps the window open.
+// Closing with typed values or unsaved changes asks first; a failed save keeps the window open.
 void frmWeather::closeEvent(QCloseEvent* event) {
-    bool close = settlePendingEdits();
-    if (close && isWindowModified()) {
-        const QString question =
-            tr("Save changes to %1 before closing?").arg(QDir::toNativeSeparators(loadedPath_));
-        switch (desktop_->askToSave(this, title(), question)) {
-        case Desktop::Answer::Save:
-            close = save();
-            break;
-        case Desktop::Answer::Discard:
-            break;
-        case Desktop::Answer::Cancel:
-            close = false;
-            break;
-        }
-    }
+    const bool close = mayLeaveFile(true);
     if (close)
         saveWindowPlace();
     event->setAccepted(close);

@@ -26,6 +26,7 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
+class QUndoCommand;
 class QUndoStack;
 
 namespace weather {
@@ -134,12 +135,21 @@ private:
     // Before another file replaces this one: asks about typed values and unsaved changes;
     // false when the user cancels (or a save fails).
     bool mayReplaceFile();
+    // The same before another file is opened or, when `closing`, the window closes.
+    bool mayLeaveFile(bool closing);
+    // Updates the typed values of `seasons`, all or none; false when a box holds no number.
+    bool updateSeasons(const QList<int>& seasons);
     // Opens `path` after asking what mayReplaceFile() asks.
     void openAfterQuestions(const QString& path);
     // Tells the user when `path` is no file the window may open (a folder, a FIFO, a device).
     bool refusesToOpen(const QString& path);
     void rememberFile(const QString& path);
     void openRecent(const QString& entry);
+    void buildStatusBar();
+    // Shows the number of configurations and of those changed in the status bar.
+    void updateCounts();
+    // Says in the status bar what Undo (`undone`) or Redo did with `step`.
+    void tellStep(const QUndoCommand* step, bool undone);
     // Says in the status bar what a command did.
     void tell(const QString& text);
     // Tells `one` (with the file for %1) or `many` (%1 the count, %2 the file).
@@ -233,6 +243,7 @@ private:
     QLabel* lblNumber = nullptr;
     QTabWidget* SSTab1 = nullptr;
     QLabel* lblWebLink = nullptr;
+    QLabel* lblCounts = nullptr; // the status bar's lasting part
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdExit = nullptr;
 

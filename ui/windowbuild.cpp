@@ -119,7 +119,7 @@ frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
     buildMenu();
     buildToolbar();
     buildClientArea();
-    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    buildStatusBar();
     for (int s = 0; s < SeasonCount; ++s)
         seasonEdited(s);
     updateEditActions();
