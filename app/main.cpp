@@ -19,6 +19,10 @@ int runWindow(const QString& file); // the editor window, in main_window.cpp
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("weather-editor"));
+    // Where the settings live: ~/.config/weather-editor/ on Linux, the registry's
+    // HKEY_CURRENT_USER\Software\weather-editor on Windows.
+    QCoreApplication::setOrganizationName(QStringLiteral("weather-editor"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("weather.example"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WEATHER_EDITOR_VERSION));
 
     // The command line is read before any application object exists, so that --check, --diff,

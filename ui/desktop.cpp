@@ -110,14 +110,8 @@ public:
 
     PendingAnswer askToUpdateAndSave(QWidget* parent, const QString& title, const QString& question,
                                      const QString& details) override {
-        constexpr std::array<PendingAnswer, 3> answers = {
-            PendingAnswer::Update, PendingAnswer::Discard, PendingAnswer::Cancel};
-        return answers[ask(
-            parent, QMessageBox::Question, title, question,
-            {{QT_TRANSLATE_NOOP("Desktop", "&Update and Save"), QMessageBox::AcceptRole},
-             {QT_TRANSLATE_NOOP("Desktop", "&Discard"), QMessageBox::DestructiveRole},
-             {QT_TRANSLATE_NOOP("Desktop", "&Cancel"), QMessageBox::RejectRole}},
-            0, details)];
+        return askPending(parent, title, question, QT_TRANSLATE_NOOP("Desktop", "&Update and Save"),
+                          details);
     }
 
     bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) override {
@@ -129,14 +123,7 @@ public:
 
     PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
                                        const QString& question) override {
-        constexpr std::array<PendingAnswer, 3> answers = {
-            PendingAnswer::Update, PendingAnswer::Discard, PendingAnswer::Cancel};
-        return answers[ask(
-            parent, QMessageBox::Question, title, question,
-            {{QT_TRANSLATE_NOOP("Desktop", "&Update"), QMessageBox::AcceptRole},
-             {QT_TRANSLATE_NOOP("Desktop", "&Discard"), QMessageBox::DestructiveRole},
-             {QT_TRANSLATE_NOOP("Desktop", "&Cancel"), QMessageBox::RejectRole}},
-            0)];
+        return askPending(parent, title, question, QT_TRANSLATE_NOOP("Desktop", "&Update"), {});
     }
 
     bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override {
@@ -149,6 +136,19 @@ public:
     bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
 
 private:
+    // The questions about typed values: `update` (what Update does), Discard and Cancel.
+    static PendingAnswer askPending(QWidget* parent, const QString& title, const QString& question,
+                                    const char* update, const QString& details) {
+        constexpr std::array<PendingAnswer, 3> answers = {
+            PendingAnswer::Update, PendingAnswer::Discard, PendingAnswer::Cancel};
+        return answers[ask(
+            parent, QMessageBox::Question, title, question,
+            {{update, QMessageBox::AcceptRole},
+             {QT_TRANSLATE_NOOP("Desktop", "&Discard"), QMessageBox::DestructiveRole},
+             {QT_TRANSLATE_NOOP("Desktop", "&Cancel"), QMessageBox::RejectRole}},
+            0, details)];
+    }
+
     // Makes the web addresses of `text` links that open through openUrl, so that a desktop
     // without a browser is reported as it is for the window's own link.
     void showLinks(QMessageBox& box, const QString& title, const QString& text) {
