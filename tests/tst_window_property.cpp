@@ -1,9 +1,11 @@
 // A model-based random test of the editor window. Random sequences of what a user does (select
 // with the mouse and the keys, type into season boxes, Update, Enter, rename, Duplicate, Delete
-// Last, Undo, Redo, the three answers of the pending-edit question, Save, Export, Import, close)
-// run on the real window offscreen, the test desktop answering every dialog. After every step
-// the window is compared with a model kept by the test alone: a plain list of records, what the
-// file holds, the configuration on display, the texts typed into its boxes and the undo history.
+// Last, Undo, Redo, the three answers of the pending-edit question, Save, Export, Compare, Import,
+// opening the file again and closing, with the one question before the file is left) run on the
+// real window offscreen, the test desktop answering every dialog. After every step the window is
+// compared with a model kept by the test alone: a plain list of records, what the file holds, the
+// configuration on display, the texts typed into its boxes, the undo history and the counts in
+// the status bar.
 //
 // WEATHER_PROPERTY_SEED (1): the seed of the first sequence; sequence i uses SEED + i.
 // WEATHER_PROPERTY_SEQUENCES (30), WEATHER_PROPERTY_STEPS (40): how many sequences, how long.
