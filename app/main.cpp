@@ -21,6 +21,10 @@ int runWindow(const QString& file); // the editor window, in main_window.cpp
 int main(int argc, char** argv) {
     weather::prepareStandardStreams();
     QCoreApplication::setApplicationName(QStringLiteral("weather-editor"));
+    // Where the settings live: ~/.config/weather-editor/ on Linux, the registry's
+    // HKEY_CURRENT_USER\Software\weather-editor on Windows.
+    QCoreApplication::setOrganizationName(QStringLiteral("weather-editor"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("weather.example"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WEATHER_EDITOR_VERSION));
 #ifdef Q_OS_WIN
     // Settings go to HKEY_CURRENT_USER\Software\ORGANISATION\APPLICATION. (Linux keeps

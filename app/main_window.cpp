@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLocale>
+#include <QSettings>
 #include <QString>
 
 // Gives the application its window icon and the name of its desktop entry (also called by the
@@ -23,8 +24,26 @@ void setUpDesktopIdentity() {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.weather.editor"));
 }
 
+namespace {
+
+// Earlier versions named no organisation, and Qt kept their settings under "Unknown
+// Organization": take them over while the editor's own place holds none.
+void adoptEarlierSettings() {
+    QSettings settings;
+    if (!settings.allKeys().isEmpty())
+        return;
+    const QSettings earlier(QStringLiteral("Unknown Organization"),
+                            QCoreApplication::applicationName());
+    const QStringList keys = earlier.allKeys();
+    for (const QString& key : keys)
+        settings.setValue(key, earlier.value(key));
+}
+
+} // namespace
+
 int runWindow(const QString& file) {
     setUpDesktopIdentity();
+    adoptEarlierSettings();
     // QLocale::system() follows LC_ALL, LC_MESSAGES and LANG.
     installTranslations(*QCoreApplication::instance(), QLocale::system());
     weather::frmWeather window;

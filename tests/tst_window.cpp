@@ -10,15 +10,15 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListView>
 #include <QLayout>
-#include <QScrollArea>
-#include <QScrollBar>
+#include <QListView>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStringDecoder>
 #include <QTabBar>
 #include <QTabWidget>
@@ -118,6 +118,8 @@ private slots:
     void windows1252MatchesTheCodec();
     void messageBoxesShowPlainText_data();
     void messageBoxesShowPlainText();
+    void questionButtons_data();
+    void questionButtons();
 };
 
 void TestWindow::controlsCarryTheirNamesAndCaptions_data() {
@@ -218,9 +220,9 @@ void TestWindow::menuAndToolbar() {
     QStringList fileItems;
     for (const QAction* item : file)
         fileItems << (item->isSeparator() ? "-" : item->text());
-    QCOMPARE(fileItems, QStringList({"&Open", "Open &Recent", "&Save", "Export as &CSV...",
-                                     "&Import from CSV...", "Co&mpare with File...", "-",
-                                     "E&xit"}));
+    QCOMPARE(fileItems,
+             QStringList({"&Open", "Open &Recent", "&Save", "Export as &CSV...",
+                          "&Import from CSV...", "Co&mpare with File...", "-", "E&xit"}));
 
     const auto* toolbar = editor.find<QToolBar>("Toolbar1");
     QVERIFY(toolbar);
@@ -240,8 +242,8 @@ void TestWindow::windowGrowsAroundTheRecord() {
     const Editor editor;
     QWidget* window = editor.window.get();
     const auto* frame = editor.find<QWidget>("fraMain");
-    const QStringList names = {"txtName",   "lblNumber", "SSTab1",    "cmdSave",
-                               "cmdExit",   "txtVal(0)", "txtVal(16)", "cmdUpdate(0)"};
+    const QStringList names = {"txtName", "lblNumber", "SSTab1",     "cmdSave",
+                               "cmdExit", "txtVal(0)", "txtVal(16)", "cmdUpdate(0)"};
     const auto places = [&] {
         window->layout()->activate();
         QList<QRect> rects;
@@ -252,8 +254,8 @@ void TestWindow::windowGrowsAroundTheRecord() {
         return rects;
     };
     const QList<QRect> standard = places();
-    QCOMPARE(standard[0], QRect(128, 16, 145, 19)); // the name box
-    QCOMPARE(standard[2], QRect(8, 48, 585, 369));  // the season tabs
+    QCOMPARE(standard[0], QRect(128, 16, 145, 19));  // the name box
+    QCOMPARE(standard[2], QRect(8, 48, 585, 369));   // the season tabs
     QCOMPARE(standard[3], QRect(352, 432, 121, 25)); // Save
     QCOMPARE(standard[4], QRect(480, 432, 121, 25)); // Exit
     QVERIFY(window->maximumSize().width() > window->width());
@@ -413,7 +415,8 @@ void TestWindow::dialogStartsInTheGamesDataFolder() {
     QCOMPARE(QDir(request.folder).canonicalPath(),
              QDir(gameInstalled ? data : home.path()).canonicalPath());
     QCOMPARE(request.fileName, "weather.cfg");
-    QCOMPARE(request.filters, QStringList({"Weather Files (weather.cfg)", "All files (*)"}));
+    QCOMPARE(request.title, "Open Weather Configurations");
+    QCOMPARE(request.filters, QStringList({"Weather configurations (*.cfg)", "All files (*)"}));
 }
 
 void TestWindow::openListsNamesAndShowsTheFirst_data() {
@@ -711,7 +714,7 @@ void TestWindow::saveRefusesAPipe() {
             fifo.write(bytes);
     });
     const Editor editor;
-    editor.openThroughDialog(path);
+    (void)editor.window->openFile(path); // as from the command line: the window refuses FIFOs
     const int unblock = ::open(fifoName.constData(), O_RDONLY | O_NONBLOCK); // should Open fail
     writer.join();
     ::close(unblock);
@@ -785,13 +788,67 @@ void TestWindow::messageBoxesShowPlainText() {
     });
     const auto desktop = weather::makeModalDesktop();
     if (box == 1)
-        (void)desktop->askToSave(nullptr, "Editor", text);
+        (void)desktop->askToSave(nullptr, "Editor", text, "/a/weather.cfg");
     else
         desktop->showMessage(nullptr,
                              box == 2 ? Desktop::Message::About : Desktop::Message::Failure,
                              "Editor", text);
     QCOMPARE(seen, shown.isEmpty() ? text : shown);
     QCOMPARE(format, shown.isEmpty() ? Qt::PlainText : Qt::RichText);
+}
+
+void TestWindow::questionButtons_data() {
+    QTest::addColumn<int>("question");
+    const char* names[] = {"message",   "save question", "update and save", "pending-edit question",
+                           "overwrite", "delete"};
+    for (int q = 0; q < 6; ++q)
+        QTest::newRow(names[q]) << q;
+}
+
+// Every button of a question has an Alt key of its own, and Return never chooses a destructive
+// one.
+void TestWindow::questionButtons() {
+    QFETCH(int, question);
+    QStringList keys;
+    QString problem = QStringLiteral("no question");
+    QTimer::singleShot(0, [&] {
+        auto* modal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!modal)
+            return;
+        problem.clear();
+        for (QAbstractButton* button : modal->buttons()) {
+            const QKeySequence key = QKeySequence::mnemonic(button->text());
+            if (key.isEmpty() || keys.contains(key.toString()))
+                problem = QStringLiteral("\"%1\" has no Alt key of its own").arg(button->text());
+            keys << key.toString();
+        }
+        if (!modal->defaultButton() ||
+            modal->buttonRole(modal->defaultButton()) == QMessageBox::DestructiveRole)
+            problem = QStringLiteral("Return chooses a destructive button, or none");
+        modal->reject();
+    });
+    const auto desktop = weather::makeModalDesktop();
+    switch (question) {
+    case 0:
+        desktop->showMessage(nullptr, Desktop::Message::Failure, "Editor", "text");
+        break;
+    case 1:
+        (void)desktop->askToSave(nullptr, "Editor", "text", "details");
+        break;
+    case 2:
+        (void)desktop->askToUpdateAndSave(nullptr, "Editor", "text", "details");
+        break;
+    case 3:
+        (void)desktop->askAboutPendingEdits(nullptr, "Editor", "text");
+        break;
+    case 4:
+        (void)desktop->askToOverwrite(nullptr, "Editor", "text");
+        break;
+    default:
+        (void)desktop->confirmDelete(nullptr, "Editor", "text");
+        break;
+    }
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 
 QTEST_MAIN(TestWindow)

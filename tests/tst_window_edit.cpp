@@ -538,9 +538,9 @@ void TestWindowEdit::exit() {
 
     QCOMPARE(editor.window->isVisible(), !closes);
     QCOMPARE(editor.desktop->questions,
-             updated ? QStringList{"Save changes to " + QDir::toNativeSeparators(path) +
-                                   " before closing?"}
-                     : QStringList());
+             updated ? QStringList{"Save changes to weather.cfg before closing?"} : QStringList());
+    QCOMPARE(editor.desktop->details,
+             updated ? QStringList{QDir::toNativeSeparators(path)} : QStringList());
     if (!saveFails)
         QCOMPARE(load(path).Configs(2).Spring.Wind[0], saved ? 1234 : 25);
     QCOMPARE(editor.desktop->messages.size(), saveFails ? 1 : 0);
@@ -587,9 +587,12 @@ void TestWindowEdit::tabOrderAroundTheTabs() {
     auto* tabs = editor.find<QTabWidget>("SSTab1");
     tabs->setCurrentIndex(2);
     editor.find<QLineEdit>("txtPath")->setFocus();
-    const QList<QWidget*> expected = {
-        editor.find<QWidget>("cmdOpen"), editor.find<QWidget>("txtFind"), editor.list(),
-        editor.find<QWidget>("txtName"), tabs->tabBar(), editor.txtStart(2)};
+    const QList<QWidget*> expected = {editor.find<QWidget>("cmdOpen"),
+                                      editor.find<QWidget>("txtFind"),
+                                      editor.list(),
+                                      editor.find<QWidget>("txtName"),
+                                      tabs->tabBar(),
+                                      editor.txtStart(2)};
     for (const QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);

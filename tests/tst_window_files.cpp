@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -66,6 +68,8 @@ private slots:
     void openOverChanges_data();
     void openOverChanges();
     void recentFiles();
+    void onlyRegularFilesOpen_data();
+    void onlyRegularFilesOpen();
     void dropOpens();
     void pasteSeason_data();
     void pasteSeason();
@@ -76,13 +80,14 @@ private slots:
 void TestWindowFiles::find_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("listed");
-    QTest::newRow("nothing") << "" << QStringList{"Temperate Coast", "Mediterranean Süd",
-                                                  "Alpine Valley 937", "ALPINE meadow"};
+    QTest::newRow("nothing") << ""
+                             << QStringList{"Temperate Coast", "Mediterranean Süd",
+                                            "Alpine Valley 937", "ALPINE meadow"};
     QTest::newRow("accents") << "sud" << QStringList{"Mediterranean Süd"};
     QTest::newRow("case") << "alpine" << QStringList{"Alpine Valley 937", "ALPINE meadow"};
     QTest::newRow("a number") << "1" << QStringList{"Mediterranean Süd"};
-    QTest::newRow("a number or a name") << " 937 "
-                                        << QStringList{"Alpine Valley 937", "ALPINE meadow"};
+    QTest::newRow("a number or a name")
+        << " 937 " << QStringList{"Alpine Valley 937", "ALPINE meadow"};
     QTest::newRow("no match") << "snow" << QStringList{};
 }
 
@@ -115,6 +120,7 @@ void TestWindowFiles::find() {
 }
 
 void TestWindowFiles::openOverChanges_data() {
+    QTest::addColumn<bool>("typed"); // typed values besides an updated change
     QTest::addColumn<Desktop::PendingAnswer>("pending");
     QTest::addColumn<Desktop::Answer>("save");
     QTest::addColumn<bool>("fails");  // the second file does not load
@@ -122,16 +128,20 @@ void TestWindowFiles::openOverChanges_data() {
     QTest::addColumn<bool>("saved");  // the first file holds the changes afterwards
     using P = Desktop::PendingAnswer;
     using A = Desktop::Answer;
-    QTest::newRow("typed values kept") << P::Cancel << A::Save << false << false << false;
-    QTest::newRow("changes kept") << P::Discard << A::Cancel << false << false << false;
-    QTest::newRow("changes dropped") << P::Discard << A::Discard << false << true << false;
-    QTest::newRow("changes saved") << P::Update << A::Save << false << true << true;
-    QTest::newRow("a file that fails") << P::Discard << A::Discard << true << false << false;
+    QTest::newRow("typed values kept") << true << P::Cancel << A::Save << false << false << false;
+    QTest::newRow("all dropped") << true << P::Discard << A::Save << false << true << false;
+    QTest::newRow("updated and saved") << true << P::Update << A::Cancel << false << true << true;
+    QTest::newRow("changes kept") << false << P::Update << A::Cancel << false << false << false;
+    QTest::newRow("changes dropped") << false << P::Update << A::Discard << false << true << false;
+    QTest::newRow("changes saved") << false << P::Cancel << A::Save << false << true << true;
+    QTest::newRow("a file that fails") << true << P::Discard << A::Save << true << false << false;
 }
 
-// Opening over an updated change and typed values asks both questions; a file that fails to
-// load leaves the open file, its changes and its undo history as they were.
+// Opening over an updated change and typed values asks one question, naming the file by its
+// name and giving its full path; a file that fails to load leaves the open file, its changes
+// and its undo history as they were.
 void TestWindowFiles::openOverChanges() {
+    QFETCH(bool, typed);
     QFETCH(Desktop::PendingAnswer, pending);
     QFETCH(Desktop::Answer, save);
     QFETCH(bool, fails);
@@ -146,23 +156,31 @@ void TestWindowFiles::openOverChanges() {
     const Editor editor;
     editor.openThroughDialog(first);
     editor.rename("Renamed");
-    editor.txtVal(0)->setText("77");
+    if (typed)
+        editor.txtVal(0)->setText("77");
     const ConfigTable changed = editor.window->table();
     editor.desktop->pendingAnswers << pending;
     editor.desktop->saveAnswers << save;
     editor.desktop->fileAnswers << second;
     editor.click("cmdOpen");
 
+    QCOMPARE(editor.desktop->questions,
+             QStringList{typed ? "Renamed has values not updated, and the file has unsaved "
+                                 "changes."
+                               : "Save changes to first.cfg before opening another file?"});
+    QCOMPARE(editor.desktop->details, QStringList{QDir::toNativeSeparators(first)});
     QCOMPARE(editor.window->loadedPath(), opened ? second : first);
     QCOMPARE(editor.desktop->messages.size(), fails ? 1 : 0);
     ConfigTable onDisk;
     QVERIFY(!weather::loadConfigFile(first, onDisk));
     QCOMPARE(weather::fromWindows1252(onDisk.Configs(1).Name) == "Renamed", saved);
-    QCOMPARE(onDisk.Configs(1).Spring.at(1) == 77, saved);
+    QCOMPARE(onDisk.Configs(1).Spring.at(1) == 77, saved && typed);
     if (!opened) {
-        QVERIFY(editor.window->table() == changed || pending == Desktop::PendingAnswer::Update);
+        QVERIFY(editor.window->table() == changed);
         QCOMPARE(editor.window->undoStack()->count(), 1);
         QCOMPARE(shownName(editor), "Renamed");
+        QCOMPARE(editor.txtVal(0)->text() == "77",
+                 typed && pending == Desktop::PendingAnswer::Cancel);
     } else {
         QCOMPARE(editor.listed(), QStringList({"Climate 1", "Climate 2"}));
         QCOMPARE(editor.window->undoStack()->count(), 0);
@@ -185,8 +203,8 @@ void TestWindowFiles::recentFiles() {
     const auto entry = [](int n, const QString& path) {
         return QString("&%1 %2").arg(n).arg(QDir::toNativeSeparators(path));
     };
-    QCOMPARE(recentItems(editor), QStringList({entry(1, paths[1]), entry(2, paths[2]),
-                                               entry(3, paths[0])}));
+    QCOMPARE(recentItems(editor),
+             QStringList({entry(1, paths[1]), entry(2, paths[2]), entry(3, paths[0])}));
     QVERIFY(QFile::remove(paths[2]));
     editor.find<QAction>("mnuRecentFile(1)")->trigger();
     QCOMPARE(editor.desktop->messages.size(), 1);
@@ -197,6 +215,72 @@ void TestWindowFiles::recentFiles() {
     editor.find<QAction>("mnuRecentClear")->trigger();
     QCOMPARE(recentItems(editor), QStringList());
     QVERIFY(!editor.find<QMenu>("mnuRecent")->isEnabled());
+    // The next file switches the menu on; a file is one entry however it is spelled.
+    QVERIFY(QFile::link(paths[0], dir.filePath("link.cfg")));
+    for (const QString& path : {dir.filePath("link.cfg"), dir.path() + "/./a.cfg", paths[0]})
+        editor.openThroughDialog(path);
+    QVERIFY(editor.find<QMenu>("mnuRecent")->isEnabled());
+    QCOMPARE(recentItems(editor), QStringList({entry(1, paths[0])}));
+}
+
+void TestWindowFiles::onlyRegularFilesOpen_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("name"); // a FIFO, a folder, or a regular file
+    QTest::addColumn<QString>("message");
+    for (const char* how : {"dialog", "drop", "recent"})
+        QTest::addRow("FIFO by %s", how) << how << "fifo"
+                                         << "is not a regular file";
+    QTest::newRow("folder recent") << "recent"
+                                   << "folder"
+                                   << "is not a regular file";
+    QTest::newRow("missing recent") << "recent"
+                                    << "gone.cfg"
+                                    << "no longer exists";
+    QTest::newRow("relative recent") << "recent"
+                                     << "weather.cfg"
+                                     << "is not a full path";
+}
+
+// The window opens regular files only: a FIFO would block it until something writes to it. A
+// recent entry that names no regular file by its full path leaves the menu.
+void TestWindowFiles::onlyRegularFilesOpen() {
+    QFETCH(QString, how);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    const QString path = name == "weather.cfg" ? name : dir.filePath(name);
+    QProcess writer; // writes the example into the FIFO, should the window read it
+    if (name == "fifo") {
+        QCOMPARE(QProcess::execute("mkfifo", {path}), 0);
+        writer.start("sh", {"-c", "exec cat \"$0\" > \"$1\"", examplePath(), path});
+        QVERIFY(writer.waitForStarted());
+    }
+    const Editor editor;
+    if (how == "dialog") {
+        editor.openThroughDialog(path);
+    } else if (how == "drop") {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(editor.window.get(), &enter);
+        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(editor.window.get(), &drop);
+        QTRY_COMPARE(editor.desktop->messages.size(), 1);
+    } else {
+        QSettings().setValue("recentFiles", QStringList{path});
+        QCOMPARE(recentItems(editor).size(), 1);
+        editor.find<QAction>("mnuRecentFile(0)")->trigger();
+        QCOMPARE(recentItems(editor), QStringList());
+    }
+    writer.kill();
+    writer.waitForFinished();
+    QCOMPARE(editor.window->loadedPath(), QString());
+    QCOMPARE(editor.desktop->messages.size(), 1);
+    QVERIFY2(editor.desktop->messages[0].text.contains(message),
+             qPrintable(editor.desktop->messages[0].text));
+    QVERIFY(!editor.find<QMenu>("mnuRecent")->isEnabled());
 }
 
 void TestWindowFiles::dropOpens() {
@@ -206,8 +290,7 @@ void TestWindowFiles::dropOpens() {
     const Editor editor;
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
-    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton,
-                          Qt::NoModifier);
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(editor.window.get(), &enter);
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -221,7 +304,8 @@ void TestWindowFiles::pasteSeason_data() {
     QTest::addColumn<QString>("message"); // empty: pasted
     const QString row = "60\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\t14\t15\t16\t17";
     QTest::newRow("a row of 18") << row << "";
-    QTest::newRow("a column of 17") << row.mid(3).replace('\t', "\r\n") + "\r\n" << "";
+    QTest::newRow("a column of 17") << row.mid(3).replace('\t', "\r\n") + "\r\n"
+                                    << "";
     QTest::newRow("12 numbers") << "1 2 3 4 5 6 7 8 9 10 11 12"
                                 << "The clipboard holds 12 numbers; a season takes 18, or 17 "
                                    "without its start day.";

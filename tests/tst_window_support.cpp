@@ -30,8 +30,9 @@ void FakeDesktop::showMessage(QWidget* /*parent*/, Message kind, const QString& 
 }
 
 weather::Desktop::Answer FakeDesktop::askToSave(QWidget* /*parent*/, const QString& /*title*/,
-                                                const QString& question) {
+                                                const QString& question, const QString& details) {
     questions << question;
+    this->details << details;
     return saveAnswers.isEmpty() ? Answer::Cancel : saveAnswers.takeFirst();
 }
 
@@ -53,6 +54,14 @@ bool FakeDesktop::askToImport(QWidget* /*parent*/, const QString& /*title*/,
                               const QString& question) {
     questions << question;
     return !importAnswers.isEmpty() && importAnswers.takeFirst();
+}
+
+weather::Desktop::PendingAnswer FakeDesktop::askToUpdateAndSave(QWidget* parent,
+                                                                const QString& title,
+                                                                const QString& question,
+                                                                const QString& details) {
+    this->details << details;
+    return askAboutPendingEdits(parent, title, question);
 }
 
 bool FakeDesktop::confirmDelete(QWidget* /*parent*/, const QString& /*title*/,

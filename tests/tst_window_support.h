@@ -6,8 +6,8 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
-#include <QListView>
 #include <QList>
+#include <QListView>
 #include <QStringList>
 
 #include <memory>
@@ -47,6 +47,7 @@ public:
     QList<Shown> messages;
     QStringList questions;        // every question asked, in order
     QStringList pendingQuestions; // the pending-edit questions among them
+    QStringList details;          // the details under each question that has them
     QList<QUrl> openedUrls;
     // What openUrl answers: false as a desktop without a web browser would.
     bool opensUrls = true;
@@ -56,11 +57,15 @@ public:
                                          const weather::OpenFileRequest& request) override;
     void showMessage(QWidget* parent, Message kind, const QString& title,
                      const QString& text) override;
-    Answer askToSave(QWidget* parent, const QString& title, const QString& question) override;
+    Answer askToSave(QWidget* parent, const QString& title, const QString& question,
+                     const QString& details) override;
     bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) override;
     PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
                                        const QString& question) override;
     bool askToImport(QWidget* parent, const QString& title, const QString& question) override;
+    // Counted among the pending-edit questions and answered from pendingAnswers.
+    PendingAnswer askToUpdateAndSave(QWidget* parent, const QString& title, const QString& question,
+                                     const QString& details) override;
     bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override;
     bool askToOpenCopy(QWidget* parent, const QString& title, const QString& question) override;
     bool askToRetry(QWidget* parent, const QString& title, const QString& text) override;

@@ -159,26 +159,6 @@
 <context>
     <name>Desktop</name>
     <message>
-        <source>Overwrite</source>
-        <translation>Überschreiben</translation>
-    </message>
-    <message>
-        <source>Update</source>
-        <translation>Setzen</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Verwerfen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
         <source>The web browser could not be started to show %1. Open the address in a browser yourself.</source>
         <translation>Der Webbrowser konnte nicht gestartet werden, um %1 anzuzeigen. Öffnen Sie die Adresse selbst in einem Browser.</translation>
     </message>
@@ -195,6 +175,44 @@
         <translation>Wiederholen</translation>
         <source>Import</source>
         <translation>Importieren</translation>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>&amp;Nicht speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Update and Save</source>
+        <translation>&amp;Setzen und speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Überschreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>&amp;Setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
     </message>
 </context>
 <context>
@@ -271,6 +289,21 @@
     <message>
         <source>%1: %2 is outside -32768 to 32767.</source>
         <translation>%1: %2 liegt außerhalb von -32768 bis 32767.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>1 configuration</source>
+        <translation>1 Konfiguration</translation>
+    </message>
+    <message>
+        <source>%1 configurations</source>
+        <translation>%1 Konfigurationen</translation>
+    </message>
+    <message>
+        <source>%1, %2 changed</source>
+        <translation>%1, %2 geändert</translation>
     </message>
 </context>
 <context>
@@ -599,10 +632,6 @@
         <translation>Details</translation>
     </message>
     <message>
-        <source>Weather Files (weather.cfg)</source>
-        <translation>Wetterdateien (weather.cfg)</translation>
-    </message>
-    <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
@@ -665,10 +694,6 @@ Bearbeitet die weather.cfg des Spiels. Freie Software unter der MIT-Lizenz.
     <message>
         <source>Opened %1 configurations from %2</source>
         <translation>%1 Konfigurationen aus %2 geöffnet</translation>
-    </message>
-    <message>
-        <source>%1 no longer exists. It was removed from the recent files.</source>
-        <translation>%1 gibt es nicht mehr. Die Datei wurde aus den zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>Clear Menu</source>
@@ -843,6 +868,68 @@ Starten Sie den Editor als Administrator (Rechtsklick, Als Administrator ausfüh
     <message>
         <source>Imported %1 configurations from %2 (not UTF-8 text, read as Windows-1252)</source>
         <translation>%1 Konfigurationen aus %2 importiert (kein UTF-8-Text, als Windows-1252 gelesen)</translation>
+        <source>%1 has values not updated, and the file has unsaved changes.</source>
+        <translation>%1 hat nicht gesetzte Werte, und die Datei hat ungespeicherte Änderungen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file: the window opens files on disk only, not folders, pipes or devices.</source>
+        <translation>%1 ist keine gewöhnliche Datei: Das Fenster öffnet nur Dateien auf einem Datenträger, keine Ordner, Pipes oder Geräte.</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a full path.</source>
+        <translation>%1 ist kein vollständiger Pfad.</translation>
+    </message>
+    <message>
+        <source>It was removed from the recent files.</source>
+        <translation>Der Eintrag wurde aus den zuletzt geöffneten Dateien entfernt.</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Open Weather Configurations</source>
+        <translation>Wetterkonfigurationen öffnen</translation>
+    </message>
+    <message>
+        <source>Weather configurations (*.cfg)</source>
+        <translation>Wetterkonfigurationen (*.cfg)</translation>
+    </message>
+    <message>
+        <source>Import from CSV</source>
+        <translation>Aus CSV importieren</translation>
+    </message>
+    <message>
+        <source>Pasted %1 values into %2: %3 keeps them</source>
+        <translation>%1 Werte in %2 eingefügt: %3 übernimmt sie</translation>
+    </message>
+    <message>
+        <source>Configurations in the file, and those changed since it was loaded or saved</source>
+        <translation>Konfigurationen in der Datei, und die seit dem Laden oder Speichern geänderten</translation>
+    </message>
+    <message>
+        <source>Undid import: %1 configurations restored</source>
+        <translation>Import rückgängig gemacht: %1 Konfigurationen wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Redid import: %1 configurations imported</source>
+        <translation>Import wiederholt: %1 Konfigurationen importiert</translation>
+    </message>
+    <message>
+        <source>Undid %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>Redid %1</source>
+        <translation>Wiederholt: %1</translation>
     </message>
 </context>
 </TS>

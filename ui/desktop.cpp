@@ -26,8 +26,13 @@ void makePlain(QMessageBox& box) {
 
 ChosenFile chooseFile(QWidget* parent, const OpenFileRequest& request,
                       QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(mode);
+    // Qt's own dialog: every button with an Alt key (a desktop's native one keeps its own).
+    dialog.setLabelText(QFileDialog::Accept, mode == QFileDialog::AcceptOpen
+                                                 ? QCoreApplication::translate("Desktop", "&Open")
+                                                 : QCoreApplication::translate("Desktop", "&Save"));
+    dialog.setLabelText(QFileDialog::Reject, QCoreApplication::translate("Desktop", "&Cancel"));
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilters(request.filters);
@@ -46,13 +51,15 @@ struct Choice {
     QMessageBox::ButtonRole role;
 };
 
-// Asks `question` with one button per choice, `preferred` the default one and the last the one
-// that Escape or the close button chooses. Returns the index of the choice made.
+// Asks `question` (and `details` under it) with one button per choice, each with an Alt key,
+// `preferred` the default one, never a destructive one, and the last the one that Escape or the
+// close button chooses. Returns the index of the choice made.
 std::size_t ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                 const QString& question, std::initializer_list<Choice> choices,
-                std::size_t preferred) {
+                std::size_t preferred, const QString& details = {}) {
     QMessageBox box(icon, title, question, QMessageBox::NoButton, parent);
     makePlain(box);
+    box.setInformativeText(details);
     std::vector<QPushButton*> buttons;
     std::transform(
         choices.begin(), choices.end(), std::back_inserter(buttons), [&box](const Choice& choice) {
@@ -81,32 +88,36 @@ public:
         const QMessageBox::Icon icon = kind == Message::Failure  ? QMessageBox::Warning
                                        : kind == Message::Notice ? QMessageBox::Information
                                                                  : QMessageBox::NoIcon;
-        QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+        QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
         makePlain(box);
+        box.setDefaultButton(
+            box.addButton(QCoreApplication::translate("Desktop", "&OK"), QMessageBox::AcceptRole));
         if (kind == Message::About)
             showLinks(box, title, text);
         box.exec();
     }
 
-    Answer askToSave(QWidget* parent, const QString& title, const QString& question) override {
-        QMessageBox box(QMessageBox::Question, title, question,
-                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-        makePlain(box);
-        box.setDefaultButton(QMessageBox::Save);
-        switch (box.exec()) {
-        case QMessageBox::Save:
-            return Answer::Save;
-        case QMessageBox::Discard:
-            return Answer::Discard;
-        default:
-            return Answer::Cancel;
-        }
+    Answer askToSave(QWidget* parent, const QString& title, const QString& question,
+                     const QString& details) override {
+        constexpr std::array<Answer, 3> answers = {Answer::Save, Answer::Discard, Answer::Cancel};
+        return answers[ask(
+            parent, QMessageBox::Question, title, question,
+            {{QT_TRANSLATE_NOOP("Desktop", "&Save"), QMessageBox::AcceptRole},
+             {QT_TRANSLATE_NOOP("Desktop", "&Don't Save"), QMessageBox::DestructiveRole},
+             {QT_TRANSLATE_NOOP("Desktop", "&Cancel"), QMessageBox::RejectRole}},
+            0, details)];
+    }
+
+    PendingAnswer askToUpdateAndSave(QWidget* parent, const QString& title, const QString& question,
+                                     const QString& details) override {
+        return askPending(parent, title, question, QT_TRANSLATE_NOOP("Desktop", "&Update and Save"),
+                          details);
     }
 
     bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) override {
         return ask(parent, QMessageBox::Warning, title, question,
-                   {{QT_TRANSLATE_NOOP("Desktop", "Overwrite"), QMessageBox::AcceptRole},
-                    {QT_TRANSLATE_NOOP("Desktop", "Cancel"), QMessageBox::RejectRole}},
+                   {{QT_TRANSLATE_NOOP("Desktop", "&Overwrite"), QMessageBox::AcceptRole},
+                    {QT_TRANSLATE_NOOP("Desktop", "&Cancel"), QMessageBox::RejectRole}},
                    1) == 0;
     }
 
@@ -119,19 +130,13 @@ public:
 
     PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
                                        const QString& question) override {
-        constexpr std::array<PendingAnswer, 3> answers = {
-            PendingAnswer::Update, PendingAnswer::Discard, PendingAnswer::Cancel};
-        return answers[ask(parent, QMessageBox::Question, title, question,
-                           {{QT_TRANSLATE_NOOP("Desktop", "Update"), QMessageBox::AcceptRole},
-                            {QT_TRANSLATE_NOOP("Desktop", "Discard"), QMessageBox::DestructiveRole},
-                            {QT_TRANSLATE_NOOP("Desktop", "Cancel"), QMessageBox::RejectRole}},
-                           0)];
+        return askPending(parent, title, question, QT_TRANSLATE_NOOP("Desktop", "&Update"), {});
     }
 
     bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override {
         return ask(parent, QMessageBox::Question, title, question,
-                   {{QT_TRANSLATE_NOOP("Desktop", "Delete"), QMessageBox::DestructiveRole},
-                    {QT_TRANSLATE_NOOP("Desktop", "Cancel"), QMessageBox::RejectRole}},
+                   {{QT_TRANSLATE_NOOP("Desktop", "&Delete"), QMessageBox::DestructiveRole},
+                    {QT_TRANSLATE_NOOP("Desktop", "&Cancel"), QMessageBox::RejectRole}},
                    1) == 0;
     }
 
@@ -152,6 +157,19 @@ public:
     bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
 
 private:
+    // The questions about typed values: `update` (what Update does), Discard and Cancel.
+    static PendingAnswer askPending(QWidget* parent, const QString& title, const QString& question,
+                                    const char* update, const QString& details) {
+        constexpr std::array<PendingAnswer, 3> answers = {
+            PendingAnswer::Update, PendingAnswer::Discard, PendingAnswer::Cancel};
+        return answers[ask(
+            parent, QMessageBox::Question, title, question,
+            {{update, QMessageBox::AcceptRole},
+             {QT_TRANSLATE_NOOP("Desktop", "&Discard"), QMessageBox::DestructiveRole},
+             {QT_TRANSLATE_NOOP("Desktop", "&Cancel"), QMessageBox::RejectRole}},
+            0, details)];
+    }
+
     // Makes the web addresses of `text` links that open through openUrl, so that a desktop
     // without a browser is reported as it is for the window's own link.
     void showLinks(QMessageBox& box, const QString& title, const QString& text) {

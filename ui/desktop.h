@@ -14,9 +14,10 @@ namespace weather {
 
 // The settings of a file dialog, for opening or for saving.
 struct OpenFileRequest {
-    QString folder;      // the folder it starts in
-    QString fileName;    // the name preselected in its file-name field
-    QStringList filters; // name filters
+    QString title;          // what the dialog is for: "Open Weather Configurations"
+    QString folder;         // the folder it starts in
+    QString fileName;       // the name preselected in its file-name field
+    QStringList filters;    // name filters
     int selectedFilter = 0; // the one selected at first
 };
 
@@ -46,8 +47,10 @@ public:
     // the About box its web addresses are links, opened through openUrl.
     virtual void showMessage(QWidget* parent, Message kind, const QString& title,
                              const QString& text) = 0;
-    // Asks `question` with the buttons Save, Discard and Cancel.
-    virtual Answer askToSave(QWidget* parent, const QString& title, const QString& question) = 0;
+    // Asks `question` with the buttons Save, Discard and Cancel; `details` (the file's full
+    // path) under it.
+    virtual Answer askToSave(QWidget* parent, const QString& title, const QString& question,
+                             const QString& details) = 0;
     // Asks `question` with the buttons Overwrite and Cancel; true for Overwrite.
     virtual bool askToOverwrite(QWidget* parent, const QString& title, const QString& question) = 0;
     // Asks `question` about season edits not yet updated, with the buttons "Update", "Discard"
@@ -56,6 +59,11 @@ public:
                                                const QString& question) = 0;
     // Asks `question` with the buttons Import and Cancel; true when the user chose Import.
     virtual bool askToImport(QWidget* parent, const QString& title, const QString& question) = 0;
+    // Before the file is left (another one opened, the window closed): asks `question` about
+    // season edits not updated, and any unsaved changes, with the buttons "Update and Save",
+    // "Discard" (typed values and unsaved changes) and "Cancel"; `details` under it.
+    virtual PendingAnswer askToUpdateAndSave(QWidget* parent, const QString& title,
+                                             const QString& question, const QString& details) = 0;
     // Asks `question` with the buttons Delete and Cancel; true when the user chose Delete.
     virtual bool confirmDelete(QWidget* parent, const QString& title, const QString& question) = 0;
     // Asks `question` with the buttons "Open Copy" and "Keep This File"; true for the copy.

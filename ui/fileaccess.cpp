@@ -2,9 +2,11 @@
 // the window, and what the status bar says about them.
 #include "frmweather.h"
 
+#include "codepage.h"
 #include "configfile.h"
 #include "configlist.h"
 #include "csvfile.h"
+#include "pendingedits.h"
 #include "recentfiles.h"
 
 #include <QDir>
@@ -37,15 +39,42 @@ QString folderOf(const QString& path) {
 } // namespace
 
 bool frmWeather::mayReplaceFile() {
+    return mayLeaveFile(false);
+}
+
+// One question at most: typed values not updated come with any unsaved changes ("Update and
+// Save"); unsaved changes alone are the save question. The file is named as the title bar names
+// it, its full path under the question.
+bool frmWeather::mayLeaveFile(bool closing) {
     if (loadedPath_.isEmpty())
         return true;
-    if (!settlePendingEdits())
+    if (!txtName_Validate())
         return false;
+    const QString file = QFileInfo(loadedPath_).fileName();
+    const QString details = QDir::toNativeSeparators(QFileInfo(loadedPath_).absoluteFilePath());
+    if (const QList<int> seasons = pendingSeasons(); !seasons.isEmpty()) {
+        const QString name = fromWindows1252(table_.Configs(shownSlot_).Name);
+        const QString question =
+            isWindowModified()
+                ? tr("%1 has values not updated, and the file has unsaved changes.").arg(name)
+                : pendingQuestion(seasons, name);
+        switch (desktop_->askToUpdateAndSave(this, title(), question, details)) {
+        case Desktop::PendingAnswer::Update:
+            return updateSeasons(seasons) && save();
+        case Desktop::PendingAnswer::Discard:
+            for (const int s : seasons)
+                showSeason(shownSlot_, s);
+            return true;
+        case Desktop::PendingAnswer::Cancel:
+            return false;
+        }
+    }
     if (!isWindowModified())
         return true;
-    const QString question = tr("Save changes to %1 before opening another file?")
-                                 .arg(QDir::toNativeSeparators(loadedPath_));
-    switch (desktop_->askToSave(this, title(), question)) {
+    const QString question = closing
+                                 ? tr("Save changes to %1 before closing?").arg(file)
+                                 : tr("Save changes to %1 before opening another file?").arg(file);
+    switch (desktop_->askToSave(this, title(), question, details)) {
     case Desktop::Answer::Save:
         return save();
     case Desktop::Answer::Discard:
@@ -57,8 +86,51 @@ bool frmWeather::mayReplaceFile() {
 }
 
 void frmWeather::openAfterQuestions(const QString& path) {
+    if (refusesToOpen(path))
+        return;
     if (mayReplaceFile())
         openFile(path);
+}
+
+// The window reads regular files only: a FIFO or a pipe would block it until something writes
+// to it, and could not be saved.
+bool frmWeather::refusesToOpen(const QString& path) {
+    if (RecentFiles::kindOf(QFileInfo(path).absoluteFilePath()) != RecentFiles::Kind::NotRegular)
+        return false;
+    showFailure(tr("%1 is not a regular file: the window opens files on disk only, not folders, "
+                   "pipes or devices.")
+                    .arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+// Puts `path` first in Open Recent, which is switched on once it holds a file.
+void frmWeather::rememberFile(const QString& path) {
+    if (RecentFiles::add(path))
+        fillRecentMenu();
+}
+
+// Opens the recent file `entry`; an entry that names no regular file by its full path leaves
+// the menu, and the message says why.
+void frmWeather::openRecent(const QString& entry) {
+    QString problem;
+    switch (RecentFiles::kindOf(entry)) {
+    case RecentFiles::Kind::Regular:
+        openAfterQuestions(entry);
+        return;
+    case RecentFiles::Kind::Missing:
+        problem = tr("%1 no longer exists.");
+        break;
+    case RecentFiles::Kind::NotRegular:
+        problem = tr("%1 is not a regular file.");
+        break;
+    case RecentFiles::Kind::Relative:
+        problem = tr("%1 is not a full path.");
+        break;
+    }
+    RecentFiles::remove(entry);
+    fillRecentMenu();
+    showFailure(problem.arg(QDir::toNativeSeparators(entry)) + QLatin1Char(' ') +
+                tr("It was removed from the recent files."));
 }
 
 // Loads `path` in place of the open file. A file that fails to load changes nothing: the table,
@@ -94,7 +166,7 @@ bool frmWeather::openFile(const QString& path) {
     mnuImportCsv->setEnabled(true);
     mnuCompare->setEnabled(true);
     enableRecordControls(true);
-    RecentFiles::add(path);
+    rememberFile(path);
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
               tr("Opened 1 configuration from %1"),
               tr("Opened %1 configurations from %2"));
@@ -134,16 +206,7 @@ void frmWeather::fillRecentMenu() {
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* item = mnuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
         item->setObjectName(QStringLiteral("mnuRecentFile(%1)").arg(i));
-        connect(item, &QAction::triggered, this, [this, path] {
-            if (!QFileInfo::exists(path)) {
-                RecentFiles::remove(path);
-                fillRecentMenu();
-                showFailure(tr("%1 no longer exists. It was removed from the recent files.")
-                                .arg(QDir::toNativeSeparators(path)));
-                return;
-            }
-            openAfterQuestions(path);
-        });
+        connect(item, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
     mnuRecent->addSeparator();
     QAction* clear = mnuRecent->addAction(tr("Clear Menu"));
@@ -195,10 +258,9 @@ bool frmWeather::save() {
     fileTable_ = table_;
     undoStack_->setClean();
     updateModified();
-    RecentFiles::add(loadedPath_);
+    rememberFile(loadedPath_);
     tellCount(table_.recordCount(), QFileInfo(loadedPath_).fileName(),
-              tr("Saved 1 configuration to %1"),
-              tr("Saved %1 configurations to %2"));
+              tr("Saved 1 configuration to %1"), tr("Saved %1 configurations to %2"));
     return true;
 }
 
@@ -213,15 +275,19 @@ bool frmWeather::mayOverwrite() {
 
 OpenFileRequest frmWeather::csvRequest() const {
     const QFileInfo near(csvPath_.isEmpty() ? loadedPath_ : csvPath_);
-    return {near.absolutePath(),
+    return {QString(),
+            near.absolutePath(),
             near.completeBaseName() + QStringLiteral(".csv"),
             {tr("CSV and tab-separated files (*.csv *.tsv *.txt)"), tr("All files (*)")}};
 }
 
 // The export's choice of separator, one filter each, in CsvSeparator's order; the last one
 // chosen, or what the user's locale writes.
+// It proposes the open file's name with ".csv", in the folder of the last CSV.
 OpenFileRequest frmWeather::csvExportRequest() const {
     OpenFileRequest request = csvRequest();
+    request.title = tr("Export as CSV");
+    request.fileName = QFileInfo(loadedPath_).completeBaseName() + QStringLiteral(".csv");
     request.filters = {tr("CSV, comma-separated (*.csv)"), tr("CSV, semicolon-separated (*.csv)"),
                        tr("Tab-separated text (*.tsv *.txt)")};
     const int proposed = int(csvSeparatorFor(QLocale()));

@@ -8,11 +8,11 @@
 #include "configfile.h"
 #include "configlist.h"
 #include "csvfile.h"
-#include "seasonclip.h"
 #include "editcommands.h"
 #include "importcommand.h"
 #include "pendingedits.h"
 #include "recentfiles.h"
+#include "seasonclip.h"
 #include "seasontext.h"
 #include "uitext.h"
 #include "undokeys.h"
@@ -20,29 +20,29 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QSettings>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QMimeData>
-#include <QScopedValueRollback>
-#include <QStatusBar>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -55,8 +55,6 @@ namespace weather {
 const QString frmWeather::Caption =
     QStringLiteral("Corvell's Pitchmaster 00-01 Weather Configurations Editor[*]");
 const QUrl frmWeather::WebAddress(QStringLiteral("https://weather.example/"));
-
-
 
 // Runs once, before the window is first shown.
 void frmWeather::Form_Load() {
@@ -71,7 +69,8 @@ void frmWeather::Form_Load() {
     txtPath->setText(QStringLiteral("/"));
 #endif
     dlgOpen.fileName = QStringLiteral("weather.cfg");
-    dlgOpen.filters = {tr("Weather Files (weather.cfg)"), tr("All files (*)")};
+    dlgOpen.title = tr("Open Weather Configurations");
+    dlgOpen.filters = {tr("Weather configurations (*.cfg)"), tr("All files (*)")};
     SSTab1->setCurrentIndex(Spring);
 }
 
@@ -80,8 +79,8 @@ void frmWeather::cmdOpen_Click() {
     if (!mayReplaceFile())
         return;
     const QString path = desktop_->chooseFileToOpen(this, dlgOpen);
-    if (path.isEmpty())
-        return; // cancelled
+    if (path.isEmpty() || refusesToOpen(path))
+        return; // cancelled, or no file the window opens
     openFile(path);
 }
 
@@ -132,6 +131,7 @@ void frmWeather::updateUndoActions() {
 
 void frmWeather::updateModified() {
     setWindowModified(!loadedPath_.isEmpty() && table_ != fileTable_);
+    updateCounts();
 }
 
 // Undo and Redo may change what is on display, so typed values are settled first. When they
@@ -139,14 +139,18 @@ void frmWeather::updateModified() {
 // keep, so nothing more happens.
 void frmWeather::mnuUndo_Click() {
     const int index = undoStack_->index();
-    if (undoStack_->canUndo() && settlePendingEdits() && undoStack_->index() == index)
+    if (undoStack_->canUndo() && settlePendingEdits() && undoStack_->index() == index) {
         undoStack_->undo();
+        tellStep(undoStack_->command(index - 1), true);
+    }
 }
 
 void frmWeather::mnuRedo_Click() {
     const int index = undoStack_->index();
-    if (undoStack_->canRedo() && settlePendingEdits() && undoStack_->index() == index)
+    if (undoStack_->canRedo() && settlePendingEdits() && undoStack_->index() == index) {
         undoStack_->redo();
+        tellStep(undoStack_->command(index), false);
+    }
 }
 
 void frmWeather::updateEditActions() {
@@ -165,21 +169,8 @@ bool frmWeather::settlePendingEdits() {
     const QString question =
         pendingQuestion(seasons, fromWindows1252(table_.Configs(shownSlot_).Name));
     switch (desktop_->askAboutPendingEdits(this, title(), question)) {
-    case Desktop::PendingAnswer::Update: {
-        // All seasons or none: the first bad box stops the action before anything is stored.
-        std::vector<SeasonWeather> values;
-        for (const int s : seasons) {
-            const auto read = readSeason(s);
-            if (!read)
-                return false;
-            values.push_back(*read);
-        }
-        QList<UpdateSeasonCommand::SeasonValues> changed;
-        for (std::size_t i = 0; i < values.size(); ++i)
-            changed.append({seasons[qsizetype(i)], values[i]});
-        commitSeasons(changed);
-        return true;
-    }
+    case Desktop::PendingAnswer::Update:
+        return updateSeasons(seasons);
     case Desktop::PendingAnswer::Discard:
         for (const int s : seasons)
             showSeason(shownSlot_, s);
@@ -188,6 +179,22 @@ bool frmWeather::settlePendingEdits() {
         break;
     }
     return false;
+}
+
+// All seasons or none: the first bad box stops the action before anything is stored.
+bool frmWeather::updateSeasons(const QList<int>& seasons) {
+    std::vector<SeasonWeather> values;
+    for (const int s : seasons) {
+        const auto read = readSeason(s);
+        if (!read)
+            return false;
+        values.push_back(*read);
+    }
+    QList<UpdateSeasonCommand::SeasonValues> changed;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        changed.append({seasons[qsizetype(i)], values[i]});
+    commitSeasons(changed);
+    return true;
 }
 
 bool frmWeather::txtName_Validate() {
@@ -255,15 +262,17 @@ void frmWeather::mnuSave_Click() {
     cmdSave_Click();
 }
 
+// Typed values are settled first: the CSV holds what the table holds.
 void frmWeather::mnuExportCsv_Click() {
-    if (loadedPath_.isEmpty())
+    if (loadedPath_.isEmpty() || !settlePendingEdits())
         return;
     const OpenFileRequest request = csvExportRequest();
     const ChosenFile chosen = desktop_->chooseFileToSave(this, request);
     const QString& path = chosen.path;
     if (path.isEmpty())
         return; // cancelled
-    const auto separator = CsvSeparator(std::clamp(chosen.filter, 0, int(request.filters.size()) - 1));
+    const auto separator =
+        CsvSeparator(std::clamp(chosen.filter, 0, int(request.filters.size()) - 1));
     if (const auto error = saveCsvFile(path, table_, separator)) {
         showFailure(tr("The CSV file was not written.") + QLatin1Char('\n') + error->toString());
         return;
@@ -271,15 +280,16 @@ void frmWeather::mnuExportCsv_Click() {
     csvPath_ = path;
     QSettings().setValue(QStringLiteral("csv/separator"), int(separator));
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Exported 1 configuration to %1"),
-              tr("Exported %1 configurations to %2"));
+              tr("Exported 1 configuration to %1"), tr("Exported %1 configurations to %2"));
 }
 
 // Replaces every configuration with those of a CSV file, as one step that can be undone.
 void frmWeather::mnuImportCsv_Click() {
     if (loadedPath_.isEmpty() || !settlePendingEdits())
         return;
-    const QString path = desktop_->chooseFileToOpen(this, csvRequest());
+    OpenFileRequest request = csvRequest();
+    request.title = tr("Import from CSV");
+    const QString path = desktop_->chooseFileToOpen(this, request);
     if (!path.isEmpty()) // else cancelled
         importCsvFile(path);
 }
@@ -303,9 +313,9 @@ void frmWeather::importCsvFile(const QString& path) {
 }
 
 // Lists what differs between the configurations in the window (updated but unsaved changes
-// included) and those of another file, in a window of its own.
+// included) and those of another file, in a window of its own. Typed values are settled first.
 void frmWeather::mnuCompare_Click() {
-    if (loadedPath_.isEmpty())
+    if (loadedPath_.isEmpty() || !settlePendingEdits())
         return;
     const QString path = desktop_->chooseFileToOpen(this, dlgOpen);
     if (path.isEmpty())
@@ -358,6 +368,9 @@ void frmWeather::mnuPasteSeason_Click() {
     case SeasonPaste::Values:
         for (int p = paste.withStartDay ? 0 : 1; p < SeasonValueCount; ++p)
             seasonBox(season, p)->setText(QString::number(paste.values.at(std::size_t(p))));
+        tell(tr("Pasted %1 values into %2: %3 keeps them")
+                 .arg(paste.withStartDay ? SeasonValueCount : SeasonValueCount - 1)
+                 .arg(seasonText(season), cmdUpdate[season]->text().remove(QLatin1Char('&'))));
         return;
     case SeasonPaste::WrongCount:
         showNotice((paste.count == 1 ? tr("The clipboard holds 1 number")
@@ -444,23 +457,9 @@ void frmWeather::mnuExit_Click() {
     close();
 }
 
-// Closing with updates that were not saved asks first; a failed save keeps the window open.
+// Closing with typed values or unsaved changes asks first; a failed save keeps the window open.
 void frmWeather::closeEvent(QCloseEvent* event) {
-    bool close = settlePendingEdits();
-    if (close && isWindowModified()) {
-        const QString question =
-            tr("Save changes to %1 before closing?").arg(QDir::toNativeSeparators(loadedPath_));
-        switch (desktop_->askToSave(this, title(), question)) {
-        case Desktop::Answer::Save:
-            close = save();
-            break;
-        case Desktop::Answer::Discard:
-            break;
-        case Desktop::Answer::Cancel:
-            close = false;
-            break;
-        }
-    }
+    const bool close = mayLeaveFile(true);
     if (close)
         saveWindowPlace();
     event->setAccepted(close);

@@ -26,6 +26,7 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
+class QUndoCommand;
 class QUndoStack;
 
 namespace weather {
@@ -51,8 +52,9 @@ public:
     explicit frmWeather(std::unique_ptr<Desktop> desktop = nullptr, QWidget* parent = nullptr);
     ~frmWeather() override;
 
-    // Opens `path` as if it had been chosen in the file dialog: on success the list holds its
-    // configurations and Open is switched off; on failure the user is told and nothing changes.
+    // Opens `path` without a question (the command line's file, which may be a pipe): on
+    // success the list holds its configurations; on failure the user is told and nothing
+    // changes.
     bool openFile(const QString& path);
 
     [[nodiscard]] const ConfigTable& table() const { return table_; }
@@ -126,6 +128,7 @@ private:
     QWidget* buildSeason(int season);
     void setTabOrder();
     void placeWindow();
+    void fitOnScreen();
     void saveWindowPlace() const;
     void fillRecentMenu();
     // Disabled while no file is open: the name box, the season boxes and the Update buttons.
@@ -133,8 +136,21 @@ private:
     // Before another file replaces this one: asks about typed values and unsaved changes;
     // false when the user cancels (or a save fails).
     bool mayReplaceFile();
+    // The same before another file is opened or, when `closing`, the window closes.
+    bool mayLeaveFile(bool closing);
+    // Updates the typed values of `seasons`, all or none; false when a box holds no number.
+    bool updateSeasons(const QList<int>& seasons);
     // Opens `path` after asking what mayReplaceFile() asks.
     void openAfterQuestions(const QString& path);
+    // Tells the user when `path` is no file the window may open (a folder, a FIFO, a device).
+    bool refusesToOpen(const QString& path);
+    void rememberFile(const QString& path);
+    void openRecent(const QString& entry);
+    void buildStatusBar();
+    // Shows the number of configurations and of those changed in the status bar.
+    void updateCounts();
+    // Says in the status bar what Undo (`undone`) or Redo did with `step`.
+    void tellStep(const QUndoCommand* step, bool undone);
     // Says in the status bar what a command did.
     void tell(const QString& text);
     // Tells `one` (with the file for %1) or `many` (%1 the count, %2 the file).
@@ -195,13 +211,13 @@ private:
     std::unique_ptr<Desktop> desktop_;
     ConfigTable table_;
     QString loadedPath_;
-    FileStamp loadedStamp_; // what the file held at the last load or save
-    ConfigTable fileTable_; // the configurations as last loaded or saved
+    FileStamp loadedStamp_;  // what the file held at the last load or save
+    ConfigTable fileTable_;  // the configurations as last loaded or saved
     bool selecting_ = false; // a list selection is being settled
     int shownSlot_ = 0;
     QUndoStack* undoStack_ = nullptr;
     QObject* undoKeys_ = nullptr; // lets Ctrl+Z reach Edit, Undo from a box with no typing to undo
-    QString csvPath_; // the CSV file last exported or imported
+    QString csvPath_;             // the CSV file last exported or imported
 
     // The settings of the open-file dialog, prepared by Form_Load.
     OpenFileRequest dlgOpen;
@@ -241,6 +257,7 @@ private:
     QLabel* lblNumber = nullptr;
     QTabWidget* SSTab1 = nullptr;
     QLabel* lblWebLink = nullptr;
+    QLabel* lblCounts = nullptr; // the status bar's lasting part
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdExit = nullptr;
 

@@ -12,15 +12,18 @@
 #include "editcommands.h"
 #include "importcommand.h"
 #include "pendingedits.h"
+#include "screenfit.h"
 #include "seasontext.h"
 #include "uitext.h"
 #include "undokeys.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLayout>
@@ -30,13 +33,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalBlocker>
-#include <QStyle>
-#include <QSplitter>
 #include <QScrollArea>
 #include <QSettings>
+#include <QSignalBlocker>
+#include <QSplitter>
 #include <QStatusBar>
-#include <QBoxLayout>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -110,7 +112,6 @@ int widthForAnyValue(const QLineEdit* box) {
     return std::max(box->width(), needed);
 }
 
-
 } // namespace
 
 frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
@@ -130,7 +131,7 @@ frmWeather::frmWeather(std::unique_ptr<Desktop> desktop, QWidget* parent)
     buildMenu();
     buildToolbar();
     buildClientArea();
-    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    buildStatusBar();
     for (int s = 0; s < SeasonCount; ++s)
         seasonEdited(s);
     updateEditActions();
@@ -456,8 +457,8 @@ QWidget* frmWeather::buildSeason(int s) {
         const QRect lastBox = seasonBox(s, Columns[c].firstPosition + rowsOf(c) - 1)->geometry();
         const int chartLeft = Columns[c].labelLeft / TwipsPerPixel;
         const std::size_t n = totalIndex(s, c);
-        ColumnChart* chart = chtColumn[n] = named(new ColumnChart(frame), indexedName("chtColumn", int(n)),
-                                                  columnChartName(s, int(c)));
+        ColumnChart* chart = chtColumn[n] = named(
+            new ColumnChart(frame), indexedName("chtColumn", int(n)), columnChartName(s, int(c)));
         chart->setGeometry(chartLeft, ChartTop / TwipsPerPixel, lastBox.right() + 1 - chartLeft,
                            (ChartBottom - ChartTop) / TwipsPerPixel);
         QStringList captions;
@@ -520,13 +521,38 @@ void frmWeather::placeWindow() {
     const QSettings settings;
     if (restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray())) {
         splMain->restoreState(settings.value(QStringLiteral("window/splitter")).toByteArray());
-        return;
-    }
-    if (const QScreen* screen = this->screen()) {
+    } else if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    fitOnScreen();
+}
+
+// Keeps the window, title bar included, within a screen present: a saved place may come from
+// other screens, and the default size may be larger than a small or scaled screen.
+void frmWeather::fitOnScreen() {
+    if (isMaximized() || isFullScreen())
+        return;
+    QList<QRect> screens;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary != nullptr)
+        screens << primary->availableGeometry();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            screens << screen->availableGeometry();
+    }
+    // Before it is first shown the window has no frame yet: allow for a title bar.
+    QMargins frame(geometry().left() - frameGeometry().left(),
+                   geometry().top() - frameGeometry().top(),
+                   frameGeometry().right() - geometry().right(),
+                   frameGeometry().bottom() - geometry().bottom());
+    if (frame.isNull())
+        frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    const QRect outer = geometry().marginsAdded(frame);
+    const QRect fitted = fitOnScreens(outer, screens);
+    if (fitted != outer)
+        setGeometry(fitted.marginsRemoved(frame));
 }
 
 void frmWeather::saveWindowPlace() const {
