@@ -12,11 +12,11 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QLocale>
-#include <QSettings>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
@@ -31,6 +31,17 @@ QString folderOf(const QString& path) {
     if (!folder.endsWith(QDir::separator()))
         folder += QDir::separator();
     return folder;
+}
+
+// The warnings of a load, for a message: the first few in full, then how many more.
+QString warningsText(const FileWarnings& warnings) {
+    constexpr qsizetype Shown = 10;
+    QStringList lines;
+    for (qsizetype i = 0; i < warnings.size() && i < Shown; ++i)
+        lines += warnings[i].toString();
+    if (warnings.size() > Shown)
+        lines += frmWeather::tr("(and %n more)", nullptr, int(warnings.size() - Shown));
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -65,7 +76,8 @@ void frmWeather::openAfterQuestions(const QString& path) {
 bool frmWeather::openFile(const QString& path) {
     ConfigTable loaded;
     FileStamp stamp;
-    if (const auto error = loadConfigFile(path, loaded, &stamp)) {
+    FileWarnings warnings;
+    if (const auto error = loadConfigFile(path, loaded, &stamp, &warnings)) {
         showFailure(error->toString());
         return false;
     }
@@ -94,8 +106,10 @@ bool frmWeather::openFile(const QString& path) {
     enableRecordControls(true);
     RecentFiles::add(path);
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Opened 1 configuration from %1"),
-              tr("Opened %1 configurations from %2"));
+              tr("Opened 1 configuration from %1"), tr("Opened %1 configurations from %2"));
+    if (!warnings.isEmpty())
+        showNotice(tr("%1 was opened, with these warnings:").arg(QFileInfo(path).fileName()) +
+                   QLatin1Char('\n') + warningsText(warnings));
     return true;
 }
 
@@ -173,8 +187,7 @@ bool frmWeather::save() {
     updateModified();
     RecentFiles::add(loadedPath_);
     tellCount(table_.recordCount(), QFileInfo(loadedPath_).fileName(),
-              tr("Saved 1 configuration to %1"),
-              tr("Saved %1 configurations to %2"));
+              tr("Saved 1 configuration to %1"), tr("Saved %1 configurations to %2"));
     return true;
 }
 
