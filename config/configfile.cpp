@@ -1,6 +1,8 @@
 #include "configfile.h"
 
+#include "codepage.h"
 #include "digits.h"
+#include "visibletext.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +37,7 @@ constexpr char BlockComments[] = "\r\n"
 constexpr std::array<const char*, SeasonCount> SeasonPrefixes = {
     "Spring: ", "SUMMER: ", "AUTUMN: ", "WINTER: "};
 constexpr int PrefixLength = 8;
-constexpr int CommentLinesPerRecord = 5;
+constexpr int CommentLinesPerRecord = BlockLineCount;
 // The record's first five lines as the writer puts them, without their line ends.
 constexpr std::array<const char*, CommentLinesPerRecord> StandardComments = {
     "", "# Start Day,", "# Wind (Calm, Breezy, Gusty, Strong, Gale)",
@@ -114,21 +116,11 @@ IntResult parseInteger(QByteArrayView text, qint64 min, qint64 max, qint64& valu
     return IntResult::Ok;
 }
 
-// Shows a piece of the file in a message: printable ASCII as is, other bytes as \xNN, cut short.
+// Shows a piece of the file in a message, in quotes: decoded as the window decodes names,
+// invisible characters named as in every message, cut short.
 QString quoted(QByteArrayView text) {
     constexpr qsizetype Shown = 24;
-    QString out = QStringLiteral("\"");
-    for (qsizetype i = 0; i < text.size() && i < Shown; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c < 0x7f)
-            out += QLatin1Char(static_cast<char>(c));
-        else
-            out += QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0'));
-    }
-    if (text.size() > Shown)
-        out += QStringLiteral("...");
-    out += QLatin1Char('"');
-    return out;
+    return QLatin1Char('"') + visibleText(fromWindows1252(text), Shown) + QLatin1Char('"');
 }
 
 QString plural(qint64 n, const char* one, const char* many) {
@@ -684,6 +676,21 @@ std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out, F
     if (!error && stamp)
         *stamp = FileStamp::of(data);
     return error;
+}
+
+QByteArray headerLine(const ConfigTable& table) {
+    return table.HeaderLine ? *table.HeaderLine : QByteArray(HeaderLine);
+}
+
+std::array<QByteArray, BlockLineCount> blockLines(const WeatherConfig& config) {
+    std::array<QByteArray, BlockLineCount> lines;
+    if (config.Comments.isEmpty()) {
+        std::copy(StandardComments.begin(), StandardComments.end(), lines.begin());
+        return lines;
+    }
+    const QList<QByteArray> kept = config.Comments.split('\n');
+    std::copy_n(kept.begin(), std::min<qsizetype>(kept.size(), BlockLineCount), lines.begin());
+    return lines;
 }
 
 void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values) {

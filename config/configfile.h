@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace weather {
@@ -58,6 +59,12 @@ enum class InputKind { WeatherConfig, Csv };
 // line and each record's first five lines are the table's own where it keeps them, the standard
 // ones otherwise; the table's trailing text follows the last record as it is.
 [[nodiscard]] QByteArray formatConfig(const ConfigTable& table);
+
+// The lines a save writes for what the game does not read, without their line ends: the header
+// line, and the five lines in front of a record's name line (an empty line and four comments).
+inline constexpr int BlockLineCount = 5;
+[[nodiscard]] QByteArray headerLine(const ConfigTable& table);
+[[nodiscard]] std::array<QByteArray, BlockLineCount> blockLines(const WeatherConfig& config);
 
 // Appends one season line ("SUMMER: 92, W35, ...") without its line end.
 void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values);

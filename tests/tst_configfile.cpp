@@ -182,6 +182,8 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << 1 << "the file is empty";
         QTest::newRow("header only") << QByteArray("# header\r\n") << 2 << "ends after line 1";
         QTest::newRow("count not a number") << join(fileLines("three")) << 2 << "\"three\"";
+        QTest::newRow("count with a no-break space")
+            << join(fileLines("8\xa0")) << 2 << "but it holds \"8<U+00A0>\"";
         QTest::newRow("count empty") << join(fileLines("")) << 2 << "it is empty";
         QTest::newRow("count 10001") << join(fileLines("10001")) << 2 << "more than the 10000";
         QTest::newRow("count 2147483648")

@@ -27,6 +27,8 @@ void makePlain(QMessageBox& box) {
 ChosenFile chooseFile(QWidget* parent, const OpenFileRequest& request,
                       QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent);
+    if (!request.title.isEmpty())
+        dialog.setWindowTitle(request.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);

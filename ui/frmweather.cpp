@@ -8,11 +8,11 @@
 #include "configfile.h"
 #include "configlist.h"
 #include "csvfile.h"
-#include "seasonclip.h"
 #include "editcommands.h"
 #include "importcommand.h"
 #include "pendingedits.h"
 #include "recentfiles.h"
+#include "seasonclip.h"
 #include "seasontext.h"
 #include "uitext.h"
 #include "undokeys.h"
@@ -20,33 +20,34 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QSettings>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QMimeData>
-#include <QScopedValueRollback>
-#include <QStatusBar>
 #include <QUndoStack>
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <type_traits>
 #include <vector>
 
@@ -55,8 +56,6 @@ namespace weather {
 const QString frmWeather::Caption =
     QStringLiteral("Corvell's Pitchmaster 00-01 Weather Configurations Editor[*]");
 const QUrl frmWeather::WebAddress(QStringLiteral("https://weather.example/"));
-
-
 
 // Runs once, before the window is first shown.
 void frmWeather::Form_Load() {
@@ -263,7 +262,8 @@ void frmWeather::mnuExportCsv_Click() {
     const QString& path = chosen.path;
     if (path.isEmpty())
         return; // cancelled
-    const auto separator = CsvSeparator(std::clamp(chosen.filter, 0, int(request.filters.size()) - 1));
+    const auto separator =
+        CsvSeparator(std::clamp(chosen.filter, 0, int(request.filters.size()) - 1));
     if (const auto error = saveCsvFile(path, table_, separator)) {
         showFailure(tr("The CSV file was not written.") + QLatin1Char('\n') + error->toString());
         return;
@@ -271,8 +271,7 @@ void frmWeather::mnuExportCsv_Click() {
     csvPath_ = path;
     QSettings().setValue(QStringLiteral("csv/separator"), int(separator));
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Exported 1 configuration to %1"),
-              tr("Exported %1 configurations to %2"));
+              tr("Exported 1 configuration to %1"), tr("Exported %1 configurations to %2"));
 }
 
 // Replaces every configuration with those of a CSV file, as one step that can be undone.
@@ -290,16 +289,17 @@ void frmWeather::mnuImportCsv_Click() {
     csvPath_ = path;
     undoStack_->push(new ImportCommand(table_, std::move(imported), [this] { refreshList(); }));
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Imported 1 configuration from %1"),
-              tr("Imported %1 configurations from %2"));
+              tr("Imported 1 configuration from %1"), tr("Imported %1 configurations from %2"));
 }
 
-// Lists what differs between the configurations in the window (updated but unsaved changes
-// included) and those of another file, in a window of its own.
+// Lists what differs between a file (the old side) and the configurations in the window
+// (the new side, updated but unsaved changes included), as `--diff FILE EDITED` would.
 void frmWeather::mnuCompare_Click() {
     if (loadedPath_.isEmpty())
         return;
-    const QString path = desktop_->chooseFileToOpen(this, dlgOpen);
+    OpenFileRequest request = dlgOpen;
+    request.title = tr("Compare with File");
+    const QString path = desktop_->chooseFileToOpen(this, request);
     if (path.isEmpty())
         return; // cancelled
     ConfigTable other;
@@ -307,16 +307,18 @@ void frmWeather::mnuCompare_Click() {
         showFailure(error->toString());
         return;
     }
-    // File names, or whole paths where they are the same.
-    QString ours = QFileInfo(loadedPath_).fileName();
-    QString theirs = QFileInfo(path).fileName();
-    if (ours == theirs) {
-        ours = QDir::toNativeSeparators(QFileInfo(loadedPath_).absoluteFilePath());
-        theirs = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    }
-    if (ours == theirs)
-        ours = tr("%1 (in this window)").arg(ours);
-    auto* dialog = new CompareDialog(compareTables(table_, other, ours, theirs).text(), this);
+    const QString name = QFileInfo(path).fileName();
+    auto* dialog =
+        new CompareDialog(std::make_shared<const TableDiff>(std::move(other), table_, name,
+                                                            QStringLiteral("the window")),
+                          name, this);
+    connect(dialog, &CompareDialog::configurationChosen, this, [this](int slot) {
+        if (slot > table_.recordCount())
+            return; // gone since the comparison
+        if (slot == shownSlot_ || settlePendingEdits())
+            showSlot(slot);
+        activateWindow();
+    });
     dialog->show();
 }
 
