@@ -1,6 +1,7 @@
 // A model-based random test of the editor window. Random sequences of what a user does (select
 // with the mouse and the keys, type into season boxes, Update, Enter, rename, Duplicate, Delete
-// Last, Undo, Redo, the three answers of the pending-edit question, Save, Export, Import, close)
+// Last, Undo, Redo, the three answers of the pending-edit question, Save, Export, Import, Compare
+// with File, close)
 // run on the real window offscreen, the test desktop answering every dialog. After every step
 // the window is compared with a model kept by the test alone: a plain list of records, what the
 // file holds, the configuration on display, the texts typed into its boxes and the undo history.
@@ -16,17 +17,20 @@
 #include "tst_window_support.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <numeric>
 #include <optional>
 
@@ -269,10 +273,11 @@ struct Sequence {
     QString save(Answer answer);
     QString exportCsv(Answer answer);
     QString importCsv(Answer answer);
+    QString compare(Answer answer);
     QString close(Answer answer);
     // One random step, taken with the given answer ready for the pending-edit question.
     QString step(Answer answer) {
-        static constexpr std::array<std::pair<int, Action>, 14> Steps{{{12, &Sequence::click},
+        static constexpr std::array<std::pair<int, Action>, 15> Steps{{{12, &Sequence::click},
                                                                        {6, &Sequence::key},
                                                                        {25, &Sequence::type},
                                                                        {7, &Sequence::updateButton},
@@ -285,6 +290,7 @@ struct Sequence {
                                                                        {3, &Sequence::save},
                                                                        {3, &Sequence::exportCsv},
                                                                        {5, &Sequence::importCsv},
+                                                                       {3, &Sequence::compare},
                                                                        {2, &Sequence::close}}};
         static const int total =
             std::accumulate(Steps.begin(), Steps.end(), 0,
@@ -318,6 +324,7 @@ struct Sequence {
     Editor editor;
     Model model;
     Records opened;
+    weather::ConfigTable openedTable; // the file's own text beside the records
     QStringList log;
     QString exportPath;
     Records exported;
@@ -328,14 +335,21 @@ Sequence::Sequence(quint64 seed, int steps) : seed(seed), steps(steps) {
     // the window shows it whole and never refuses it unless the user edits it.
     if (seed % 4 == 3)
         original.replace("\r\n2 Mediterranean\r\n", "\r\n2 " + QByteArray(40000, 'x') + "\r\n");
-    weather::ConfigTable table;
+    // The file's own text where the game reads no data, which every save must keep: a header,
+    // a comment of one record, and on every other file text after the counted records.
+    original.replace("# Number of weather configurations in file", "# My tuned weather, v3");
+    const qsizetype second = original.indexOf("# Start Day,", original.indexOf("# Start Day,") + 1);
+    original.replace(second, 12, "# Start Day, -- tuned for hot summers");
+    if (seed % 2 == 1)
+        original += "\r\n# kept after the last configuration\r\n99 Not read\r\n";
+    weather::ConfigTable& table = openedTable;
     if (!testfiles::writeAll(path, original) || weather::loadConfigFile(path, table))
         qFatal("cannot set up %s", qPrintable(path));
     for (int k = 1; k <= table.recordCount(); ++k)
         opened << table.Configs(k);
     model.records = model.file = opened;
     model.show(opened.isEmpty() ? 0 : 1); // a load shows the first configuration
-    editor.window->activateWindow(); // for renames that end by moving the focus
+    editor.window->activateWindow();      // for renames that end by moving the focus
     if (!QTest::qWaitForWindowActive(editor.window.get()))
         qWarning("the editor window did not become active");
     editor.openThroughDialog(path);
@@ -632,6 +646,8 @@ QString Sequence::importCsv(Answer answer) {
     const bool refused =
         source == 2 || std::any_of(imported.begin(), imported.end(),
                                    [](const WeatherConfig& c) { return c.Name.size() > 255; });
+    for (WeatherConfig& record : imported)
+        record.Comments.clear(); // imported records get the standard comment lines
     if (!model.settle(answer) || source == 3)
         return what;
     if (refused) {
@@ -640,6 +656,52 @@ QString Sequence::importCsv(Answer answer) {
         model.change(imported, KeepShown, KeepShown);
         model.show(KeepShown);
     }
+    return what;
+}
+
+// Compare with the file on disk (the old side) while no typed values are pending: one row per
+// difference from the window's records (the new side); activating the first row shows its
+// configuration.
+QString Sequence::compare(Answer answer) {
+    if (!model.pendingSeasons().isEmpty())
+        return {};
+    const Records& from = model.file;
+    const Records& to = model.records;
+    int rows = int(std::abs(from.size() - to.size()));
+    int firstSlot = from.size() < to.size() ? int(from.size()) + 1 : 0;
+    for (int k = int(std::min(from.size(), to.size())); k >= 1; --k) {
+        const WeatherConfig& a = from[k - 1];
+        const WeatherConfig& b = to[k - 1];
+        const auto aLines = weather::blockLines(a);
+        const auto bLines = weather::blockLines(b);
+        const int before = rows;
+        rows += int(a.Number != b.Number) + int(a.Name != b.Name);
+        for (std::size_t i = 0; i < aLines.size(); ++i)
+            rows += int(aLines.at(i) != bLines.at(i));
+        for (int s = 0; s < Seasons; ++s) {
+            for (int p = 0; p < Positions; ++p)
+                rows += int(a.season(s).at(p) != b.season(s).at(p));
+        }
+        if (rows > before)
+            firstSlot = k;
+    }
+    editor.desktop->fileAnswers = {path};
+    trigger("mnuCompare");
+    auto* dialog = editor.window->findChild<QDialog*>(QStringLiteral("dlgCompare"));
+    auto* table = dialog ? dialog->findChild<QTableView*>(QStringLiteral("tblCompare")) : nullptr;
+    if (table == nullptr)
+        return QStringLiteral("Compare: no dialog (the check fails)");
+    QString what = QStringLiteral("Compare with File (%1 rows)").arg(table->model()->rowCount());
+    if (table->model()->rowCount() != rows) {
+        ++model.expect.messages; // makes the check fail, naming the step
+        what += QStringLiteral(", %1 expected").arg(rows);
+    }
+    if (rows > 0) {
+        emit table->activated(table->model()->index(0, 0));
+        if (firstSlot > 0)
+            model.select(firstSlot, answer);
+    }
+    delete dialog;
     return what;
 }
 
@@ -735,8 +797,10 @@ QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pendi
     if (m.expect.saved) {
         weather::ConfigTable saved;
         const bool loaded = !weather::loadConfigFile(path, saved);
-        c.equal(QStringLiteral("saved file holds the records"), loaded && saved == tableOf(m.file),
-                true);
+        weather::ConfigTable expected = tableOf(m.file);
+        expected.HeaderLine = openedTable.HeaderLine;
+        expected.TrailingText = openedTable.TrailingText;
+        c.equal(QStringLiteral("saved file holds the records"), loaded && saved == expected, true);
     }
     return c.problem;
 }
