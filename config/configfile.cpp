@@ -701,7 +701,7 @@ void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values) 
 QByteArray formatConfig(const ConfigTable& table) {
     const int records = table.recordCount();
     // Room for the longest file these records can make, cut to size at the end.
-    const QByteArrayView header = table.HeaderLine ? *table.HeaderLine : HeaderLine;
+    const QByteArray header = headerLine(table);
     qsizetype size = header.size() + 2 + MaxNumber + 2 + table.TrailingText.size() + Slack;
     for (int k = 1; k <= records; ++k) {
         const WeatherConfig& config = table.Configs(k);
