@@ -76,14 +76,13 @@ private slots:
 void TestWindowFiles::find_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("listed");
-    QTest::newRow("nothing") << ""
-                             << QStringList{"Temperate Coast", "Mediterranean Süd",
-                                            "Alpine Valley 937", "ALPINE meadow"};
+    QTest::newRow("nothing") << "" << QStringList{"Temperate Coast", "Mediterranean Süd",
+                                                  "Alpine Valley 937", "ALPINE meadow"};
     QTest::newRow("accents") << "sud" << QStringList{"Mediterranean Süd"};
     QTest::newRow("case") << "alpine" << QStringList{"Alpine Valley 937", "ALPINE meadow"};
     QTest::newRow("a number") << "1" << QStringList{"Mediterranean Süd"};
-    QTest::newRow("a number or a name")
-        << " 937 " << QStringList{"Alpine Valley 937", "ALPINE meadow"};
+    QTest::newRow("a number or a name") << " 937 "
+                                        << QStringList{"Alpine Valley 937", "ALPINE meadow"};
     QTest::newRow("no match") << "snow" << QStringList{};
 }
 
@@ -191,8 +190,8 @@ void TestWindowFiles::recentFiles() {
     const auto entry = [](int n, const QString& path) {
         return QString("&%1 %2").arg(n).arg(QDir::toNativeSeparators(path));
     };
-    QCOMPARE(recentItems(editor),
-             QStringList({entry(1, paths[1]), entry(2, paths[2]), entry(3, paths[0])}));
+    QCOMPARE(recentItems(editor), QStringList({entry(1, paths[1]), entry(2, paths[2]),
+                                               entry(3, paths[0])}));
     QVERIFY(QFile::remove(paths[2]));
     editor.find<QAction>("mnuRecentFile(1)")->trigger();
     QCOMPARE(editor.desktop->messages.size(), 1);
@@ -212,7 +211,8 @@ void TestWindowFiles::dropOpens() {
     const Editor editor;
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
-    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
     QApplication::sendEvent(editor.window.get(), &enter);
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -226,8 +226,7 @@ void TestWindowFiles::pasteSeason_data() {
     QTest::addColumn<QString>("message"); // empty: pasted
     const QString row = "60\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\t14\t15\t16\t17";
     QTest::newRow("a row of 18") << row << "";
-    QTest::newRow("a column of 17") << row.mid(3).replace('\t', "\r\n") + "\r\n"
-                                    << "";
+    QTest::newRow("a column of 17") << row.mid(3).replace('\t', "\r\n") + "\r\n" << "";
     QTest::newRow("12 numbers") << "1 2 3 4 5 6 7 8 9 10 11 12"
                                 << "The clipboard holds 12 numbers; a season takes 18, or 17 "
                                    "without its start day.";

@@ -8,10 +8,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QListView>
 #include <QMap>
-#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -107,8 +107,8 @@ void TestWindowWorkflow::undoRedoEachStep_data() {
     QTest::addColumn<int>("count");     // list entries after the step
     QTest::addColumn<QString>("shown"); // the name on display after it
     QTest::newRow("Update") << "Update Summer of Mediterranean" << 2 << 8 << "Mediterranean";
-    QTest::newRow("Enter in a box")
-        << "Update Autumn of Mediterranean" << 2 << 8 << "Mediterranean";
+    QTest::newRow("Enter in a box") << "Update Autumn of Mediterranean" << 2 << 8
+                                    << "Mediterranean";
     QTest::newRow("Rename") << "Rename Mediterranean" << 2 << 8 << QString::fromUtf8("Café €");
     QTest::newRow("Duplicate") << "Duplicate Mediterranean" << 2 << 9 << "Mediterranean (copy)";
     QTest::newRow("Delete Last") << "Delete Maritime Isles" << 7 << 7 << "Alpine Valley";
@@ -200,10 +200,8 @@ void TestWindowWorkflow::refusedName_data() {
     QTest::newRow("line break") << "North\nSouth"
                                 << "cannot hold a line break";
     QTest::newRow("256 bytes") << QString(256, 'a') << "at most 255 characters";
-    QTest::newRow("empty") << ""
-                           << "cannot be empty";
-    QTest::newRow("blanks") << "   "
-                            << "cannot be empty";
+    QTest::newRow("empty") << "" << "cannot be empty";
+    QTest::newRow("blanks") << "   " << "cannot be empty";
 }
 
 // A refused name changes nothing, says why, and the box shows the stored name again.
@@ -319,8 +317,8 @@ void TestWindowWorkflow::pendingEditsAreAsked() {
     editor.desktop->pendingAnswers << answer;
     editor.desktop->saveAnswers << Desktop::Answer::Save;
 
-    const QMap<QString, int> shownAfter = {
-        {"select", 2}, {"keys", 8}, {"undo", 2}, {"redo", 2}, {"duplicate", 9}};
+    const QMap<QString, int> shownAfter = {{"select", 2}, {"keys", 8}, {"undo", 2},
+                                           {"redo", 2},   {"duplicate", 9}};
     if (action == "select") {
         editor.select(1);
     } else if (action == "keys") {

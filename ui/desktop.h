@@ -14,11 +14,13 @@ namespace weather {
 
 // The settings of a file dialog, for opening or for saving.
 struct OpenFileRequest {
-    QString folder;         // the folder it starts in
-    QString fileName;       // the name preselected in its file-name field
-    QStringList filters;    // name filters
+    QString folder;      // the folder it starts in
+    QString fileName;    // the name preselected in its file-name field
+    QStringList filters; // name filters
     int selectedFilter = 0; // the one selected at first
-    QString title{}; // the dialog's title; empty for the desktop's own
+
+    // The dialog's title; empty for the desktop's own.
+    QString title{};
 };
 
 // What the user chose in a save-file dialog: the file and the filter.

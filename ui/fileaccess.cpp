@@ -12,11 +12,11 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QLocale>
+#include <QSettings>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
@@ -106,7 +106,8 @@ bool frmWeather::openFile(const QString& path) {
     enableRecordControls(true);
     RecentFiles::add(path);
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Opened 1 configuration from %1"), tr("Opened %1 configurations from %2"));
+              tr("Opened 1 configuration from %1"),
+              tr("Opened %1 configurations from %2"));
     if (!warnings.isEmpty())
         showNotice(tr("%1 was opened, with these warnings:").arg(QFileInfo(path).fileName()) +
                    QLatin1Char('\n') + warningsText(warnings));
@@ -187,7 +188,8 @@ bool frmWeather::save() {
     updateModified();
     RecentFiles::add(loadedPath_);
     tellCount(table_.recordCount(), QFileInfo(loadedPath_).fileName(),
-              tr("Saved 1 configuration to %1"), tr("Saved %1 configurations to %2"));
+              tr("Saved 1 configuration to %1"),
+              tr("Saved %1 configurations to %2"));
     return true;
 }
 

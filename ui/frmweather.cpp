@@ -8,11 +8,11 @@
 #include "configfile.h"
 #include "configlist.h"
 #include "csvfile.h"
+#include "seasonclip.h"
 #include "editcommands.h"
 #include "importcommand.h"
 #include "pendingedits.h"
 #include "recentfiles.h"
-#include "seasonclip.h"
 #include "seasontext.h"
 #include "uitext.h"
 #include "undokeys.h"
@@ -20,29 +20,29 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QGuiApplication>
+#include <QSettings>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QScreen>
-#include <QSettings>
 #include <QSignalBlocker>
-#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QMimeData>
+#include <QScopedValueRollback>
+#include <QStatusBar>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -56,6 +56,8 @@ namespace weather {
 const QString frmWeather::Caption =
     QStringLiteral("Corvell's Pitchmaster 00-01 Weather Configurations Editor[*]");
 const QUrl frmWeather::WebAddress(QStringLiteral("https://weather.example/"));
+
+
 
 // Runs once, before the window is first shown.
 void frmWeather::Form_Load() {
@@ -262,8 +264,7 @@ void frmWeather::mnuExportCsv_Click() {
     const QString& path = chosen.path;
     if (path.isEmpty())
         return; // cancelled
-    const auto separator =
-        CsvSeparator(std::clamp(chosen.filter, 0, int(request.filters.size()) - 1));
+    const auto separator = CsvSeparator(std::clamp(chosen.filter, 0, int(request.filters.size()) - 1));
     if (const auto error = saveCsvFile(path, table_, separator)) {
         showFailure(tr("The CSV file was not written.") + QLatin1Char('\n') + error->toString());
         return;
@@ -271,7 +272,8 @@ void frmWeather::mnuExportCsv_Click() {
     csvPath_ = path;
     QSettings().setValue(QStringLiteral("csv/separator"), int(separator));
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Exported 1 configuration to %1"), tr("Exported %1 configurations to %2"));
+              tr("Exported 1 configuration to %1"),
+              tr("Exported %1 configurations to %2"));
 }
 
 // Replaces every configuration with those of a CSV file, as one step that can be undone.
@@ -289,7 +291,8 @@ void frmWeather::mnuImportCsv_Click() {
     csvPath_ = path;
     undoStack_->push(new ImportCommand(table_, std::move(imported), [this] { refreshList(); }));
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Imported 1 configuration from %1"), tr("Imported %1 configurations from %2"));
+              tr("Imported 1 configuration from %1"),
+              tr("Imported %1 configurations from %2"));
 }
 
 // Lists what differs between a file (the old side) and the configurations in the window
