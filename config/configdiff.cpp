@@ -249,25 +249,24 @@ void TableDiff::writeLines(const DiffTextSink& sink) const {
 }
 
 QString TableDiff::summary() const {
-    const DiffCounts& counts = counts_;
-    const int only = counts.onlyInOld + counts.onlyInNew;
+    const int only = counts_.onlyInOld + counts_.onlyInNew;
     const QString onlyIn =
-        QLatin1StringView(" only in ") + shown(counts.onlyInOld > 0 ? oldName_ : newName_);
-    QString summary;
-    if (counts.differing == 0 && only == 0)
-        summary = configurations(counts.compared) + QLatin1StringView(", no differences");
-    else if (counts.differing == 0)
-        summary = configurations(only) + onlyIn;
+        QLatin1StringView(" only in ") + shown(counts_.onlyInOld > 0 ? oldName_ : newName_);
+    QString text;
+    if (counts_.differing == 0 && only == 0)
+        text = configurations(counts_.compared) + QLatin1StringView(", no differences");
+    else if (counts_.differing == 0)
+        text = configurations(only) + onlyIn;
     else
-        summary = configurations(counts.differing) +
-                  QLatin1StringView(counts.differing == 1 ? " differs" : " differ");
-    if (counts.differing > 0 && only > 0)
-        summary += QLatin1StringView(", ") + QString::number(only) + onlyIn;
-    if (counts.headerDiffers)
-        summary += QLatin1StringView("; the header line differs");
-    if (counts.trailingDiffers)
-        summary += QLatin1StringView("; the text after the last configuration differs");
-    return summary;
+        text = configurations(counts_.differing) +
+               QLatin1StringView(counts_.differing == 1 ? " differs" : " differ");
+    if (counts_.differing > 0 && only > 0)
+        text += QLatin1StringView(", ") + QString::number(only) + onlyIn;
+    if (counts_.headerDiffers)
+        text += QLatin1StringView("; the header line differs");
+    if (counts_.trailingDiffers)
+        text += QLatin1StringView("; the text after the last configuration differs");
+    return text;
 }
 
 } // namespace weather

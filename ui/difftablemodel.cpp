@@ -60,7 +60,7 @@ QVariant DiffTableModel::data(const QModelIndex& index, int role) const {
         return diff_->line(d);
     if (role == Qt::TextAlignmentRole && d.kind == Difference::Value &&
         (index.column() == OldColumn || index.column() == NewColumn))
-        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return static_cast<int>(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
