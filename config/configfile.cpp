@@ -706,7 +706,7 @@ QByteArray formatConfig(const ConfigTable& table) {
     for (int k = 1; k <= records; ++k) {
         const WeatherConfig& config = table.Configs(k);
         size += qsizetype{sizeof BlockComments} + config.Comments.size() +
-                2 * CommentLinesPerRecord + MaxNumber + 1 + config.Name.size() + 2 +
+                qsizetype{2} * CommentLinesPerRecord + MaxNumber + 1 + config.Name.size() + 2 +
                 SeasonCount * MaxSeasonLine;
     }
     QByteArray out(size, Qt::Uninitialized);
