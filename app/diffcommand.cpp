@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -38,13 +39,13 @@ int runDiff(const QString& oldFile, const QString& newFile, QIODevice& out, QTex
     const auto write = [&out, &written](QByteArrayView bytes) {
         written = written && out.write(bytes.data(), bytes.size()) == bytes.size();
     };
-    const weather::DiffCounts counts =
-        weather::compareTables(tables[0], tables[1], oldFile, newFile, write);
-    write(weather::diffSummary(counts, oldFile, newFile).toUtf8() + '\n');
+    const weather::TableDiff diff(std::move(tables[0]), std::move(tables[1]), oldFile, newFile);
+    diff.writeLines(write);
+    write(diff.summary().toUtf8() + '\n');
     if (!written)
         return trouble(err,
                        QStringLiteral("-: cannot write standard output: ") + out.errorString());
-    return counts.equal() ? 0 : Differ;
+    return diff.counts().equal() ? 0 : Differ;
 }
 
 int runDiff(const QString& oldFile, const QString& newFile, QTextStream& err) {

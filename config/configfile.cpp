@@ -1,7 +1,9 @@
 #include "configfile.h"
 
+#include "codepage.h"
 #include "digits.h"
 #include "streampath.h"
+#include "visibletext.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +18,7 @@
 #include <filesystem>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -38,7 +41,12 @@ constexpr char BlockComments[] = "\r\n"
 constexpr std::array<const char*, SeasonCount> SeasonPrefixes = {
     "Spring: ", "SUMMER: ", "AUTUMN: ", "WINTER: "};
 constexpr int PrefixLength = 8;
-constexpr int CommentLinesPerRecord = 5;
+constexpr int CommentLinesPerRecord = BlockLineCount;
+// The record's first five lines as the writer puts them, without their line ends.
+constexpr std::array<const char*, CommentLinesPerRecord> StandardComments = {
+    "", "# Start Day,", "# Wind (Calm, Breezy, Gusty, Strong, Gale)",
+    "# Precipitation (Dry, Wet, Drizzle, Shower, Down Pour)",
+    "# Warmth (Freezing, Cold, Mild, Fine, Warm, Hot, Very Hot)"};
 // What stands in front of value `position` (1..17) on a season line, padded to four bytes.
 struct Separator {
     // Implicit on purpose: the table below is written as plain string literals.
@@ -112,21 +120,11 @@ IntResult parseInteger(QByteArrayView text, qint64 min, qint64 max, qint64& valu
     return IntResult::Ok;
 }
 
-// Shows a piece of the file in a message: printable ASCII as is, other bytes as \xNN, cut short.
+// Shows a piece of the file in a message, in quotes: decoded as the window decodes names,
+// invisible characters named as in every message, cut short.
 QString quoted(QByteArrayView text) {
     constexpr qsizetype Shown = 24;
-    QString out = QStringLiteral("\"");
-    for (qsizetype i = 0; i < text.size() && i < Shown; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c < 0x7f)
-            out += QLatin1Char(static_cast<char>(c));
-        else
-            out += QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0'));
-    }
-    if (text.size() > Shown)
-        out += QStringLiteral("...");
-    out += QLatin1Char('"');
-    return out;
+    return QLatin1Char('"') + visibleText(fromWindows1252(text), Shown) + QLatin1Char('"');
 }
 
 QString plural(qint64 n, const char* one, const char* many) {
@@ -155,6 +153,8 @@ public:
     }
     // Number of the line last returned by next(); the next one is number() + 1.
     [[nodiscard]] int number() const { return number_; }
+    // The bytes not yet returned.
+    [[nodiscard]] QByteArrayView rest() const { return {pos_, end_ - pos_}; }
 
 private:
     const char* pos_;
@@ -245,9 +245,27 @@ bool readSeasonLinesQuickly(const std::array<QByteArrayView, SeasonCount>& lines
     return true;
 }
 
+// "5 more configurations and 2 more lines", and whether that is more than one thing.
+QString moreText(int records, int lines, bool& many) {
+    many = records + lines > 1;
+    QString text;
+    if (records > 0)
+        text = QStringLiteral("%1 more %2")
+                   .arg(records)
+                   .arg(QLatin1String(records == 1 ? "configuration" : "configurations"));
+    if (records > 0 && lines > 0)
+        text += QStringLiteral(" and ");
+    if (lines > 0)
+        text += QStringLiteral("%1 more %2")
+                    .arg(lines)
+                    .arg(QLatin1String(lines == 1 ? "line" : "lines"));
+    return text;
+}
+
 class Parser {
 public:
-    Parser(QByteArrayView data, const QString& path) : data_(data), lines_(data), path_(path) {}
+    Parser(QByteArrayView data, const QString& path, FileWarnings* warnings)
+        : data_(data), lines_(data), path_(path), warnings_(warnings) {}
 
     std::optional<FileError> run(ConfigTable& table) {
         if (data_.isEmpty())
@@ -256,7 +274,9 @@ public:
             return error(1, QStringLiteral("the file is UTF-16 text (it starts with a byte-order "
                                            "mark); weather.cfg must be plain single-byte text"));
         QByteArrayView header;
-        lines_.next(header); // the header line carries no data
+        lines_.next(header); // the header line carries no data, but is kept
+        if (header != QByteArrayView(HeaderLine))
+            table.HeaderLine = header.toByteArray();
         QByteArrayView line;
         const bool hasCountLine = lines_.next(line);
         // Control bytes where the header and the count should be: the file is not text at all,
@@ -277,12 +297,55 @@ public:
             if (auto e = readRecord(k, table.ConfigCount, table.Configs(k)))
                 return e;
         }
+        keepTrailingText(table);
         return std::nullopt;
     }
 
 private:
     [[nodiscard]] FileError error(int line, QString message) const {
         return {path_, line, std::move(message)};
+    }
+
+    void warn(int line, QString message) const {
+        if (warnings_)
+            warnings_->append(error(line, std::move(message)));
+    }
+
+    // Keeps what follows the last counted record and says what it is: the game reads only as many
+    // records as line 2 counts, so records beyond them are read here only to name them.
+    void keepTrailingText(ConfigTable& table) {
+        table.TrailingText = lines_.rest().toByteArray();
+        if (table.TrailingText.isEmpty())
+            return;
+        const int firstLine = lines_.number() + 1;
+        // The records that read whole, as the game would read them had line 2 counted them.
+        FileWarnings* const warnings = std::exchange(warnings_, nullptr);
+        int records = 0;
+        WeatherConfig scratch;
+        LineReader afterRecords = lines_;
+        while (!readRecord(records + 1, records + 1, scratch)) {
+            ++records;
+            afterRecords = lines_;
+        }
+        warnings_ = warnings;
+        int lines = 0;
+        for (QByteArrayView line; afterRecords.next(line);)
+            ++lines;
+        bool many = false;
+        const QString more = moreText(records, lines, many);
+        if (records > 0)
+            warn(firstLine, QStringLiteral("%1 %2 the %3 that line 2 counts; the game reads only "
+                                           "those, and Save keeps the rest as it is")
+                                .arg(more, QLatin1String(many ? "follow" : "follows"))
+                                .arg(table.ConfigCount));
+        else
+            warn(firstLine, QStringLiteral("%1 %2 %3; the game does not read %4, and Save keeps "
+                                           "%4 as %5")
+                                .arg(more, QLatin1String(many ? "follow" : "follows"),
+                                     QLatin1String(table.ConfigCount > 0 ? "the last configuration"
+                                                                         : "line 2"),
+                                     QLatin1String(many ? "them" : "it"),
+                                     QLatin1String(many ? "they are" : "it is")));
     }
 
     [[nodiscard]] FileError notText() const {
@@ -293,8 +356,10 @@ private:
     std::optional<FileError> readCount(QByteArrayView line, ConfigTable& table) {
         const QByteArrayView text = trimmed(line);
         qint64 count = 0;
-        switch (parseInteger(text, std::numeric_limits<qint32>::min(), ConfigTable::MaxRecords,
-                             count)) {
+        if (text.startsWith('-'))
+            return error(
+                2, QStringLiteral("the number of configurations is %1, below 0").arg(quoted(text)));
+        switch (parseInteger(text, 0, ConfigTable::MaxRecords, count)) {
         case IntResult::Ok:
             table.ConfigCount = static_cast<qint32>(count);
             if (count > 0)
@@ -308,10 +373,6 @@ private:
                                            "but it holds %1")
                                 .arg(quoted(line)));
         case IntResult::OutOfRange:
-            if (text.startsWith('-'))
-                return error(2, QStringLiteral("the number of configurations is %1, below "
-                                               "-2147483648, the lowest the file can hold")
-                                    .arg(quoted(text)));
             return error(2, QStringLiteral("the number of configurations is %1, more than the "
                                            "%2 the editor can hold")
                                 .arg(quoted(text), QString::number(ConfigTable::MaxRecords)));
@@ -334,32 +395,70 @@ private:
 
     std::optional<FileError> readRecord(int record, int count, WeatherConfig& config) {
         QByteArrayView line;
-        for (int i = 0; i < CommentLinesPerRecord; ++i) {
-            if (!lines_.next(line))
+        std::array<QByteArrayView, CommentLinesPerRecord> comments;
+        bool standard = true;
+        for (std::size_t i = 0; i < comments.size(); ++i) {
+            if (!lines_.next(comments[i]))
                 return endsEarly(record, count, i == 0 ? nullptr : "comment line");
+            standard = standard && comments[i] == QByteArrayView(StandardComments[i]);
         }
         if (!lines_.next(line))
             return endsEarly(record, count, "name line");
         if (auto e = readNameLine(line, config))
             return e;
+        if (!standard)
+            config.Comments = joined(comments);
+        else
+            config.Comments.clear();
+        const int nameLine = lines_.number();
         // The season lines: all four at once when they are in the writer's layout.
         const LineReader seasonsStart = lines_;
         std::array<QByteArrayView, SeasonCount> seasonLines;
         bool complete = true;
         for (QByteArrayView& seasonLine : seasonLines)
             complete = complete && lines_.next(seasonLine);
-        if (complete && readSeasonLinesQuickly(seasonLines, data_.data() + data_.size(), config))
-            return std::nullopt;
-        lines_ = seasonsStart; // read them one by one, stopping at the first fault
-        static constexpr std::array<const char*, SeasonCount> Expected = {
-            "Spring line", "Summer line", "Autumn line", "Winter line"};
-        for (int s = 0; s < SeasonCount; ++s) {
-            if (!lines_.next(line))
-                return endsEarly(record, count, Expected[static_cast<std::size_t>(s)]);
-            if (auto e = readSeasonLine(line, s, config.season(s)))
-                return e;
+        if (!complete ||
+            !readSeasonLinesQuickly(seasonLines, data_.data() + data_.size(), config)) {
+            lines_ = seasonsStart; // read them one by one, stopping at the first fault
+            static constexpr std::array<const char*, SeasonCount> Expected = {
+                "Spring line", "Summer line", "Autumn line", "Winter line"};
+            for (int s = 0; s < SeasonCount; ++s) {
+                if (!lines_.next(line))
+                    return endsEarly(record, count, Expected[static_cast<std::size_t>(s)]);
+                if (auto e = readSeasonLine(line, s, config.season(s)))
+                    return e;
+            }
         }
+        if (warnings_)
+            warnAboutLabels(seasonLines, nameLine + 1, config);
         return std::nullopt;
+    }
+
+    static QByteArray joined(const std::array<QByteArrayView, CommentLinesPerRecord>& lines) {
+        QByteArray text;
+        for (const QByteArrayView line : lines)
+            text.append(line).append('\n');
+        text.chop(1);
+        return text;
+    }
+
+    // The game takes a season's values from the ninth character on, whatever the label: a label
+    // that lost its blank ("Spring:60") gives the start day's first character to the label.
+    void warnAboutLabels(const std::array<QByteArrayView, SeasonCount>& lines, int firstLine,
+                         const WeatherConfig& config) const {
+        for (int s = 0; s < SeasonCount; ++s) {
+            const QByteArrayView line = lines[static_cast<std::size_t>(s)];
+            const char last = line.size() >= PrefixLength ? line[PrefixLength - 1] : ' ';
+            if ((last < '0' || last > '9') && last != '-')
+                continue;
+            warn(firstLine + s,
+                 QStringLiteral("the %1 line's label %2 takes the first character of the start "
+                                "day, which the game then reads as %3; a label is 8 characters, "
+                                "such as \"%4\"")
+                     .arg(QLatin1String(seasonCaption(s)), quoted(line.first(PrefixLength)))
+                     .arg(config.season(s).StartDay)
+                     .arg(QLatin1String(SeasonPrefixes[static_cast<std::size_t>(s)])));
+        }
     }
 
     std::optional<FileError> readNameLine(QByteArrayView line, WeatherConfig& config) {
@@ -436,6 +535,7 @@ private:
     QByteArrayView data_;
     LineReader lines_;
     const QString& path_;
+    FileWarnings* warnings_;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -469,6 +569,16 @@ char* putSeasonLine(char* out, int season, const SeasonWeather& weather) {
     return out;
 }
 
+// Writes a record's own first five lines, each with its line end.
+char* putComments(char* out, QByteArrayView comments) {
+    for (const char c : comments) {
+        if (c == '\n')
+            *out++ = '\r';
+        *out++ = c;
+    }
+    return put(out, "\r\n");
+}
+
 } // namespace
 
 QString FileError::toString() const {
@@ -479,12 +589,16 @@ QString FileError::toString() const {
     return where + QStringLiteral(": ") + message;
 }
 
-std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out, const QString& path) {
+std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out, const QString& path,
+                                     FileWarnings* warnings) {
     ConfigTable fresh;
-    Parser parser(data, path);
+    FileWarnings found;
+    Parser parser(data, path, warnings ? &found : nullptr);
     if (auto e = parser.run(fresh))
         return e;
     out.swap(fresh);
+    if (warnings)
+        *warnings = std::move(found);
     return std::nullopt;
 }
 
@@ -557,14 +671,30 @@ std::optional<FileError> readInputFile(const QString& path, QByteArray& out, Inp
     return std::nullopt;
 }
 
-std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out, FileStamp* stamp) {
+std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out, FileStamp* stamp,
+                                        FileWarnings* warnings) {
     QByteArray data;
     if (auto error = readInputFile(path, data))
         return error;
-    auto error = parseConfig(data, out, path);
+    auto error = parseConfig(data, out, path, warnings);
     if (!error && stamp)
         *stamp = FileStamp::of(data);
     return error;
+}
+
+QByteArray headerLine(const ConfigTable& table) {
+    return table.HeaderLine ? *table.HeaderLine : QByteArray(HeaderLine);
+}
+
+std::array<QByteArray, BlockLineCount> blockLines(const WeatherConfig& config) {
+    std::array<QByteArray, BlockLineCount> lines;
+    if (config.Comments.isEmpty()) {
+        std::copy(StandardComments.begin(), StandardComments.end(), lines.begin());
+        return lines;
+    }
+    const QList<QByteArray> kept = config.Comments.split('\n');
+    std::copy_n(kept.begin(), std::min<qsizetype>(kept.size(), BlockLineCount), lines.begin());
+    return lines;
 }
 
 void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values) {
@@ -575,19 +705,23 @@ void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values) 
 QByteArray formatConfig(const ConfigTable& table) {
     const int records = table.recordCount();
     // Room for the longest file these records can make, cut to size at the end.
-    qsizetype size = sizeof HeaderLine + 2 + MaxNumber + 2 + Slack;
-    for (int k = 1; k <= records; ++k)
-        size += qsizetype{sizeof BlockComments} + MaxNumber + 1 + table.Configs(k).Name.size() + 2 +
+    const QByteArray header = headerLine(table);
+    qsizetype size = header.size() + 2 + MaxNumber + 2 + table.TrailingText.size() + Slack;
+    for (int k = 1; k <= records; ++k) {
+        const WeatherConfig& config = table.Configs(k);
+        size += qsizetype{sizeof BlockComments} + config.Comments.size() +
+                qsizetype{2} * CommentLinesPerRecord + MaxNumber + 1 + config.Name.size() + 2 +
                 SeasonCount * MaxSeasonLine;
+    }
     QByteArray out(size, Qt::Uninitialized);
     char* p = out.data();
-    p = put(p, HeaderLine);
+    p = put(p, header);
     p = put(p, "\r\n");
     p = putNumber(p, table.ConfigCount);
     p = put(p, "\r\n");
     for (int k = 1; k <= records; ++k) {
         const WeatherConfig& config = table.Configs(k);
-        p = put(p, BlockComments);
+        p = config.Comments.isEmpty() ? put(p, BlockComments) : putComments(p, config.Comments);
         p = putNumber(p, config.Number);
         *p++ = ' ';
         p = put(p, config.Name);
@@ -597,6 +731,7 @@ QByteArray formatConfig(const ConfigTable& table) {
             p = put(p, "\r\n");
         }
     }
+    p = put(p, table.TrailingText);
     out.truncate(p - out.constData());
     return out;
 }

@@ -6,8 +6,10 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace weather {
@@ -25,10 +27,17 @@ struct FileError {
     [[nodiscard]] QString toString() const;
 };
 
+// Something in a file that loaded which the user should know of, in the same parts as an error:
+// text that the game does not read, or reads otherwise than it looks.
+using FileWarning = FileError;
+using FileWarnings = QList<FileWarning>;
+
 // Parses a whole file's bytes into a fresh table. On failure `out` is left untouched and the
-// error names the line; on success `out` is replaced. `path` is only used in the error.
+// error names the line; on success `out` is replaced and `warnings`, when given, receives the
+// warnings in line order. `path` is only used in the error and the warnings.
 [[nodiscard]] std::optional<FileError> parseConfig(QByteArrayView data, ConfigTable& out,
-                                                   const QString& path = {});
+                                                   const QString& path = {},
+                                                   FileWarnings* warnings = nullptr);
 
 // What the messages of readInputFile() call the file.
 enum class InputKind { WeatherConfig, Csv };
@@ -40,12 +49,22 @@ enum class InputKind { WeatherConfig, Csv };
                                                      InputKind kind = InputKind::WeatherConfig);
 
 // Reads the file at `path` (through readInputFile) into `out`, all or nothing. On success
-// `stamp`, when given, receives the stamp of the bytes that were read.
+// `stamp`, when given, receives the stamp of the bytes that were read, and `warnings` the
+// warnings of parseConfig().
 [[nodiscard]] std::optional<FileError> loadConfigFile(const QString& path, ConfigTable& out,
-                                                      FileStamp* stamp = nullptr);
+                                                      FileStamp* stamp = nullptr,
+                                                      FileWarnings* warnings = nullptr);
 
-// The file's bytes for a table: CRLF after every line, numbers in plain decimal.
+// The file's bytes for a table: CRLF after every line, numbers in plain decimal. The header
+// line and each record's first five lines are the table's own where it keeps them, the standard
+// ones otherwise; the table's trailing text follows the last record as it is.
 [[nodiscard]] QByteArray formatConfig(const ConfigTable& table);
+
+// The lines a save writes for what the game does not read, without their line ends: the header
+// line, and the five lines in front of a record's name line (an empty line and four comments).
+inline constexpr int BlockLineCount = 5;
+[[nodiscard]] QByteArray headerLine(const ConfigTable& table);
+[[nodiscard]] std::array<QByteArray, BlockLineCount> blockLines(const WeatherConfig& config);
 
 // Appends one season line ("SUMMER: 92, W35, ...") without its line end.
 void appendSeasonLine(QByteArray& out, int season, const SeasonWeather& values);

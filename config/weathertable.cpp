@@ -99,7 +99,9 @@ const WeatherConfig& ConfigTable::Configs(int index) const {
     return slot < slots_.size() ? slots_[slot] : emptyConfig();
 }
 
-ConfigTable::ConfigTable(const ConfigTable& other) : ConfigCount(other.ConfigCount) {
+ConfigTable::ConfigTable(const ConfigTable& other)
+    : ConfigCount(other.ConfigCount), HeaderLine(other.HeaderLine),
+      TrailingText(other.TrailingText) {
     *this = other;
 }
 
@@ -107,6 +109,8 @@ ConfigTable& ConfigTable::operator=(const ConfigTable& other) {
     if (this == &other)
         return *this;
     ConfigCount = other.ConfigCount;
+    HeaderLine = other.HeaderLine;
+    TrailingText = other.TrailingText;
     // A vector's copy takes only the room its elements need; with room for every slot
     // reserved first, the assignment fills that room and nothing moves afterwards.
     if (!other.slots_.empty())
@@ -118,10 +122,13 @@ ConfigTable& ConfigTable::operator=(const ConfigTable& other) {
 void ConfigTable::swap(ConfigTable& other) noexcept {
     slots_.swap(other.slots_);
     std::swap(ConfigCount, other.ConfigCount);
+    HeaderLine.swap(other.HeaderLine);
+    TrailingText.swap(other.TrailingText);
 }
 
 bool ConfigTable::operator==(const ConfigTable& other) const {
-    if (ConfigCount != other.ConfigCount)
+    if (ConfigCount != other.ConfigCount || HeaderLine != other.HeaderLine ||
+        TrailingText != other.TrailingText)
         return false;
     const int used = static_cast<int>(std::max(slots_.size(), other.slots_.size()));
     for (int i = 0; i < used; ++i) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -69,6 +70,10 @@ struct WeatherConfig {
     SeasonWeather Summer;
     SeasonWeather Autumn;
     SeasonWeather Winter;
+    // The record's first five lines, which the game does not read (an empty line and four
+    // comments), as the file held them: each line's bytes without its line end, joined by "\n".
+    // Empty for the standard lines, which a new record gets and a save writes.
+    QByteArray Comments;
 
     // Season by index 0..3 (Spring, Summer, Autumn, Winter); throws std::out_of_range otherwise.
     [[nodiscard]] SeasonWeather& season(int index);
@@ -110,8 +115,14 @@ public:
     [[nodiscard]] WeatherConfig& Configs(int index);
     [[nodiscard]] const WeatherConfig& Configs(int index) const;
 
-    // The count from the file's count line. May be below 1 (no records); never above 10000.
+    // The count from the file's count line: 0 to 10000.
     qint32 ConfigCount = 0;
+
+    // The file's own text where the game reads no data, kept so that a save gives it back: line
+    // 1 without its line end (none: the standard header line), and the bytes after the last
+    // record (the records beyond the count, or anything else).
+    std::optional<QByteArray> HeaderLine;
+    QByteArray TrailingText;
 
     // Number of records actually held: ConfigCount, or 0 when it is below 1.
     [[nodiscard]] int recordCount() const { return ConfigCount > 0 ? ConfigCount : 0; }

@@ -6,7 +6,9 @@
 #include "testfiles.h"
 #include "tst_window_support.h"
 
+#include <QAction>
 #include <QListView>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -75,6 +77,33 @@ private slots:
         }
         QVERIFY(editor.list()->model()->rowCount() >= 1);
         QVERIFY(editor.list()->model()->rowCount() < weather::ConfigTable::MaxRecords);
+    }
+
+    // Compare with File against a file as long that differs in every value (720000
+    // differences): from the command to the dialog's first screen drawn. The window is frozen
+    // for as long, since the comparison runs on the window's thread.
+    void compareWith10000Differences() {
+        weather::ConfigTable changed = testfiles::makeTable(weather::ConfigTable::MaxRecords);
+        for (int k = 1; k <= changed.ConfigCount; ++k) {
+            for (int s = 0; s < weather::SeasonCount; ++s) {
+                for (int p = 0; p < weather::SeasonValueCount; ++p)
+                    ++changed.Configs(k).season(s).at(p);
+            }
+        }
+        const QString other = dir_.filePath("changed.cfg");
+        QVERIFY(testfiles::writeAll(other, weather::formatConfig(changed)));
+        const Editor editor;
+        QVERIFY(editor.window->openFile(path_));
+        editor.desktop->fileAnswers << other;
+        QTableView* table = nullptr;
+        QBENCHMARK_ONCE {
+            editor.find<QAction>("mnuCompare")->trigger();
+            table = editor.window->findChild<QTableView*>("tblCompare");
+            QVERIFY(table);
+            table->viewport()->repaint();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(table->model()->rowCount(), 720000);
     }
 
 #ifdef __GLIBC__

@@ -81,7 +81,6 @@ private slots:
             return join(fileLines("1", recordLines(nameLine)));
         };
         QTest::newRow("count 0") << join(fileLines("0"));
-        QTest::newRow("negative count") << join(fileLines("-3"));
         QTest::newRow("number 1000") << one("1000 Long");
         QTest::newRow("number 12345") << one("12345 Name");
         QTest::newRow("negative number") << one("-5 Cold");
@@ -183,16 +182,19 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << 1 << "the file is empty";
         QTest::newRow("header only") << QByteArray("# header\r\n") << 2 << "ends after line 1";
         QTest::newRow("count not a number") << join(fileLines("three")) << 2 << "\"three\"";
+        QTest::newRow("count with a no-break space")
+            << join(fileLines("8\xa0")) << 2 << "but it holds \"8<U+00A0>\"";
         QTest::newRow("count empty") << join(fileLines("")) << 2 << "it is empty";
         QTest::newRow("count 10001") << join(fileLines("10001")) << 2 << "more than the 10000";
         QTest::newRow("count 2147483648")
             << join(fileLines("2147483648")) << 2
             << "the number of configurations is \"2147483648\", more than the 10000 the editor "
                "can hold";
-        QTest::newRow("count -2147483649")
-            << join(fileLines("-2147483649")) << 2
-            << "the number of configurations is \"-2147483649\", below -2147483648, the lowest "
-               "the file can hold";
+        for (const char* count : {"-0", "-1", "-2147483648", "-2147483649"})
+            QTest::newRow(count) << join(fileLines(count, good)) << 2
+                                 << QStringLiteral("the number of configurations is \"%1\", "
+                                                   "below 0")
+                                        .arg(QLatin1String(count));
         QTest::newRow("count above records") << join(fileLines("3", good + recordLines("1 B")))
                                              << 23 << "the file ends after 2 of 3 configurations";
         QTest::newRow("ends inside record")
@@ -251,16 +253,95 @@ private slots:
         QVERIFY(table == before); // all or nothing
     }
 
-    // What the reader passes over: header, comments, labels and text after the last block.
-    void ignoredText() {
+    // The text the reader passes over (header, comments, labels, lines after the counted
+    // records) reads as no data, and a save gives it back as it was, with a warning where the
+    // game reads less or otherwise than it looks: the line it names and words from it.
+    void passedOverText_data() {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QByteArray>("plain"); // the same values in the standard text
+        // Labels are not kept: a save writes the standard ones, with what the game read.
+        QTest::addColumn<bool>("labelChanged");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("words");
+        const QList<QByteArray> lines = fileLines("2", recordLines("0 A") + recordLines("1 B", 1));
+        const QByteArray standard = join(lines);
+        const auto with = [&lines](int index, const QByteArray& replacement) {
+            QList<QByteArray> changed = lines;
+            changed[index] = replacement;
+            return join(changed);
+        };
+        QTest::newRow("header") << with(0, "# My tuned weather, v3") << standard << false << 0
+                                << QString();
+        QTest::newRow("empty header") << with(0, "") << standard << false << 0 << QString();
+        QTest::newRow("comment") << with(13, "# Start Day, -- tuned for hot summers") << standard
+                                 << false << 0 << QString();
+        QTest::newRow("empty line with text")
+            << with(2, "0 Looks Like A Record") << standard << false << 0 << QString();
+        QTest::newRow("CR in a comment")
+            << with(6, "# Warmth\r") << standard << false << 0 << QString();
+        QTest::newRow("label of another season")
+            << with(8, "summer: " + lines[8].mid(8)) << standard << true << 0 << QString();
+        const auto values = [&lines](int index) {
+            return lines[index].mid(lines[index].indexOf(','));
+        };
+        QTest::newRow("label takes a digit")
+            << with(8, "Spring:60" + values(8)) << with(8, "Spring: 0" + values(8)) << true << 9
+            << "the Spring line's label \"Spring:6\" takes the first character of the start day, "
+               "which the game then reads as 0";
+        QTest::newRow("label takes a minus")
+            << with(21, "WINTER:-5" + values(21)) << with(21, "WINTER: 5" + values(21)) << true
+            << 22 << "Winter line's label \"WINTER:-\"";
+        QTest::newRow("records beyond the count")
+            << join(fileLines("1", recordLines("0 A") + recordLines("1 B", 1) +
+                                       recordLines("2 C", 2) + QList<QByteArray>{"x"}))
+            << join(fileLines("1", recordLines("0 A"))) << false << 13
+            << "2 more configurations and 1 more line follow the 1 that line 2 counts; the game "
+               "reads only those, and Save keeps the rest as it is";
+        QTest::newRow("lines after the last")
+            << join(lines + QList<QByteArray>{"", "99 Not read"}) << standard << false << 23
+            << "2 more lines follow the last configuration; the game does not read them";
+        QTest::newRow("text without a line end") << standard + "tail" << standard << false << 23
+                                                 << "1 more line follows the last configuration";
+        QTest::newRow("after a count of 0")
+            << join(fileLines("0", recordLines("0 A"))) << join(fileLines("0")) << false << 3
+            << "1 more configuration follows the 0 that line 2 counts";
+    }
+    void passedOverText() {
+        QFETCH(QByteArray, data);
+        QFETCH(QByteArray, plain);
+        QFETCH(bool, labelChanged);
+        QFETCH(int, line);
+        QFETCH(QString, words);
+        ConfigTable table;
+        FileWarnings warnings;
+        const auto error = parseConfig(data, table, QString(), &warnings);
+        QVERIFY2(!error, error ? qPrintable(error->toString()) : "");
+        QCOMPARE(formatConfig(table), labelChanged ? plain : data);
+        QCOMPARE(warnings.size(), line > 0 ? 1 : 0);
+        if (line > 0) {
+            QCOMPARE(warnings[0].line, line);
+            QVERIFY2(warnings[0].message.contains(words), qPrintable(warnings[0].message));
+        }
+        for (int k = 1; k <= table.ConfigCount; ++k)
+            table.Configs(k).Comments.clear();
+        table.HeaderLine.reset();
+        table.TrailingText.clear();
+        QCOMPARE(table, parsed(plain));
+    }
+
+    // A record made in the editor has the standard lines; a copy keeps its record's own.
+    void newRecordsGetStandardLines() {
         QList<QByteArray> lines = fileLines("1", recordLines("0 A"));
-        const ConfigTable expected = parsed(join(lines));
-        lines[0] = "anything at all";
-        lines[3] = "0 Looks Like A Record";
-        lines[6] = "# Warmth";
-        lines[8] = "summer: " + lines[8].mid(8); // label of the wrong season: place decides
-        lines += {"", "trailing text", "99 Not read"};
-        QCOMPARE(parsed(join(lines)), expected);
+        lines[3] = "# Start Day, tuned";
+        ConfigTable table = parsed(join(lines));
+        WeatherConfig added = table.Configs(1);
+        added.Comments.clear();
+        table.Configs(2) = added;
+        table.Configs(3) = table.Configs(1);
+        table.ConfigCount = 3;
+        const QList<QByteArray> saved = formatConfig(table).split('\n');
+        QCOMPARE(saved[13], QByteArray("# Start Day,\r"));
+        QCOMPARE(saved[23], QByteArray("# Start Day, tuned\r"));
     }
 
     void countBelowRecords() {

@@ -139,7 +139,8 @@ void TestWindowFiles::openOverChanges_data() {
 
 // Opening over an updated change and typed values asks one question, naming the file by its
 // name and giving its full path; a file that fails to load leaves the open file, its changes
-// and its undo history as they were.
+// and its undo history as they were. A file that opens with text after its last configuration
+// says so.
 void TestWindowFiles::openOverChanges() {
     QFETCH(bool, typed);
     QFETCH(Desktop::PendingAnswer, pending);
@@ -152,7 +153,7 @@ void TestWindowFiles::openOverChanges() {
     const QString second = dir.filePath("second.cfg");
     QVERIFY(QFile::copy(examplePath(), first));
     QVERIFY(writeAll(second, fails ? QByteArray("not a weather file\r\n")
-                                   : writeNumberedFile(second, {5, 6})));
+                                   : writeNumberedFile(second, {5, 6}) + "notes\r\n"));
     const Editor editor;
     editor.openThroughDialog(first);
     editor.rename("Renamed");
@@ -170,7 +171,11 @@ void TestWindowFiles::openOverChanges() {
                                : "Save changes to first.cfg before opening another file?"});
     QCOMPARE(editor.desktop->details, QStringList{QDir::toNativeSeparators(first)});
     QCOMPARE(editor.window->loadedPath(), opened ? second : first);
-    QCOMPARE(editor.desktop->messages.size(), fails ? 1 : 0);
+    QCOMPARE(editor.desktop->messages.size(), fails || opened ? 1 : 0);
+    if (opened)
+        QVERIFY2(editor.desktop->messages[0].text.contains(QDir::toNativeSeparators(second) +
+                                                           ":23: 1 more line follows the last"),
+                 qPrintable(editor.desktop->messages[0].text));
     ConfigTable onDisk;
     QVERIFY(!weather::loadConfigFile(first, onDisk));
     QCOMPARE(weather::fromWindows1252(onDisk.Configs(1).Name) == "Renamed", saved);

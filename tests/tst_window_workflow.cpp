@@ -13,6 +13,7 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -394,21 +395,27 @@ void TestWindowWorkflow::totalsAsTyped() {
     QCOMPARE(editor.find<QLabel>("lblTotal(9)")->text(), "Total ?");
 }
 
-// Compare with File lists what differs between the window's configurations, updated but unsaved
-// changes included, and a file's.
+// Compare with File reads as `--diff FILE EDITED`: the file is the old side, the window the new;
+// a row's double-click (activation) shows its configuration.
 void TestWindowWorkflow::compareWithFile() {
     OpenedExample opened;
     const Editor& editor = opened.editor;
     editor.select(1);
     editor.rename("Highlands");
+    editor.select(3);
     editor.desktop->fileAnswers << examplePath();
     editor.find<QAction>("mnuCompare")->trigger();
-    const auto* dialog = editor.find<QDialog>("dlgCompare");
+    auto* dialog = editor.find<QDialog>("dlgCompare");
     QVERIFY(dialog && dialog->isVisible());
-    const QString text = dialog->findChild<QPlainTextEdit*>("txtCompare")->toPlainText();
-    QVERIFY2(text.startsWith("1 Highlands: name \"Highlands\" -> \"Northern Highlands\"\n"),
-             qPrintable(text));
-    QCOMPARE(text.count('\n'), 2); // the difference and the summary
+    const auto* heading = dialog->findChild<QLabel*>("lblCompareHeading");
+    QCOMPARE(heading->text(), "Changes from weather.cfg to the window");
+    auto* table = dialog->findChild<QTableView*>("tblCompare");
+    QCOMPARE(table->model()->rowCount(), 1);
+    const QModelIndex row = table->model()->index(0, 0);
+    QCOMPARE(row.data(Qt::ToolTipRole).toString(),
+             "1 Northern Highlands: name \"Northern Highlands\" -> \"Highlands\"");
+    emit table->activated(row);
+    QCOMPARE(editor.window->shownSlot(), 2);
 }
 
 QTEST_MAIN(TestWindowWorkflow)

@@ -516,6 +516,97 @@
         <source>Differences</source>
         <translation>Unterschiede</translation>
     </message>
+    <message>
+        <source>Changes from %1 to the window</source>
+        <translation>Änderungen von %1 zum Fenster</translation>
+    </message>
+    <message>
+        <source>the window</source>
+        <translation>das Fenster</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>No differences in %n configuration(s).</source>
+        <translation>
+            <numerusform>Keine Unterschiede in %n Konfiguration.</numerusform>
+            <numerusform>Keine Unterschiede in %n Konfigurationen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n configuration(s) differ</source>
+        <translation>
+            <numerusform>%n Konfiguration unterscheidet sich</numerusform>
+            <numerusform>%n Konfigurationen unterscheiden sich</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n only in %1</source>
+        <translation>
+            <numerusform>%n nur in %1</numerusform>
+            <numerusform>%n nur in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n only in the window</source>
+        <translation>
+            <numerusform>%n nur im Fenster</numerusform>
+            <numerusform>%n nur im Fenster</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the header line differs</source>
+        <translation>die Kopfzeile unterscheidet sich</translation>
+    </message>
+    <message>
+        <source>the text after the last configuration differs</source>
+        <translation>der Text nach der letzten Konfiguration unterscheidet sich</translation>
+    </message>
+</context>
+<context>
+    <name>weather::DiffTableModel</name>
+    <message>
+        <source>number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>empty line</source>
+        <translation>Leerzeile</translation>
+    </message>
+    <message>
+        <source>comment line %1</source>
+        <translation>Kommentarzeile %1</translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>nur in %1</translation>
+    </message>
+    <message>
+        <source>header line</source>
+        <translation>Kopfzeile</translation>
+    </message>
+    <message>
+        <source>text after the last configuration</source>
+        <translation>Text nach der letzten Konfiguration</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Was</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>In %1</translation>
+    </message>
 </context>
 <context>
     <name>weather::frmWeather</name>
@@ -764,10 +855,6 @@ Bearbeitet die weather.cfg des Spiels. Freie Software unter der MIT-Lizenz.
         <translation>Name oder Nummer suchen</translation>
     </message>
     <message>
-        <source>%1 (in this window)</source>
-        <translation>%1 (in diesem Fenster)</translation>
-    </message>
-    <message>
         <source>Co&amp;mpare with File...</source>
         <translation>Mit Datei &amp;vergleichen...</translation>
     </message>
@@ -930,6 +1017,20 @@ Starten Sie den Editor als Administrator (Rechtsklick, Als Administrator ausfüh
     <message>
         <source>Redid %1</source>
         <translation>Wiederholt: %1</translation>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(und %n weitere)</numerusform>
+            <numerusform>(und %n weitere)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was opened, with these warnings:</source>
+        <translation>%1 wurde geöffnet, mit diesen Warnungen:</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Mit Datei vergleichen</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,9 @@ struct OpenFileRequest {
     QString fileName;       // the name preselected in its file-name field
     QStringList filters;    // name filters
     int selectedFilter = 0; // the one selected at first
+
+    // The dialog's title; empty for the desktop's own.
+    QString title{};
 };
 
 // What the user chose in a save-file dialog: the file and the filter.

@@ -36,6 +36,17 @@ QString folderOf(const QString& path) {
     return folder;
 }
 
+// The warnings of a load, for a message: the first few in full, then how many more.
+QString warningsText(const FileWarnings& warnings) {
+    constexpr qsizetype Shown = 10;
+    QStringList lines;
+    for (qsizetype i = 0; i < warnings.size() && i < Shown; ++i)
+        lines += warnings[i].toString();
+    if (warnings.size() > Shown)
+        lines += frmWeather::tr("(and %n more)", nullptr, int(warnings.size() - Shown));
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 bool frmWeather::mayReplaceFile() {
@@ -138,7 +149,8 @@ void frmWeather::openRecent(const QString& entry) {
 bool frmWeather::openFile(const QString& path) {
     ConfigTable loaded;
     FileStamp stamp;
-    if (const auto error = loadConfigFile(path, loaded, &stamp)) {
+    FileWarnings warnings;
+    if (const auto error = loadConfigFile(path, loaded, &stamp, &warnings)) {
         if (!offerCsvImport(path))
             showFailure(error->toString());
         return false;
@@ -170,6 +182,9 @@ bool frmWeather::openFile(const QString& path) {
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
               tr("Opened 1 configuration from %1"),
               tr("Opened %1 configurations from %2"));
+    if (!warnings.isEmpty())
+        showNotice(tr("%1 was opened, with these warnings:").arg(QFileInfo(path).fileName()) +
+                   QLatin1Char('\n') + warningsText(warnings));
     offerGameCopy(path);
     return true;
 }

@@ -47,6 +47,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <type_traits>
 #include <vector>
 
@@ -312,12 +313,15 @@ void frmWeather::importCsvFile(const QString& path) {
                    : tr("Imported %1 configurations from %2"));
 }
 
-// Lists what differs between the configurations in the window (updated but unsaved changes
-// included) and those of another file, in a window of its own. Typed values are settled first.
+// Lists what differs between a file (the old side) and the configurations in the window
+// (the new side, updated but unsaved changes included), as `--diff FILE EDITED` would, in a
+// window of its own. Typed values are settled first.
 void frmWeather::mnuCompare_Click() {
     if (loadedPath_.isEmpty() || !settlePendingEdits())
         return;
-    const QString path = desktop_->chooseFileToOpen(this, dlgOpen);
+    OpenFileRequest request = dlgOpen;
+    request.title = tr("Compare with File");
+    const QString path = desktop_->chooseFileToOpen(this, request);
     if (path.isEmpty())
         return; // cancelled
     ConfigTable other;
@@ -325,16 +329,18 @@ void frmWeather::mnuCompare_Click() {
         showFailure(error->toString());
         return;
     }
-    // File names, or whole paths where they are the same.
-    QString ours = QFileInfo(loadedPath_).fileName();
-    QString theirs = QFileInfo(path).fileName();
-    if (ours == theirs) {
-        ours = QDir::toNativeSeparators(QFileInfo(loadedPath_).absoluteFilePath());
-        theirs = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    }
-    if (ours == theirs)
-        ours = tr("%1 (in this window)").arg(ours);
-    auto* dialog = new CompareDialog(compareTables(table_, other, ours, theirs).text(), this);
+    const QString name = QFileInfo(path).fileName();
+    auto* dialog =
+        new CompareDialog(std::make_shared<const TableDiff>(std::move(other), table_, name,
+                                                            QStringLiteral("the window")),
+                          name, this);
+    connect(dialog, &CompareDialog::configurationChosen, this, [this](int slot) {
+        if (slot > table_.recordCount())
+            return; // gone since the comparison
+        if (slot == shownSlot_ || settlePendingEdits())
+            showSlot(slot);
+        activateWindow();
+    });
     dialog->show();
 }
 
