@@ -6,7 +6,7 @@
 #include "testfiles.h"
 #include "tst_window_support.h"
 
-#include <QListView>
+#include <QTreeView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>

@@ -10,7 +10,7 @@
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QLabel>
-#include <QListView>
+#include <QTreeView>
 #include <QMap>
 #include <QTabWidget>
 #include <QTemporaryDir>

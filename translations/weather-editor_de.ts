@@ -463,6 +463,27 @@
     </message>
 </context>
 <context>
+    <name>weather::ConfigTableModel</name>
+    <message>
+        <source>%1
+Changed since the file was opened or saved</source>
+        <translation>%1
+Seit dem Öffnen oder Speichern der Datei geändert</translation>
+    </message>
+    <message>
+        <source>Changed since the file was opened or saved</source>
+        <translation>Seit dem Öffnen oder Speichern der Datei geändert</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+</context>
+<context>
     <name>weather::frmWeather</name>
     <message>
         <source>%1 was changed by another program after it was opened. Overwrite it with the configurations in this window?</source>
@@ -789,6 +810,38 @@ Es wurde nichts kopiert.</translation>
     <message>
         <source>Fills the season in front with 18 numbers from the clipboard, or 17 without the start day; Update keeps them.</source>
         <translation>Füllt die angezeigte Jahreszeit mit 18 Zahlen aus der Zwischenablage, oder 17 ohne den Starttag; Setzen übernimmt sie.</translation>
+    </message>
+    <message>
+        <source>No file open</source>
+        <translation>Keine Datei geöffnet</translation>
+    </message>
+    <message>
+        <source>Paste %1 of %2</source>
+        <translation>Einfügen von %1 in %2</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Wider List</source>
+        <translation>Liste &amp;breiter</translation>
+    </message>
+    <message>
+        <source>&amp;Narrower List</source>
+        <translation>Liste &amp;schmaler</translation>
+    </message>
+    <message>
+        <source>&amp;Reset List Width</source>
+        <translation>Listenbreite &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>N&amp;ext Season</source>
+        <translation>&amp;Nächste Jahreszeit</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Season</source>
+        <translation>&amp;Vorige Jahreszeit</translation>
     </message>
 </context>
 </TS>
