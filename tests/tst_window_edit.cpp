@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -100,6 +101,8 @@ private slots:
     void menuName_data();
     void menuName();
     void undoTextShowsAmpersands();
+    void viewKeys_data();
+    void viewKeys();
 };
 
 void TestWindowEdit::boxText_data() {
@@ -662,6 +665,35 @@ void TestWindowEdit::menuName() {
     QFETCH(QString, name);
     QFETCH(QString, shown);
     QCOMPARE(weather::menuName(name), shown);
+}
+
+// The season tabs and the list's width from the keyboard, wherever the cursor is.
+void TestWindowEdit::viewKeys_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("find box") << "txtFind";
+    QTest::newRow("list") << "lstConfigs";
+    QTest::newRow("value box") << "txtVal(3)";
+}
+
+void TestWindowEdit::viewKeys() {
+    QFETCH(QString, focus);
+    const Editor editor;
+    editor.openThroughDialog(examplePath());
+    activate(editor.window.get());
+    auto* tabs = editor.find<QTabWidget>("SSTab1");
+    auto* splitter = editor.find<QSplitter>("splMain");
+    QWidget* box = editor.find<QWidget>(focus);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 3); // round from Spring to Winter
+    QTest::keyClick(box, Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
+    const int list = splitter->sizes().first();
+    QTest::keyClick(box, Qt::Key_Period, Qt::ControlModifier);
+    QVERIFY2(splitter->sizes().first() > list, qPrintable(QString::number(list)));
+    QTest::keyClick(box, Qt::Key_Comma, Qt::ControlModifier);
+    QCOMPARE(splitter->sizes().first(), list);
+    QCOMPARE(editor.window->shownSlot(), 1); // the list kept its selection
 }
 
 // A name's "&" shows as itself in Undo's text, not as the mnemonic of the next letter.

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -23,7 +25,7 @@ void ConfigFindModel::setFindText(const QString& text) {
     findNumber_ = trimmed.toLongLong(&number);
     findsNumber_ = number;
     findText_ = foldForFind(trimmed);
-    invalidateFilter();
+    invalidate();
 }
 
 bool ConfigFindModel::filterAcceptsRow(int sourceRow, const QModelIndex& /*parent*/) const {
@@ -46,6 +48,42 @@ int ConfigFindModel::rowOf(int slot) const {
     return mapFromSource(records_->index(slot - 1, 0)).row();
 }
 
+namespace {
+
+// Draws a row's one-line texts straight, cut with "..." where too long, without the style's
+// multi-line text layout: the list repaints every visible row at each keystroke in the find box.
+class RowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem panel = option;
+        initStyleOption(&panel, index);
+        const QString text = panel.text;
+        panel.text.clear();
+        const QWidget* view = option.widget;
+        QStyle* style = view != nullptr ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &panel, painter, view);
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const bool selected = (option.state & QStyle::State_Selected) != 0;
+        const QPalette::ColorGroup group =
+            (option.state & QStyle::State_Enabled) == 0  ? QPalette::Disabled
+            : (option.state & QStyle::State_Active) != 0 ? QPalette::Active
+                                                         : QPalette::Inactive;
+        painter->save();
+        painter->setPen(
+            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        const QRect room = option.rect.adjusted(margin, 0, -margin, 0);
+        painter->setFont(panel.font);
+        painter->drawText(room, int(panel.displayAlignment | Qt::AlignVCenter),
+                          QFontMetrics(panel.font).elidedText(text, Qt::ElideRight, room.width()));
+        painter->restore();
+    }
+};
+
+} // namespace
+
 ConfigList::ConfigList(QWidget* parent) : QTreeView(parent), model_(new ConfigFindModel(this)) {
     setModel(model_);
     setRootIsDecorated(false);
@@ -56,6 +94,7 @@ ConfigList::ConfigList(QWidget* parent) : QTreeView(parent), model_(new ConfigFi
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     header()->hide();
+    setItemDelegate(new RowDelegate(this));
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(ConfigTableModel::NameColumn, QHeaderView::Stretch);
     header()->setSectionResizeMode(ConfigTableModel::NumberColumn, QHeaderView::Fixed);
