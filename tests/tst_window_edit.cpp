@@ -682,7 +682,7 @@ void TestWindowEdit::viewKeys() {
     activate(editor.window.get());
     auto* tabs = editor.find<QTabWidget>("SSTab1");
     auto* splitter = editor.find<QSplitter>("splMain");
-    QWidget* box = editor.find<QWidget>(focus);
+    auto* box = editor.find<QWidget>(focus);
     box->setFocus();
     QTest::keyClick(box, Qt::Key_PageUp, Qt::ControlModifier);
     QCOMPARE(tabs->currentIndex(), 3); // round from Spring to Winter

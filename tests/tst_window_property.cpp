@@ -360,7 +360,7 @@ struct Sequence {
     QString findUndoKeys(Answer answer);
     QString renameThenClick(Answer answer);
     QString pasteSeason(Answer answer);
-    QLineEdit* typeName(int name);
+    [[nodiscard]] QLineEdit* typeName(int name) const;
     void renamed(int name);
     // One random step, taken with the given answer ready for the pending-edit question.
     QString step(Answer answer) {
@@ -399,6 +399,7 @@ struct Sequence {
     }
     QString finish();
     QString check(qsizetype messages, qsizetype questions, qsizetype pending) const;
+    void checkList(Checker& c) const;
     QString typedText(int s, int p);
 
     int bounded(int n) { return int(random.bounded(n)); }
@@ -628,7 +629,7 @@ QString Sequence::rename(Answer /*answer*/) {
 }
 
 // Types rename `name` into the name box, which has the focus, without ending the edit.
-QLineEdit* Sequence::typeName(int name) {
+QLineEdit* Sequence::typeName(int name) const {
     auto* box = editor.find<QLineEdit>(QStringLiteral("txtName"));
     editor.window->activateWindow();
     if (!QTest::qWaitForWindowActive(editor.window.get()))
@@ -777,7 +778,7 @@ QString Sequence::findType(Answer /*answer*/) {
     static const QStringList texts = {"",  "a",    "AL", "co",  "e",     "plain",
                                       "3", " 7 ",  "x",  "zzz", "copy",  "renamed",
                                       "E", "=sum", "-",  "caf", "north", "0"};
-    const QString text = texts[bounded(int(texts.size()))];
+    const QString& text = texts[bounded(int(texts.size()))];
     auto* box = editor.find<QLineEdit>(QStringLiteral("txtFind"));
     editor.window->activateWindow();
     box->setFocus();
@@ -843,7 +844,7 @@ QString Sequence::renameThenClick(Answer answer) {
         return {};
     const int row = bounded(int(m.listed.size()));
     const int name = bounded(int(renames().size()));
-    typeName(name);
+    (void)typeName(name);
     editor.select(row);
     renamed(name);
     m.select(m.listed[row], answer);
@@ -885,36 +886,11 @@ QString Sequence::pasteSeason(Answer /*answer*/) {
     return QStringLiteral("Paste Season %1 (%2 numbers)").arg(s).arg(cells.size());
 }
 
-// Compares the window with the model; the first difference, or nothing.
-QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pending) const {
+// The rows are those the model lists, each with its number and its mark of a change; the
+// configuration on display is the one selected row and the current row while it is listed (a
+// question cancelled from the keyboard must not split the two).
+void Sequence::checkList(Checker& c) const {
     const Model& m = model;
-    const FakeDesktop& d = *editor.desktop;
-    const weather::frmWeather& window = *editor.window;
-    Checker c;
-    // First what the window asked and said, which explains most other differences: the
-    // pending-edit question comes exactly when typed values would be lost, and only once.
-    const qsizetype asked = d.pendingQuestions.size() - pending;
-    c.equal(QStringLiteral("pending-edit questions"), asked, qsizetype(m.expect.pendingQuestions));
-    if (m.expect.countOthers)
-        c.equal(QStringLiteral("other questions"), d.questions.size() - questions - asked,
-                qsizetype(m.expect.otherQuestions));
-    QStringList said;
-    for (qsizetype i = messages; i < d.messages.size(); ++i)
-        said << brief(d.messages[i].text);
-    c.equal(QStringLiteral("messages (%1)").arg(said.join(" | ")), said.size(),
-            qsizetype(m.expect.messages));
-    // The table holds the model's records: each step changed what it should and nothing else.
-    const weather::ConfigTable& table = window.table();
-    c.equal(QStringLiteral("record count"), qsizetype(table.recordCount()), m.records.size());
-    for (int k = 1; k <= std::min<qsizetype>(table.recordCount(), m.records.size()); ++k) {
-        const QStringList held = fields(table.Configs(k));
-        const QStringList meant = fields(m.records[k - 1]);
-        for (int f = 0; f < held.size(); ++f)
-            c.equal(QStringLiteral("record %1 field %2").arg(k).arg(f), held[f], meant[f]);
-    }
-    // The list names every record; the configuration on display is its one selected entry and
-    // its current row (a question cancelled from the keyboard must not split the two).
-    // The rows are those the model lists, each with its number and its mark of a change.
     QStringList names;
     QStringList numbers;
     QList<bool> marks;
@@ -947,6 +923,36 @@ QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pendi
         c.equal(QStringLiteral("focus"),
                 QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none",
                 m.expect.focus->objectName());
+}
+
+// Compares the window with the model; the first difference, or nothing.
+QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pending) const {
+    const Model& m = model;
+    const FakeDesktop& d = *editor.desktop;
+    const weather::frmWeather& window = *editor.window;
+    Checker c;
+    // First what the window asked and said, which explains most other differences: the
+    // pending-edit question comes exactly when typed values would be lost, and only once.
+    const qsizetype asked = d.pendingQuestions.size() - pending;
+    c.equal(QStringLiteral("pending-edit questions"), asked, qsizetype(m.expect.pendingQuestions));
+    if (m.expect.countOthers)
+        c.equal(QStringLiteral("other questions"), d.questions.size() - questions - asked,
+                qsizetype(m.expect.otherQuestions));
+    QStringList said;
+    for (qsizetype i = messages; i < d.messages.size(); ++i)
+        said << brief(d.messages[i].text);
+    c.equal(QStringLiteral("messages (%1)").arg(said.join(" | ")), said.size(),
+            qsizetype(m.expect.messages));
+    // The table holds the model's records: each step changed what it should and nothing else.
+    const weather::ConfigTable& table = window.table();
+    c.equal(QStringLiteral("record count"), qsizetype(table.recordCount()), m.records.size());
+    for (int k = 1; k <= std::min<qsizetype>(table.recordCount(), m.records.size()); ++k) {
+        const QStringList held = fields(table.Configs(k));
+        const QStringList meant = fields(m.records[k - 1]);
+        for (int f = 0; f < held.size(); ++f)
+            c.equal(QStringLiteral("record %1 field %2").arg(k).arg(f), held[f], meant[f]);
+    }
+    checkList(c);
     // Name and number show the record on display afresh, also after an import replaced it.
     c.equal(QStringLiteral("name box"), editor.find<QLineEdit>(QStringLiteral("txtName"))->text(),
             m.shown > 0 ? nameText(m.shownRecord().Name) : QString());

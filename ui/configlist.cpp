@@ -108,7 +108,7 @@ ConfigList::ConfigList(QWidget* parent) : QTreeView(parent), model_(new ConfigFi
                     last.column() >= ConfigTableModel::NumberColumn)
                     fitNumberColumn();
             });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, const QWidget* now) {
         if (now == this)
             focusBefore_ = old;
     });
