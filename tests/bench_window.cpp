@@ -7,8 +7,8 @@
 #include "tst_window_support.h"
 
 #include <QAction>
-#include <QListView>
 #include <QTableView>
+#include <QTreeView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTreeView>
 #include <QLayout>
 #include <QListView>
 #include <QLocale>
@@ -129,14 +130,14 @@ void TestWindow::controlsCarryTheirNamesAndCaptions_data() {
     QTest::addColumn<QString>("accessibleName");
 
     QTest::newRow("txtPath") << "txtPath"
-                             << "QLineEdit" << (QDir::separator() == '/' ? "/" : "c:\\")
+                             << "QLineEdit" << (QDir::separator() == '/' ? "" : "c:\\")
                              << "Configuration Folder";
     QTest::newRow("cmdOpen") << "cmdOpen"
                              << "QPushButton"
                              << ""
                              << "Open";
     QTest::newRow("lstConfigs") << "lstConfigs"
-                                << "QListView"
+                                << "weather::ConfigList"
                                 << ""
                                 << "Configurations";
     QTest::newRow("fraMain") << "fraMain"
@@ -203,7 +204,7 @@ void TestWindow::controlsCarryTheirNamesAndCaptions() {
 void TestWindow::menuAndToolbar() {
     const Editor editor;
     const QList<QAction*> bar = editor.window->menuBar()->actions();
-    QCOMPARE(bar.size(), 3);
+    QCOMPARE(bar.size(), 4);
     QCOMPARE(bar[0]->text(), "&File");
     QVERIFY(bar[0]->menu());
     QCOMPARE(bar[1]->text(), "&Edit");
@@ -212,9 +213,15 @@ void TestWindow::menuAndToolbar() {
         edit << (item->isSeparator() ? "-" : item->objectName());
     QCOMPARE(edit, QStringList({"mnuUndo", "mnuRedo", "-", "mnuDuplicate", "mnuDeleteLast", "-",
                                 "mnuCopySeason", "mnuPasteSeason", "-", "mnuFind"}));
-    QCOMPARE(bar[2]->objectName(), "mnuAbout");
-    QCOMPARE(bar[2]->text(), "&About");
-    QVERIFY(!bar[2]->menu()); // a command on the bar itself
+    QCOMPARE(bar[2]->text(), "&View");
+    QStringList view;
+    for (const QAction* item : bar[2]->menu()->actions())
+        view << (item->isSeparator() ? "-" : item->objectName());
+    QCOMPARE(view, QStringList({"mnuWiderList", "mnuNarrowerList", "mnuResetList", "-",
+                                "mnuNextSeason", "mnuPreviousSeason"}));
+    QCOMPARE(bar[3]->objectName(), "mnuAbout");
+    QCOMPARE(bar[3]->text(), "&About");
+    QVERIFY(!bar[3]->menu()); // a command on the bar itself
 
     const QList<QAction*> file = bar[0]->menu()->actions();
     QStringList fileItems;
@@ -456,7 +463,7 @@ void TestWindow::cancelledOpenChangesNothing() {
     editor.click("cmdOpen"); // no answer: the user cancels
     QCOMPARE(editor.desktop->fileRequests.size(), 1);
     QCOMPARE(editor.desktop->messages.size(), 0);
-    QCOMPARE(editor.find<QLineEdit>("txtPath")->text(), QDir::separator() == '/' ? "/" : "c:\\");
+    QCOMPARE(editor.find<QLineEdit>("txtPath")->text(), QDir::separator() == '/' ? "" : "c:\\");
     QVERIFY(editor.find<QLineEdit>("txtPath")->isEnabled());
     QVERIFY(editor.find<QPushButton>("cmdOpen")->isEnabled());
     QVERIFY(editor.window->loadedPath().isEmpty());
@@ -476,7 +483,7 @@ void TestWindow::failedOpenChangesNothing() {
     QVERIFY2(shown.text.contains(QDir::toNativeSeparators(bad) + ":19:"), qPrintable(shown.text));
     QCOMPARE(editor.window->table(), weather::ConfigTable());
     QCOMPARE(editor.listed(), QStringList());
-    QCOMPARE(editor.find<QLineEdit>("txtPath")->text(), QDir::separator() == '/' ? "/" : "c:\\");
+    QCOMPARE(editor.find<QLineEdit>("txtPath")->text(), QDir::separator() == '/' ? "" : "c:\\");
     QVERIFY(editor.find<QLineEdit>("txtPath")->isEnabled());
     QVERIFY(editor.find<QPushButton>("cmdOpen")->isEnabled());
     QVERIFY(editor.window->loadedPath().isEmpty());

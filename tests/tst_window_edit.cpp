@@ -1,6 +1,7 @@
 // Editing in the window driven offscreen: Update, the key filter, menu, toolbar and shortcuts,
 // the About box, the web link, Exit and the tab order.
 #include "configfile.h"
+#include "editcommands.h"
 #include "seasontext.h"
 #include "testfiles.h"
 #include "tst_window_support.h"
@@ -10,14 +11,15 @@
 #include <QDir>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeView>
 
 using namespace testfiles;
 using namespace windowtest;
@@ -96,6 +98,11 @@ private slots:
     void tabOrderOnEachTab();
     void tabOrderAroundTheTabs();
     void wholeRoad();
+    void menuName_data();
+    void menuName();
+    void undoTextShowsAmpersands();
+    void viewKeys_data();
+    void viewKeys();
 };
 
 void TestWindowEdit::boxText_data() {
@@ -567,7 +574,6 @@ void TestWindowEdit::tabOrderOnEachTab() {
         expected << editor.seasonBox(season, p)->objectName();
     expected << QStringLiteral("cmdUpdate(%1)").arg(season) << "cmdSave"
              << "cmdExit"
-             << "txtPath"
              << "cmdOpen"
              << "txtFind"
              << "lstConfigs"
@@ -586,12 +592,11 @@ void TestWindowEdit::tabOrderAroundTheTabs() {
     activate(editor.window.get());
     auto* tabs = editor.find<QTabWidget>("SSTab1");
     tabs->setCurrentIndex(2);
-    editor.find<QLineEdit>("txtPath")->setFocus();
-    const QList<QWidget*> expected = {editor.find<QWidget>("cmdOpen"),
-                                      editor.find<QWidget>("txtFind"),
-                                      editor.list(),
-                                      editor.find<QWidget>("txtName"),
-                                      tabs->tabBar(),
+    // The cursor starts in the find box; the read-only path box is not in the Tab chain.
+    QCOMPARE(QApplication::focusWidget(), editor.find<QWidget>("txtFind"));
+    editor.find<QWidget>("cmdOpen")->setFocus();
+    const QList<QWidget*> expected = {editor.find<QWidget>("txtFind"), editor.list(),
+                                      editor.find<QWidget>("txtName"), tabs->tabBar(),
                                       editor.txtStart(2)};
     for (const QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -599,7 +604,7 @@ void TestWindowEdit::tabOrderAroundTheTabs() {
     }
     editor.find<QWidget>("cmdExit")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), editor.find<QWidget>("txtPath"));
+    QCOMPARE(QApplication::focusWidget(), editor.find<QWidget>("cmdOpen"));
 }
 
 // As a user would: open, select the third entry, type a new Summer Gusty, Update Summer, Save.
@@ -639,6 +644,66 @@ void TestWindowEdit::wholeRoad() {
     QCOMPARE(editor.desktop->questions.size(), 1);
     QVERIFY(!editor.window->isVisible());
     QCOMPARE(readAll(path), lines.join('\n'));
+}
+
+// Names in menu texts: cut after 40 characters, never inside a character.
+void TestWindowEdit::menuName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    const QString forty(40, u'a');
+    const QString snowmen = QString::fromUtf8("\U0001F600").repeated(21); // 42 UTF-16 units
+    QTest::newRow("short") << "Alpine Valley"
+                           << "Alpine Valley";
+    QTest::newRow("40 characters") << forty << forty;
+    QTest::newRow("41 characters") << forty + "b" << QString(39, u'a') + QChar(0x2026);
+    QTest::newRow("pair at the cut") << snowmen << snowmen.left(38) + QChar(0x2026);
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestWindowEdit::menuName() {
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QCOMPARE(weather::menuName(name), shown);
+}
+
+// The season tabs and the list's width from the keyboard, wherever the cursor is.
+void TestWindowEdit::viewKeys_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("find box") << "txtFind";
+    QTest::newRow("list") << "lstConfigs";
+    QTest::newRow("value box") << "txtVal(3)";
+}
+
+void TestWindowEdit::viewKeys() {
+    QFETCH(QString, focus);
+    const Editor editor;
+    editor.openThroughDialog(examplePath());
+    activate(editor.window.get());
+    auto* tabs = editor.find<QTabWidget>("SSTab1");
+    auto* splitter = editor.find<QSplitter>("splMain");
+    auto* box = editor.find<QWidget>(focus);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 3); // round from Spring to Winter
+    QTest::keyClick(box, Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
+    const int list = splitter->sizes().first();
+    QTest::keyClick(box, Qt::Key_Period, Qt::ControlModifier);
+    QVERIFY2(splitter->sizes().first() > list, qPrintable(QString::number(list)));
+    QTest::keyClick(box, Qt::Key_Comma, Qt::ControlModifier);
+    QCOMPARE(splitter->sizes().first(), list);
+    QCOMPARE(editor.window->shownSlot(), 1); // the list kept its selection
+}
+
+// A name's "&" shows as itself in Undo's text, not as the mnemonic of the next letter.
+void TestWindowEdit::undoTextShowsAmpersands() {
+    const Editor editor;
+    editor.openThroughDialog(examplePath());
+    editor.rename("Salt & Pepper");
+    editor.txtVal(0)->setText("77");
+    editor.click("cmdUpdate(0)");
+    QCOMPARE(editor.find<QAction>("mnuUndo")->text(), "&Undo Update Spring of Salt && Pepper");
 }
 
 QTEST_MAIN(TestWindowEdit)

@@ -2,10 +2,11 @@
 // with the mouse and the keys, type into season boxes, Update, Enter, rename, Duplicate, Delete
 // Last, Undo, Redo, the three answers of the pending-edit question, Save, Export, Compare with
 // File, Import, opening the file again and closing, with the one question before the file is
-// left) run on the real window offscreen, the test desktop answering every dialog. After every
-// step the window is compared with a model kept by the test alone: a plain list of records, what
-// the file holds, the configuration on display, the texts typed into its boxes, the undo history
-// and the counts in the status bar.
+// left, typing in the find box and Enter, Down and Ctrl+Z there, a click right after a rename,
+// Paste Season) run on the real window offscreen, the test desktop answering every dialog. After
+// every step the window is compared with a model kept by the test alone: a plain list of
+// records, what the file holds, the configuration on display, the texts typed into its boxes, the
+// undo history, the rows the list shows and the counts in the status bar.
 //
 // WEATHER_PROPERTY_SEED (1): the seed of the first sequence; sequence i uses SEED + i.
 // WEATHER_PROPERTY_SEQUENCES (30), WEATHER_PROPERTY_STEPS (40): how many sequences, how long.
@@ -18,6 +19,8 @@
 #include "tst_window_support.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
@@ -126,7 +129,31 @@ struct Step {
     int undoShows; // a slot, 0 for none, or KeepShown
     int redoShows;
     QList<int> tabs; // the season tabs it changes; undo and redo show one of them
+    bool syncs;      // records come or go (Duplicate, Delete Last, Import): the list follows
 };
+
+// A Paste Season, which Undo takes back while nothing else happened since.
+struct Paste {
+    int slot;
+    int season;
+    qsizetype done; // the undo history's place then
+    WeatherConfig record;
+    QStringList before;
+    QStringList after;
+};
+
+// The model's own reading of the find box: the text without case and accents in the name, or
+// the number.
+QString folded(const QString& text) {
+    static const QRegularExpression marks(QStringLiteral("\\p{Mn}"));
+    return text.normalized(QString::NormalizationForm_KD).remove(marks).toCaseFolded();
+}
+bool found(const QString& find, const WeatherConfig& record) {
+    bool isNumber = false;
+    const qlonglong number = find.trimmed().toLongLong(&isNumber);
+    return (isNumber && record.Number == number) ||
+           folded(nameText(record.Name)).contains(folded(find.trimmed()));
+}
 
 // What one step should have done beyond the state the model holds.
 struct Expect {
@@ -134,7 +161,8 @@ struct Expect {
     int otherQuestions = 0;  // the close question
     bool countOthers = true; // off when the delete question may or may not come
     int messages = 0;
-    QList<int> tabs; // the current tab is one of these (empty: not checked)
+    QList<int> tabs;          // the current tab is one of these (empty: not checked)
+    QWidget* focus = nullptr; // where the focus is (null: not checked)
     bool visible = true;
     bool saved = false;
 };
@@ -148,6 +176,38 @@ struct Model {
     QList<Step> history;
     qsizetype done = 0;
     Expect expect;
+    QString find;      // the find box's text
+    QList<int> listed; // the slots of the list's rows, top to bottom
+    std::optional<Paste> paste;
+
+    // The rows are found afresh when the find text changes.
+    void refind() {
+        listed.clear();
+        for (int k = 1; k <= records.size(); ++k) {
+            if (found(find, records[k - 1]))
+                listed << k;
+        }
+    }
+    // Records that come or go at the end come and go as rows; when an import renamed any
+    // other, every row is found afresh. A rename or an update leaves the rows alone.
+    void sync(const Records& before) {
+        for (qsizetype k = 0; k < std::min(before.size(), records.size()); ++k) {
+            if (before[k].Name != records[k].Name) {
+                refind();
+                return;
+            }
+        }
+        listed.removeIf([this](int slot) { return slot > records.size(); });
+        for (int k = int(before.size()) + 1; k <= records.size(); ++k) {
+            if (found(find, records[k - 1]))
+                listed << k;
+        }
+    }
+    int rowOf(int slot) const { return int(listed.indexOf(slot)); }
+    bool pasteUndoable() const {
+        return paste && paste->slot == shown && paste->done == done && shown > 0 &&
+               shownRecord() == paste->record && typed[paste->season] == paste->after;
+    }
 
     const WeatherConfig& shownRecord() const { return records[shown - 1]; }
     bool pending(int s) const {
@@ -175,17 +235,41 @@ struct Model {
         for (int s = 0; s < Seasons; ++s)
             showStored(s);
     }
-    void change(const Records& after, int undoShows, int redoShows, const QList<int>& tabs = {}) {
+    void change(const Records& after, int undoShows, int redoShows, const QList<int>& tabs = {},
+                bool syncs = false) {
         history.resize(done++);
-        history << Step{records, after, undoShows, redoShows, tabs};
+        history << Step{records, after, undoShows, redoShows, tabs, syncs};
+        const Records before = records;
         records = after;
+        if (syncs)
+            sync(before);
     }
     // Undo and redo select and show the configuration they change, on a tab they change.
     void travel(bool back) {
         const Step& step = history[back ? --done : done++];
+        const Records before = records;
         records = back ? step.before : step.after;
+        if (step.syncs)
+            sync(before);
         show(back ? step.undoShows : step.redoShows);
         expect.tabs = step.tabs;
+    }
+    // Undo takes back a paste first, without a question; then the newest step. Update as the
+    // answer stores the typed values as the newest step; undo and redo then stop there.
+    void undo(Answer answer) {
+        if (pasteUndoable()) {
+            typed[paste->season] = paste->before;
+            paste.reset();
+            return;
+        }
+        const auto before = done;
+        if (done > 0 && settle(answer) && done == before)
+            travel(true);
+    }
+    void redo(Answer answer) {
+        const auto before = done;
+        if (done < history.size() && settle(answer) && done == before && done < history.size())
+            travel(false);
     }
     // Season `s` as values; none (a message, the season's tab shown) when a box holds no number.
     std::optional<SeasonWeather> read(int s) {
@@ -308,24 +392,37 @@ struct Sequence {
     QString importCsv(Answer answer);
     QString open(Answer answer);
     QString close(Answer answer);
+    QString findType(Answer answer);
+    QString findKey(Answer answer);
+    QString findUndoKeys(Answer answer);
+    QString renameThenClick(Answer answer);
+    QString pasteSeason(Answer answer);
+    [[nodiscard]] QLineEdit* typeName(int name) const;
+    void renamed(int name);
     // One random step, taken with the given answer ready for the pending-edit question.
     QString step(Answer answer) {
-        static constexpr std::array<std::pair<int, Action>, 16> Steps{{{12, &Sequence::click},
-                                                                       {6, &Sequence::key},
-                                                                       {25, &Sequence::type},
-                                                                       {7, &Sequence::updateButton},
-                                                                       {6, &Sequence::enter},
-                                                                       {8, &Sequence::rename},
-                                                                       {4, &Sequence::duplicate},
-                                                                       {4, &Sequence::deleteLast},
-                                                                       {10, &Sequence::undo},
-                                                                       {6, &Sequence::redo},
-                                                                       {3, &Sequence::save},
-                                                                       {3, &Sequence::exportCsv},
-                                                                       {2, &Sequence::compare},
-                                                                       {5, &Sequence::importCsv},
-                                                                       {2, &Sequence::open},
-                                                                       {2, &Sequence::close}}};
+        static constexpr std::array<std::pair<int, Action>, 21> Steps{
+            {{12, &Sequence::click},
+             {6, &Sequence::findType},
+             {5, &Sequence::findKey},
+             {3, &Sequence::findUndoKeys},
+             {5, &Sequence::renameThenClick},
+             {4, &Sequence::pasteSeason},
+             {6, &Sequence::key},
+             {25, &Sequence::type},
+             {7, &Sequence::updateButton},
+             {6, &Sequence::enter},
+             {8, &Sequence::rename},
+             {4, &Sequence::duplicate},
+             {4, &Sequence::deleteLast},
+             {10, &Sequence::undo},
+             {6, &Sequence::redo},
+             {3, &Sequence::save},
+             {3, &Sequence::exportCsv},
+             {2, &Sequence::compare},
+             {5, &Sequence::importCsv},
+             {2, &Sequence::open},
+             {2, &Sequence::close}}};
         static const int total =
             std::accumulate(Steps.begin(), Steps.end(), 0,
                             [](int sum, const auto& step) { return sum + step.first; });
@@ -342,6 +439,7 @@ struct Sequence {
     QString finish();
     weather::Desktop::Answer saveAnswer(); // a random answer to the save question, made ready
     QString check(qsizetype messages, qsizetype questions, qsizetype pending) const;
+    void checkList(Checker& c) const;
     QString typedText(int s, int p);
 
     int bounded(int n) { return int(random.bounded(n)); }
@@ -384,6 +482,7 @@ Sequence::Sequence(quint64 seed, int steps) : seed(seed), steps(steps) {
     for (int k = 1; k <= table.recordCount(); ++k)
         opened << table.Configs(k);
     model.records = model.file = opened;
+    model.refind();
     model.show(opened.isEmpty() ? 0 : 1); // a load shows the first configuration
     editor.window->activateWindow();      // for renames that end by moving the focus
     if (!QTest::qWaitForWindowActive(editor.window.get()))
@@ -440,11 +539,10 @@ QString Sequence::run() {
 // The last step: undo everything (dropping typed values), then Save. The file must hold its
 // original bytes again, whether or not it was saved in between.
 QString Sequence::finish() {
-    while (model.done > 0) {
+    while (model.done > 0 || model.pasteUndoable()) {
         editor.desktop->pendingAnswers = {Answer::Discard};
         trigger("mnuUndo");
-        if (model.settle(Answer::Discard))
-            model.travel(true);
+        model.undo(Answer::Discard);
     }
     editor.desktop->pendingAnswers = {Answer::Discard};
     trigger("mnuSave");
@@ -476,24 +574,36 @@ QString Sequence::typedText(int s, int p) {
 
 // The steps a user takes. Each acts on the window and on the model and says what it did, or
 // returns nothing when it cannot be taken now (most need a configuration on display).
+// A click on a listed row; now and then from a season box, to which Cancel brings the focus back.
 QString Sequence::click(Answer answer) {
-    if (model.records.isEmpty())
+    if (model.listed.isEmpty())
         return {};
-    const int row = bounded(int(model.records.size()));
+    const int row = bounded(int(model.listed.size()));
+    QLineEdit* from = nullptr;
+    if (model.shown > 0 && bounded(3) == 0) {
+        from = editor.seasonBox(tabs()->currentIndex(), bounded(Positions));
+        editor.window->activateWindow();
+        from->setFocus();
+    }
     editor.select(row);
-    model.select(row + 1, answer);
-    return QStringLiteral("click row %1").arg(row);
+    const int asked = model.expect.pendingQuestions;
+    model.select(model.listed[row], answer);
+    if (from != nullptr && answer == Answer::Cancel && model.expect.pendingQuestions > asked)
+        model.expect.focus = from;
+    return QStringLiteral("click row %1%2").arg(row).arg(from ? " from a box" : "");
 }
 
+// The list's keys from the row on display, while it is listed.
 QString Sequence::key(Answer answer) {
-    const int shown = model.shown;
-    const int n = int(model.records.size());
-    if (shown == 0)
+    const int row = model.shown > 0 ? model.rowOf(model.shown) : -1;
+    const int last = int(model.listed.size()) - 1;
+    if (row < 0)
         return {};
     const int k = bounded(4);
     QTest::keyClick(editor.list(),
                     std::array{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End}[k]);
-    model.select(std::array{std::max(shown - 1, 1), std::min(shown + 1, n), 1, n}[k], answer);
+    const auto to = std::array{std::max(row - 1, 0), std::min(row + 1, last), 0, last}[k];
+    model.select(model.listed[to], answer);
     return QStringList{"Up", "Down", "Home", "End"}[k] + QStringLiteral(" in the list");
 }
 
@@ -557,6 +667,18 @@ QString Sequence::rename(Answer /*answer*/) {
         return {};
     const int name = bounded(int(renames().size()));
     const bool byEnter = bounded(2) == 0;
+    QLineEdit* box = typeName(name);
+    if (byEnter)
+        QTest::keyClick(box, Qt::Key_Return);
+    else
+        tabs()->setFocus();
+    renamed(name);
+    return QStringLiteral("rename to \"%1\" by %2")
+        .arg(brief(renames()[name]), byEnter ? "Enter" : "focus out");
+}
+
+// Types rename `name` into the name box, which has the focus, without ending the edit.
+QLineEdit* Sequence::typeName(int name) const {
     auto* box = editor.find<QLineEdit>(QStringLiteral("txtName"));
     editor.window->activateWindow();
     if (!QTest::qWaitForWindowActive(editor.window.get()))
@@ -564,10 +686,12 @@ QString Sequence::rename(Answer /*answer*/) {
     box->setFocus();
     box->setText(renames()[name]);
     box->setModified(true); // as typing leaves it
-    if (byEnter)
-        QTest::keyClick(box, Qt::Key_Return);
-    else
-        tabs()->setFocus();
+    return box;
+}
+
+// The model once the edit of the name box ended: a step, or a message for a refused name.
+void Sequence::renamed(int name) {
+    Model& m = model;
     if (renames()[name] != nameText(m.shownRecord().Name) && name >= ValidNames) {
         ++m.expect.messages;
     } else if (renames()[name] != nameText(m.shownRecord().Name)) {
@@ -575,8 +699,6 @@ QString Sequence::rename(Answer /*answer*/) {
         after[m.shown - 1].Name = nameBytes(renames()[name]);
         m.change(after, m.shown, m.shown);
     }
-    return QStringLiteral("rename to \"%1\" by %2")
-        .arg(brief(renames()[name]), byEnter ? "Enter" : "focus out");
 }
 
 // Duplicate: a copy numbered after the last, named "... (copy)" within 255 bytes, shown.
@@ -590,7 +712,7 @@ QString Sequence::duplicate(Answer answer) {
         after << after[m.shown - 1];
         after.last().Name = after.last().Name.left(255 - 7) + " (copy)";
         after.last().Number = after[after.size() - 2].Number + 1;
-        m.change(after, m.shown, int(after.size()));
+        m.change(after, m.shown, int(after.size()), {}, true);
         m.show(int(after.size()));
     }
     return QStringLiteral("Duplicate");
@@ -607,21 +729,17 @@ QString Sequence::deleteLast(Answer answer) {
     trigger("mnuDeleteLast");
     m.expect.countOthers = false;
     if (m.settle(answer) && confirm) {
-        m.change(m.records.mid(0, n - 1), n, n - 1);
+        m.change(m.records.mid(0, n - 1), n, n - 1, {}, true);
         m.show(n - 1);
     }
     return QStringLiteral("Delete Last, %1").arg(confirm ? "confirmed" : "cancelled");
 }
 
-// Update as the answer stores the typed values as the newest step; undo and redo then stop
-// there (redo has nothing left to do).
 QString Sequence::undo(Answer answer) {
-    if (model.done == 0)
+    if (model.done == 0 && !model.pasteUndoable())
         return {};
     trigger("mnuUndo");
-    const auto done = model.done;
-    if (model.settle(answer) && model.done == done)
-        model.travel(true);
+    model.undo(answer);
     return QStringLiteral("Undo");
 }
 
@@ -629,9 +747,7 @@ QString Sequence::redo(Answer answer) {
     if (model.done == model.history.size())
         return {};
     trigger("mnuRedo");
-    const auto done = model.done;
-    if (model.settle(answer) && model.done == done && model.done < model.history.size())
-        model.travel(false);
+    model.redo(answer);
     return QStringLiteral("Redo");
 }
 
@@ -772,7 +888,7 @@ QString Sequence::importCsv(Answer answer) {
     if (refused) {
         ++model.expect.messages;
     } else {
-        model.change(imported, KeepShown, KeepShown);
+        model.change(imported, KeepShown, KeepShown, {}, true);
         model.show(KeepShown);
     }
     return what;
@@ -811,6 +927,158 @@ QString Sequence::close(Answer answer) {
     return QStringLiteral("close");
 }
 
+// Typing in the find box: the rows are found afresh, and what is on display stays.
+QString Sequence::findType(Answer /*answer*/) {
+    static const QStringList texts = {"",  "a",    "AL", "co",  "e",     "plain",
+                                      "3", " 7 ",  "x",  "zzz", "copy",  "renamed",
+                                      "E", "=sum", "-",  "caf", "north", "0"};
+    const QString& text = texts[bounded(int(texts.size()))];
+    auto* box = editor.find<QLineEdit>(QStringLiteral("txtFind"));
+    editor.window->activateWindow();
+    box->setFocus();
+    if (text.isEmpty()) {
+        QTest::keyClick(box, Qt::Key_Escape);
+    } else {
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    // Typing the same text again changes the box on the way: the rows are found afresh.
+    if (!text.isEmpty() || !model.find.isEmpty()) {
+        model.find = text;
+        model.refind();
+    }
+    return QStringLiteral("find \"%1\"").arg(text);
+}
+
+// Down, Enter or keypad Enter in the find box: to the first row, which shows it after the
+// question; the one on display keeps its typed values. With no row, or when the answer keeps
+// the typed values, the cursor stays in the box.
+QString Sequence::findKey(Answer answer) {
+    auto* box = editor.find<QLineEdit>(QStringLiteral("txtFind"));
+    editor.window->activateWindow();
+    box->setFocus();
+    const int k = bounded(3);
+    QTest::keyClick(box, std::array{Qt::Key_Down, Qt::Key_Return, Qt::Key_Enter}[k],
+                    k == 2 ? Qt::KeypadModifier : Qt::NoModifier);
+    Model& m = model;
+    const int messages = m.expect.messages;
+    m.expect.focus = box;
+    if (!m.listed.isEmpty() && (m.listed.first() == m.shown || m.settle(answer))) {
+        m.expect.focus = editor.list();
+        if (m.listed.first() != m.shown)
+            m.show(m.listed.first());
+    }
+    if (m.expect.messages > messages)
+        m.expect.focus = nullptr; // the cursor went to the box at fault
+    return QStringList{"Down", "Enter", "keypad Enter"}[k] + QStringLiteral(" in the find box");
+}
+
+// Ctrl+Z and Ctrl+Y in the find box with no typing of its own to undo: Edit, Undo and Redo.
+QString Sequence::findUndoKeys(Answer answer) {
+    auto* box = editor.find<QLineEdit>(QStringLiteral("txtFind"));
+    editor.window->activateWindow();
+    if (!QTest::qWaitForWindowActive(editor.window.get()))
+        qWarning("the editor window did not become active");
+    box->setFocus();
+    box->setText(box->text()); // forgets the box's own typing
+    const bool redo = bounded(2) == 0;
+    QTest::keyClick(box, redo ? Qt::Key_Y : Qt::Key_Z, Qt::ControlModifier);
+    if (redo)
+        model.redo(answer);
+    else if (model.done > 0 || model.pasteUndoable())
+        model.undo(answer);
+    return QStringLiteral("Ctrl+%1 in the find box").arg(redo ? "Y" : "Z");
+}
+
+// A name typed without Enter, then a click on a row: the rename is stored as the focus leaves
+// the box, and the row clicked is the one shown, where the rows stayed.
+QString Sequence::renameThenClick(Answer answer) {
+    Model& m = model;
+    if (m.shown == 0 || m.listed.isEmpty())
+        return {};
+    const int row = bounded(int(m.listed.size()));
+    const int name = bounded(int(renames().size()));
+    (void)typeName(name);
+    editor.select(row);
+    renamed(name);
+    m.select(m.listed[row], answer);
+    return QStringLiteral("rename to \"%1\", then click row %2")
+        .arg(brief(renames()[name]))
+        .arg(row);
+}
+
+// Paste Season into the tab in front: 18 numbers, 17 without the start day, or text that is
+// no season (a message, nothing changes).
+QString Sequence::pasteSeason(Answer /*answer*/) {
+    Model& m = model;
+    if (m.shown == 0)
+        return {};
+    const int s = bounded(Seasons);
+    tabs()->setCurrentIndex(s);
+    const int kind = bounded(4);
+    QStringList cells;
+    for (int p = kind == 1 ? 1 : 0; p < Positions; ++p)
+        cells << QString::number(bounded(3) == 0 ? m.shownRecord().season(s).at(p)
+                                                 : bounded(400) - 20);
+    if (kind == 2)
+        cells = cells.mid(0, 5);
+    if (kind == 3)
+        cells[bounded(int(cells.size()))] = QStringLiteral("x");
+    QGuiApplication::clipboard()->setText(cells.join(u'\t'));
+    trigger("mnuPasteSeason");
+    if (kind >= 2) {
+        ++m.expect.messages;
+        return QStringLiteral("Paste Season, not a season");
+    }
+    const QStringList before = m.typed[s];
+    for (int p = kind == 1 ? 1 : 0; p < Positions; ++p)
+        m.typed[s][p] = cells[p - (kind == 1 ? 1 : 0)];
+    if (m.typed[s] == before)
+        m.paste.reset();
+    else
+        m.paste = Paste{m.shown, s, m.done, m.shownRecord(), before, m.typed[s]};
+    return QStringLiteral("Paste Season %1 (%2 numbers)").arg(s).arg(cells.size());
+}
+
+// The rows are those the model lists, each with its number and its mark of a change; the
+// configuration on display is the one selected row and the current row while it is listed (a
+// question cancelled from the keyboard must not split the two).
+void Sequence::checkList(Checker& c) const {
+    const Model& m = model;
+    QStringList names;
+    QStringList numbers;
+    QList<bool> marks;
+    for (const int slot : m.listed) {
+        const WeatherConfig& record = m.records[slot - 1];
+        names << brief(nameText(record.Name));
+        numbers << QString::number(record.Number);
+        marks << (slot > m.file.size() || record != m.file[slot - 1]);
+    }
+    QStringList listed = editor.listed();
+    std::transform(listed.begin(), listed.end(), listed.begin(), brief);
+    c.equal(QStringLiteral("list (find \"%1\")").arg(m.find), listed, names);
+    const QAbstractItemModel* rows = editor.list()->model();
+    QStringList shownNumbers;
+    QList<bool> shownMarks;
+    for (int r = 0; r < rows->rowCount(); ++r) {
+        shownNumbers << rows->index(r, 1).data().toString();
+        shownMarks << rows->index(r, 0).data(Qt::UserRole).toBool();
+    }
+    c.equal(QStringLiteral("numbers listed"), shownNumbers, numbers);
+    c.equal(QStringLiteral("changed marks"), shownMarks, marks);
+    QList<int> selected;
+    for (const QModelIndex& index : editor.list()->selectionModel()->selectedRows())
+        selected << index.row();
+    const int row = m.shown > 0 ? m.rowOf(m.shown) : -1;
+    c.equal(QStringLiteral("selected rows"), selected, row >= 0 ? QList<int>{row} : QList<int>{});
+    if (row >= 0)
+        c.equal(QStringLiteral("current row"), editor.list()->currentIndex().row(), row);
+    if (m.expect.focus != nullptr)
+        c.equal(QStringLiteral("focus"),
+                QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none",
+                m.expect.focus->objectName());
+}
+
 // Compares the window with the model; the first difference, or nothing.
 QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pending) const {
     const Model& m = model;
@@ -839,22 +1107,7 @@ QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pendi
         for (int f = 0; f < held.size(); ++f)
             c.equal(QStringLiteral("record %1 field %2").arg(k).arg(f), held[f], meant[f]);
     }
-    // The list names every record; the configuration on display is its one selected entry and
-    // its current row (a question cancelled from the keyboard must not split the two).
-    QStringList names;
-    for (const WeatherConfig& record : m.records)
-        names << brief(nameText(record.Name));
-    QStringList listed = editor.listed();
-    std::transform(listed.begin(), listed.end(), listed.begin(), brief);
-    c.equal(QStringLiteral("list"), listed, names);
-    QList<int> selected;
-    for (const QModelIndex& index : editor.list()->selectionModel()->selectedRows())
-        selected << index.row() + 1;
-    c.equal(QStringLiteral("selected slots"), selected,
-            m.shown > 0 ? QList<int>{m.shown} : QList<int>{});
-    if (m.shown > 0)
-        c.equal(QStringLiteral("slot of the current row"), editor.list()->currentIndex().row() + 1,
-                m.shown);
+    checkList(c);
     // Name and number show the record on display afresh, also after an import replaced it.
     c.equal(QStringLiteral("name box"), editor.find<QLineEdit>(QStringLiteral("txtName"))->text(),
             m.shown > 0 ? nameText(m.shownRecord().Name) : QString());
@@ -880,7 +1133,7 @@ QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pendi
     const auto on = [this](const char* action) {
         return editor.find<QAction>(QLatin1String(action))->isEnabled();
     };
-    c.equal(QStringLiteral("Undo on"), on("mnuUndo"), m.done > 0);
+    c.equal(QStringLiteral("Undo on"), on("mnuUndo"), m.done > 0 || m.pasteUndoable());
     c.equal(QStringLiteral("Redo on"), on("mnuRedo"), m.done < m.history.size());
     c.equal(QStringLiteral("Duplicate on"), on("mnuDuplicate"), m.shown > 0);
     c.equal(QStringLiteral("Delete Last on"), on("mnuDeleteLast"),

@@ -3,7 +3,7 @@
 #include "testfiles.h"
 
 #include <QAbstractButton>
-#include <QListView>
+#include <QTreeView>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,8 +114,8 @@ QLineEdit* Editor::seasonBox(int season, int position) const {
     return position == 0 ? txtStart(season) : txtVal(season * 17 + position - 1);
 }
 
-QListView* Editor::list() const {
-    return find<QListView>(QStringLiteral("lstConfigs"));
+QTreeView* Editor::list() const {
+    return find<QTreeView>(QStringLiteral("lstConfigs"));
 }
 
 int Editor::currentRow() const {
@@ -131,7 +131,7 @@ QStringList Editor::listed() const {
 }
 
 void Editor::select(int position) const {
-    QListView* view = list();
+    QTreeView* view = list();
     const QModelIndex entry = view->model()->index(position, 0);
     view->scrollTo(entry);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());

@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QTreeView>
 #include <QList>
 #include <QListView>
 #include <QStringList>
@@ -90,7 +91,7 @@ struct Editor {
     [[nodiscard]] QLineEdit* txtStart(int s) const;
     // The box of `position` (0 start day, 1..17 values) of `season`.
     [[nodiscard]] QLineEdit* seasonBox(int season, int position) const;
-    [[nodiscard]] QListView* list() const;
+    [[nodiscard]] QTreeView* list() const;
     [[nodiscard]] int currentRow() const;
     // The names the list shows, top to bottom.
     [[nodiscard]] QStringList listed() const;

@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QListView>
+#include <QTreeView>
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QTabWidget>

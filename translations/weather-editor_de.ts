@@ -609,6 +609,27 @@
     </message>
 </context>
 <context>
+    <name>weather::ConfigTableModel</name>
+    <message>
+        <source>%1
+Changed since the file was opened or saved</source>
+        <translation>%1
+Seit dem Öffnen oder Speichern der Datei geändert</translation>
+    </message>
+    <message>
+        <source>Changed since the file was opened or saved</source>
+        <translation>Seit dem Öffnen oder Speichern der Datei geändert</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+</context>
+<context>
     <name>weather::frmWeather</name>
     <message>
         <source>%1 was changed by another program after it was opened. Overwrite it with the configurations in this window?</source>
@@ -1031,6 +1052,36 @@ Starten Sie den Editor als Administrator (Rechtsklick, Als Administrator ausfüh
     <message>
         <source>Compare with File</source>
         <translation>Mit Datei vergleichen</translation>
+        <source>No file open</source>
+        <translation>Keine Datei geöffnet</translation>
+    </message>
+    <message>
+        <source>Paste %1 of %2</source>
+        <translation>Einfügen von %1 in %2</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Wider List</source>
+        <translation>Liste &amp;breiter</translation>
+    </message>
+    <message>
+        <source>&amp;Narrower List</source>
+        <translation>Liste &amp;schmaler</translation>
+    </message>
+    <message>
+        <source>&amp;Reset List Width</source>
+        <translation>Listenbreite &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>N&amp;ext Season</source>
+        <translation>&amp;Nächste Jahreszeit</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Season</source>
+        <translation>&amp;Vorige Jahreszeit</translation>
     </message>
 </context>
 </TS>

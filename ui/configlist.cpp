@@ -1,114 +1,145 @@
 #include "configlist.h"
 
-#include "codepage.h"
-#include "weathertable.h"
+#include "configtablemodel.h"
 
+#include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace weather {
 
-QString foldForFind(const QString& text) {
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
-    QString folded;
-    folded.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            folded += c;
-    }
-    return folded.toCaseFolded();
+ConfigFindModel::ConfigFindModel(QObject* parent)
+    : QSortFilterProxyModel(parent), records_(new ConfigTableModel(this)) {
+    // A rename must not move rows under the mouse: rows are found again only when asked.
+    setDynamicSortFilter(false);
+    setSourceModel(records_);
 }
 
-void ConfigListModel::setConfigs(const ConfigTable& table) {
-    const auto count = std::size_t(table.recordCount());
-    names_.resize(count);
-    folded_.resize(count);
-    numbers_.resize(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const WeatherConfig& config = table.Configs(int(i) + 1);
-        names_[i] = fromWindows1252(config.Name);
-        folded_[i] = foldForFind(names_[i]);
-        numbers_[i] = config.Number;
-    }
-    find();
-}
-
-void ConfigListModel::setName(int slot, const QString& name) {
-    const auto i = std::size_t(slot - 1);
-    if (i >= names_.size() || names_[i] == name)
-        return;
-    names_[i] = name;
-    folded_[i] = foldForFind(name);
-    if (findText_.isEmpty() && !findsNumber_) {
-        const QModelIndex changed = index(rowOf(slot));
-        emit dataChanged(changed, changed, {Qt::DisplayRole});
-    } else {
-        find();
-    }
-}
-
-void ConfigListModel::setFindText(const QString& text) {
+void ConfigFindModel::setFindText(const QString& text) {
     const QString trimmed = text.trimmed();
     bool number = false;
     findNumber_ = trimmed.toLongLong(&number);
     findsNumber_ = number;
     findText_ = foldForFind(trimmed);
-    find();
+    invalidate();
 }
 
-bool ConfigListModel::matches(std::size_t record) const {
-    return (findsNumber_ && numbers_[record] == findNumber_) ||
-           folded_[record].contains(findText_);
+bool ConfigFindModel::filterAcceptsRow(int sourceRow, const QModelIndex& /*parent*/) const {
+    return (findsNumber_ && records_->number(sourceRow) == findNumber_) ||
+           records_->foldedName(sourceRow).contains(findText_);
 }
 
-void ConfigListModel::find() {
-    beginResetModel();
-    slots_.clear();
-    rows_.assign(names_.size(), -1);
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (matches(i)) {
-            rows_[i] = int(slots_.size());
-            slots_.push_back(int(i) + 1);
-        }
+int ConfigFindModel::recordCount() const {
+    return records_->recordCount();
+}
+
+int ConfigFindModel::slotAt(int row) const {
+    const QModelIndex source = mapToSource(index(row, 0));
+    return source.isValid() ? source.row() + 1 : 0;
+}
+
+int ConfigFindModel::rowOf(int slot) const {
+    if (slot < 1 || slot > records_->recordCount())
+        return -1;
+    return mapFromSource(records_->index(slot - 1, 0)).row();
+}
+
+namespace {
+
+// Draws a row's one-line texts straight, cut with "..." where too long, without the style's
+// multi-line text layout: the list repaints every visible row at each keystroke in the find box.
+class RowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem panel = option;
+        initStyleOption(&panel, index);
+        const QString text = panel.text;
+        panel.text.clear();
+        const QWidget* view = option.widget;
+        QStyle* style = view != nullptr ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &panel, painter, view);
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const bool selected = (option.state & QStyle::State_Selected) != 0;
+        const QPalette::ColorGroup group =
+            (option.state & QStyle::State_Enabled) == 0  ? QPalette::Disabled
+            : (option.state & QStyle::State_Active) != 0 ? QPalette::Active
+                                                         : QPalette::Inactive;
+        painter->save();
+        painter->setPen(
+            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        const QRect room = option.rect.adjusted(margin, 0, -margin, 0);
+        painter->setFont(panel.font);
+        painter->drawText(room, int(panel.displayAlignment | Qt::AlignVCenter),
+                          QFontMetrics(panel.font).elidedText(text, Qt::ElideRight, room.width()));
+        painter->restore();
     }
-    endResetModel();
-}
+};
 
-int ConfigListModel::slotAt(int row) const {
-    return row >= 0 && std::size_t(row) < slots_.size() ? slots_[std::size_t(row)] : 0;
-}
+} // namespace
 
-int ConfigListModel::rowOf(int slot) const {
-    const auto i = std::size_t(slot - 1);
-    return slot > 0 && i < rows_.size() ? rows_[i] : -1;
-}
-
-int ConfigListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(slots_.size());
-}
-
-QVariant ConfigListModel::data(const QModelIndex& index, int role) const {
-    const int slot = slotAt(index.row());
-    if (slot == 0 || (role != Qt::DisplayRole && role != Qt::ToolTipRole &&
-                      role != Qt::AccessibleTextRole))
-        return {};
-    // The tooltip shows a long name whole, as the list's column may cut it.
-    return names_[std::size_t(slot - 1)];
-}
-
-ConfigList::ConfigList(QWidget* parent) : QListView(parent), model_(new ConfigListModel(this)) {
+ConfigList::ConfigList(QWidget* parent) : QTreeView(parent), model_(new ConfigFindModel(this)) {
     setModel(model_);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setIndentation(0);
+    setUniformRowHeights(true); // lets a list of thousands fill quickly
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    header()->hide();
+    setItemDelegate(new RowDelegate(this));
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(ConfigTableModel::NameColumn, QHeaderView::Stretch);
+    header()->setSectionResizeMode(ConfigTableModel::NumberColumn, QHeaderView::Fixed);
+    const ConfigTableModel* records = model_->records();
+    connect(records, &QAbstractItemModel::modelReset, this, &ConfigList::fitNumberColumn);
+    connect(records, &QAbstractItemModel::rowsInserted, this, &ConfigList::fitNumberColumn);
+    connect(records, &QAbstractItemModel::rowsRemoved, this, &ConfigList::fitNumberColumn);
+    connect(records, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last) {
+                if (first.column() <= ConfigTableModel::NumberColumn &&
+                    last.column() >= ConfigTableModel::NumberColumn)
+                    fitNumberColumn();
+            });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, const QWidget* now) {
+        if (now == this)
+            focusBefore_ = old;
+    });
+    fitNumberColumn();
+}
+
+void ConfigList::fitNumberColumn() {
+    const ConfigTableModel* records = model_->records();
+    qint64 low = 0;
+    qint64 high = 0;
+    for (int row = 0; row < records->recordCount(); ++row) {
+        low = std::min(low, records->number(row));
+        high = std::max(high, records->number(row));
+    }
+    // Digits are as wide as each other in most faces; 8 is among the widest.
+    const qsizetype digits = std::max(QString::number(low).size(), QString::number(high).size());
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    header()->resizeSection(ConfigTableModel::NumberColumn,
+                            fontMetrics().horizontalAdvance(QString(digits, u'8')) + 2 * margin);
 }
 
 QItemSelectionModel::SelectionFlags ConfigList::selectionCommand(const QModelIndex& index,
                                                                  const QEvent* event) const {
-    const auto flags = QListView::selectionCommand(index, event);
-    const bool user = event != nullptr && (event->type() == QEvent::KeyPress ||
-                                event->type() == QEvent::MouseButtonPress ||
-                                event->type() == QEvent::MouseButtonDblClick ||
-                                event->type() == QEvent::MouseMove ||
-                                event->type() == QEvent::MouseButtonRelease);
+    const auto flags = QTreeView::selectionCommand(index, event);
+    const bool user =
+        event != nullptr &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::MouseMove ||
+         event->type() == QEvent::MouseButtonRelease);
     if (!user || !gate_ || flags == QItemSelectionModel::NoUpdate || !index.isValid() ||
-        selectionModel()->isSelected(index))
+        selectionModel()->isRowSelected(index.row(), index.parent()))
         return flags;
     if (refused_ || !gate_(index.row())) {
         refused_ = true;
@@ -118,11 +149,14 @@ QItemSelectionModel::SelectionFlags ConfigList::selectionCommand(const QModelInd
 }
 
 void ConfigList::mouseReleaseEvent(QMouseEvent* event) {
-    QListView::mouseReleaseEvent(event);
+    QTreeView::mouseReleaseEvent(event);
     if (refused_) {
         refused_ = false;
         if (const QModelIndexList selected = selectionModel()->selectedRows(); !selected.isEmpty())
             selectionModel()->setCurrentIndex(selected.first(), QItemSelectionModel::NoUpdate);
+        // Back to the box being edited, unless the answer put the cursor elsewhere.
+        if (hasFocus() && focusBefore_ != nullptr && focusBefore_->isEnabled())
+            focusBefore_->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -136,7 +170,8 @@ void ConfigList::keyPressEvent(QKeyEvent* event) {
         return currentIndex().isValid() && selectionModel()->selectedIndexes().isEmpty();
     };
     const auto selectCurrent = [this] {
-        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+        selectionModel()->select(currentIndex(),
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     };
     if (plain && step && nothingSelected()) {
         selectCurrent();
@@ -145,7 +180,7 @@ void ConfigList::keyPressEvent(QKeyEvent* event) {
     }
     const QModelIndexList before = selectionModel()->selectedRows();
     refused_ = false;
-    QListView::keyPressEvent(event); // asks the gate through selectionCommand()
+    QTreeView::keyPressEvent(event); // asks the gate through selectionCommand()
     // cppcheck-suppress knownConditionTrueFalse ; set by selectionCommand() during the call
     if (refused_) {
         // The current row stays with the selection the user chose to keep.

@@ -6,6 +6,7 @@
 #include "columnchart.h"
 #include "columntotals.h"
 #include "configlist.h"
+#include "configtablemodel.h"
 #include "pendingedits.h"
 #include "windowlayout.h"
 
@@ -33,12 +34,8 @@ void frmWeather::showRecord(int slot) {
 void frmWeather::showName(int slot) {
     const WeatherConfig& config = table_.Configs(slot);
     const QString name = fromWindows1252(config.Name);
-    if (lstConfigs->configs()->recordCount() >= slot) {
-        lstConfigs->configs()->setName(slot, name);
-        if (lstConfigs->selectionModel()->selectedRows().isEmpty())
-            selectEntry(shownSlot_); // finding again cleared the selection
-        updateFindCount();
-    }
+    // The row keeps its place, even when the new name no longer matches the find text.
+    lstConfigs->configs()->records()->recordChanged(slot);
     if (slot != shownSlot_)
         return;
     txtName->setText(name);
@@ -81,8 +78,8 @@ void frmWeather::selectEntry(int slot) {
     const int row = lstConfigs->configs()->rowOf(slot);
     if (row >= 0) {
         const QModelIndex entry = lstConfigs->model()->index(row, 0);
-        lstConfigs->selectionModel()->setCurrentIndex(entry,
-                                                      QItemSelectionModel::ClearAndSelect);
+        lstConfigs->selectionModel()->setCurrentIndex(
+            entry, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         lstConfigs->scrollTo(entry);
     } else {
         lstConfigs->selectionModel()->clearSelection();
@@ -103,13 +100,14 @@ void frmWeather::clearShown() {
 void frmWeather::refreshList() {
     {
         const QScopedValueRollback quiet(selecting_, true);
-        lstConfigs->configs()->setConfigs(table_);
+        lstConfigs->configs()->records()->sync();
     }
     updateFindCount();
     // What is on display may have changed with the table: show it afresh, or nothing when it
     // is gone.
     if (shownSlot_ > table_.recordCount()) {
         clearShown();
+        selectEntry(0); // the rows that went took the selection to a neighbour
     } else {
         selectEntry(shownSlot_);
         if (shownSlot_ > 0)

@@ -1,7 +1,7 @@
 #include "editcommands.h"
 
-#include "frmweather.h"
 #include "codepage.h"
+#include "frmweather.h"
 #include "pendingedits.h"
 #include "uitext.h"
 
@@ -14,7 +14,7 @@ namespace weather {
 namespace {
 
 QString nameOf(frmWeather& window, int slot) {
-    return fromWindows1252(window.editableTable().Configs(slot).Name);
+    return menuName(fromWindows1252(window.editableTable().Configs(slot).Name));
 }
 
 QList<int> seasonsOf(const QList<UpdateSeasonCommand::SeasonValues>& values) {
@@ -26,8 +26,7 @@ QList<int> seasonsOf(const QList<UpdateSeasonCommand::SeasonValues>& values) {
 
 } // namespace
 
-UpdateSeasonCommand::UpdateSeasonCommand(frmWeather& window, int slot,
-                                         QList<SeasonValues> values)
+UpdateSeasonCommand::UpdateSeasonCommand(frmWeather& window, int slot, QList<SeasonValues> values)
     : QUndoCommand(QCoreApplication::translate("EditCommands", "Update %1 of %2")
                        .arg(seasonListText(seasonsOf(values)), nameOf(window, slot))),
       window_(window), slot_(slot), after_(std::move(values)) {
@@ -62,8 +61,8 @@ LastRecordCommand::LastRecordCommand(frmWeather& window, const QString& text, bo
 LastRecordCommand* LastRecordCommand::duplicate(frmWeather& window, int slot) {
     return new LastRecordCommand(
         window,
-        QCoreApplication::translate("EditCommands", "Duplicate %1").arg(nameOf(window, slot)),
-        true, copyOf(window.editableTable(), slot), slot);
+        QCoreApplication::translate("EditCommands", "Duplicate %1").arg(nameOf(window, slot)), true,
+        copyOf(window.editableTable(), slot), slot);
 }
 
 LastRecordCommand* LastRecordCommand::deleteLast(frmWeather& window) {
@@ -83,6 +82,19 @@ void LastRecordCommand::remove() {
     record_ = removeLastRecord(window_.editableTable());
     window_.refreshList();
     window_.showSlot(shownAfterRemoval_);
+}
+
+QString menuName(const QString& name, qsizetype length) {
+    if (name.size() <= length)
+        return name;
+    qsizetype kept = length - 1;
+    if (name.at(kept - 1).isHighSurrogate())
+        --kept; // never half a character
+    return name.left(kept) + QChar(0x2026);
+}
+
+QString menuEscaped(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 QString nameProblemText(const EncodedName& name) {

@@ -75,6 +75,11 @@ private:
     int shownAfterRemoval_;
 };
 
+// A name as menu texts give it: at most `length` characters, a longer one cut with "...".
+[[nodiscard]] QString menuName(const QString& name, qsizetype length = 40);
+// `text` with each "&" doubled, so that a menu shows it rather than underlining what follows.
+[[nodiscard]] QString menuEscaped(QString text);
+
 // Why a typed name was refused, in words for the user: names the character at fault.
 [[nodiscard]] QString nameProblemText(const EncodedName& name);
 

@@ -178,6 +178,7 @@ bool frmWeather::openFile(const QString& path) {
     mnuImportCsv->setEnabled(true);
     mnuCompare->setEnabled(true);
     enableRecordControls(true);
+    txtFind->setFocus(Qt::OtherFocusReason); // find, or Down to the list
     rememberFile(path);
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
               tr("Opened 1 configuration from %1"),

@@ -7,6 +7,7 @@
 #include "configdiff.h"
 #include "configfile.h"
 #include "configlist.h"
+#include "configtablemodel.h"
 #include "csvfile.h"
 #include "editcommands.h"
 #include "importcommand.h"
@@ -67,7 +68,8 @@ void frmWeather::Form_Load() {
     const QString data = QDir::home().filePath(
         QStringLiteral(".wine/drive_c/Program Files/Pitchmaster 00-01/data/"));
     dlgOpen.folder = QFileInfo(data).isDir() ? data : QDir::homePath();
-    txtPath->setText(QStringLiteral("/"));
+    // No folder means anything here until a file is open.
+    txtPath->setPlaceholderText(tr("No file open"));
 #endif
     dlgOpen.fileName = QStringLiteral("weather.cfg");
     dlgOpen.title = tr("Open Weather Configurations");
@@ -90,8 +92,8 @@ void frmWeather::cmdSave_Click() {
         save();
 }
 
-// Shows the selected configuration: list position p is slot p + 1. Edits not yet updated are
-// asked about first; when the user cancels, the selection goes back.
+// Shows the selected configuration, the record of the list entry's slot. Edits not yet updated
+// are asked about first; when the user cancels, the selection goes back.
 void frmWeather::lstConfigs_Click() {
     const QModelIndexList selected = lstConfigs->selectionModel()->selectedRows();
     if (selected.isEmpty() || selecting_)
@@ -114,31 +116,30 @@ void frmWeather::lstConfigs_Click() {
     showRecord(slot);
 }
 
-// Narrows the list as the user types; the configuration on display stays on display.
-void frmWeather::txtFind_Change() {
-    lstConfigs->configs()->setFindText(txtFind->text());
-    selectEntry(shownSlot_);
-    updateFindCount();
-}
-
 void frmWeather::updateUndoActions() {
-    const QString undo = undoStack_->undoText();
+    // A name's "&" is no mnemonic.
+    QString undo = pastedSeasonText();
+    if (undo.isEmpty())
+        undo = undoStack_->undoText();
     const QString redo = undoStack_->redoText();
-    mnuUndo->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
-    mnuRedo->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
-    mnuUndo->setEnabled(undoStack_->canUndo());
+    mnuUndo->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(menuEscaped(undo)));
+    mnuRedo->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(menuEscaped(redo)));
+    mnuUndo->setEnabled(undoStack_->canUndo() || !pastedSeasonText().isEmpty());
     mnuRedo->setEnabled(undoStack_->canRedo());
 }
 
 void frmWeather::updateModified() {
     setWindowModified(!loadedPath_.isEmpty() && table_ != fileTable_);
     updateCounts();
+    lstConfigs->configs()->records()->marksChanged();
 }
 
 // Undo and Redo may change what is on display, so typed values are settled first. When they
 // are updated, they are the newest step: undoing it would throw away what the user chose to
 // keep, so nothing more happens.
 void frmWeather::mnuUndo_Click() {
+    if (undoPaste())
+        return;
     const int index = undoStack_->index();
     if (undoStack_->canUndo() && settlePendingEdits() && undoStack_->index() == index) {
         undoStack_->undo();
@@ -159,6 +160,7 @@ void frmWeather::updateEditActions() {
     mnuDeleteLast->setEnabled(shownSlot_ > 0 && shownSlot_ == table_.recordCount());
     mnuCopySeason->setEnabled(shownSlot_ > 0);
     mnuPasteSeason->setEnabled(shownSlot_ > 0);
+    updateUndoActions(); // a paste can be taken back only on the configuration it went to
 }
 
 bool frmWeather::settlePendingEdits() {
@@ -371,13 +373,16 @@ void frmWeather::mnuPasteSeason_Click() {
     const int season = SSTab1->currentIndex();
     const SeasonPaste paste = parseSeasonText(QGuiApplication::clipboard()->text());
     switch (paste.outcome) {
-    case SeasonPaste::Values:
+    case SeasonPaste::Values: {
+        const QStringList before = seasonTexts(season);
         for (int p = paste.withStartDay ? 0 : 1; p < SeasonValueCount; ++p)
             seasonBox(season, p)->setText(QString::number(paste.values.at(std::size_t(p))));
         tell(tr("Pasted %1 values into %2: %3 keeps them")
                  .arg(paste.withStartDay ? SeasonValueCount : SeasonValueCount - 1)
                  .arg(seasonText(season), cmdUpdate[season]->text().remove(QLatin1Char('&'))));
+        pasted(season, before);
         return;
+    }
     case SeasonPaste::WrongCount:
         showNotice((paste.count == 1 ? tr("The clipboard holds 1 number")
                                      : tr("The clipboard holds %1 numbers").arg(paste.count)) +
@@ -524,27 +529,8 @@ bool frmWeather::seasonBoxTakes(QObject* box, const QKeyEvent& key) {
 }
 
 bool frmWeather::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtFind && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Escape && !txtFind->text().isEmpty()) {
-            txtFind->clear();
-            return true;
-        }
-        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // To the first match, which shows it (after the question about typed values).
-            lstConfigs->setFocus(Qt::TabFocusReason);
-            if (lstConfigs->model()->rowCount() > 0) {
-                const QModelIndex first = lstConfigs->model()->index(0, 0);
-                const int slot = lstConfigs->configs()->slotAt(0);
-                if (slot == shownSlot_ || settlePendingEdits()) {
-                    selectEntry(slot);
-                    showRecord(slot);
-                }
-                lstConfigs->scrollTo(first);
-            }
-            return true;
-        }
-    }
+    if (watched == txtFind && event->type() == QEvent::KeyPress)
+        return txtFind_KeyDown(static_cast<QKeyEvent*>(event)->key());
     if (event->type() == QEvent::KeyPress)
         return !seasonBoxTakes(watched, *static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::InputMethod) {

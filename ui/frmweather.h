@@ -53,7 +53,8 @@ public:
     ~frmWeather() override;
 
     // Opens `path` without a question (the command line's file, which may be a pipe): on
-    // success the list holds its configurations; on failure the user is told and nothing
+    // success the list holds its configurations and the cursor is in the find box; on failure
+    // the user is told and nothing
     // changes.
     bool openFile(const QString& path);
 
@@ -88,6 +89,8 @@ public:
     void cmdExit_Click();
     void lstConfigs_Click();
     void txtFind_Change();
+    // Escape, and Down or Enter to the first match; false for the keys the box types.
+    bool txtFind_KeyDown(int KeyCode);
     void updateFindCount();
     void cmdUpdate_Click(int Index);
     void mnuUndo_Click();
@@ -105,6 +108,11 @@ public:
     void mnuPasteSeason_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
+    void mnuWiderList_Click();
+    void mnuNarrowerList_Click();
+    void mnuResetList_Click();
+    void mnuNextSeason_Click();
+    void mnuPreviousSeason_Click();
     void Toolbar1_ButtonClick(QAction* Button);
     void lblWebLink_Click();
     void txtStart_KeyPress(int Index, int& KeyAscii);
@@ -123,6 +131,7 @@ private:
     void Form_Load();
     void buildMenu();
     void buildEditMenu();
+    void buildViewMenu();
     void buildToolbar();
     void buildClientArea();
     QWidget* buildSeason(int season);
@@ -196,6 +205,13 @@ private:
     void selectEntry(int slot);
     void clearShown();
     void updateEditActions();
+    // Paste Season can be taken back while the pasted values are still in the boxes and
+    // nothing else was done since: the boxes of `season` held `before`.
+    void pasted(int season, const QStringList& before);
+    // Puts back what the boxes held before the last paste; false when it cannot be taken back.
+    bool undoPaste();
+    // What Undo would take back of a paste ("Paste Spring of Alpine Valley"), or nothing.
+    [[nodiscard]] QString pastedSeasonText() const;
     // The Undo and Redo items' texts and states, from the stack.
     void updateUndoActions();
     // Marks the window modified exactly when the table differs from the file.
@@ -217,7 +233,16 @@ private:
     int shownSlot_ = 0;
     QUndoStack* undoStack_ = nullptr;
     QObject* undoKeys_ = nullptr; // lets Ctrl+Z reach Edit, Undo from a box with no typing to undo
-    QString csvPath_;             // the CSV file last exported or imported
+    QString csvPath_; // the CSV file last exported or imported
+    struct PastedSeason {
+        int slot;
+        int season;
+        int undoIndex;        // the undo stack's index when it was pasted
+        WeatherConfig record; // the configuration as it was then
+        QStringList before;
+        QStringList after;
+    };
+    std::optional<PastedSeason> pasted_; // the last Paste Season, while it can be undone
 
     // The settings of the open-file dialog, prepared by Form_Load.
     OpenFileRequest dlgOpen;
@@ -242,6 +267,12 @@ private:
     QAction* mnuFind = nullptr;
     QAction* mnuCopySeason = nullptr;
     QAction* mnuPasteSeason = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuWiderList = nullptr;
+    QAction* mnuNarrowerList = nullptr;
+    QAction* mnuResetList = nullptr;
+    QAction* mnuNextSeason = nullptr;
+    QAction* mnuPreviousSeason = nullptr;
     QAction* mnuAbout = nullptr;
     QToolBar* Toolbar1 = nullptr;
 

@@ -8,6 +8,7 @@
 #include "columntotals.h"
 #include "configfile.h"
 #include "configlist.h"
+#include "configtablemodel.h"
 #include "csvfile.h"
 #include "editcommands.h"
 #include "importcommand.h"
@@ -177,6 +178,7 @@ void frmWeather::buildMenu() {
     mnuSep = named(mnuFile->addSeparator(), QStringLiteral("mnuSep"));
     mnuExit = named(mnuFile->addAction(tr("E&xit")), QStringLiteral("mnuExit"));
     buildEditMenu();
+    buildViewMenu();
     mnuAbout = named(menuBar()->addAction(tr("&About")), QStringLiteral("mnuAbout"));
     // Beyond the classic menu: the shortcuts every desktop user expects.
     mnuOpen->setShortcut(QKeySequence::Open);
@@ -279,6 +281,7 @@ void frmWeather::buildClientArea() {
 
     txtPath = named(new QLineEdit(client), QStringLiteral("txtPath"), tr("Configuration Folder"));
     txtPath->setReadOnly(true);
+    txtPath->setFocusPolicy(Qt::ClickFocus); // read-only: out of the Tab chain
     cmdOpen = named(new QPushButton(imgTollbar[0], QString(), client), QStringLiteral("cmdOpen"),
                     tr("Open"));
     cmdOpen->setToolTip(tr("Open"));
@@ -290,11 +293,12 @@ void frmWeather::buildClientArea() {
     txtFind->setPlaceholderText(tr("Find a name or number"));
     txtFind->setClearButtonEnabled(true);
     txtFind->installEventFilter(this);
+    txtFind->installEventFilter(undoKeys_); // Ctrl+Z with no typing to undo: Edit, Undo
     lblFindCount = named(new QLabel(listSide), QStringLiteral("lblFindCount"));
     auto* list = new ConfigList(listSide);
     lstConfigs = named(list, QStringLiteral("lstConfigs"), tr("Configurations"));
     lstConfigs->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstConfigs->setUniformItemSizes(true); // lets a list of thousands fill quickly
+    list->configs()->records()->setTables(&table_, &fileTable_);
     lblWebLink = named(new QLabel(WebAddress.host(), listSide), QStringLiteral("lblWebLink"),
                        tr("Web Site"));
     lblWebLink->setFont(linkFont());
@@ -491,11 +495,11 @@ QWidget* frmWeather::buildSeason(int s) {
     return page;
 }
 
-// Tab goes through the open controls, the find box, the list, the name, the tab strip, then on
+// Tab goes through the Open button, the find box, the list, the name, the tab strip, then on
 // each tab the start day, the values top to bottom column by column and the tab's Update
 // button; then Save and Exit.
 void frmWeather::setTabOrder() {
-    std::vector<QWidget*> order = {txtPath, cmdOpen, txtFind, lstConfigs, txtName, SSTab1};
+    std::vector<QWidget*> order = {cmdOpen, txtFind, lstConfigs, txtName, SSTab1};
     for (int s = 0; s < SeasonCount; ++s) {
         for (int p = 0; p < SeasonValueCount; ++p)
             order.push_back(seasonBox(s, p));
