@@ -1,17 +1,17 @@
 // The editing workflow driven offscreen: undo and redo of every step, renaming, the question
 // about typed values not updated, Enter in a season box and the column totals.
 #include "codepage.h"
-#include "columnchart.h"
 #include "configfile.h"
 #include "testfiles.h"
 #include "tst_window_support.h"
+#include "valuebars.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QPlainTextEdit>
 #include <QLabel>
 #include <QListView>
 #include <QMap>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -106,8 +106,8 @@ void TestWindowWorkflow::undoRedoEachStep_data() {
     QTest::addColumn<int>("count");     // list entries after the step
     QTest::addColumn<QString>("shown"); // the name on display after it
     QTest::newRow("Update") << "Update Summer of Mediterranean" << 2 << 8 << "Mediterranean";
-    QTest::newRow("Enter in a box") << "Update Autumn of Mediterranean" << 2 << 8
-                                    << "Mediterranean";
+    QTest::newRow("Enter in a box")
+        << "Update Autumn of Mediterranean" << 2 << 8 << "Mediterranean";
     QTest::newRow("Rename") << "Rename Mediterranean" << 2 << 8 << QString::fromUtf8("Café €");
     QTest::newRow("Duplicate") << "Duplicate Mediterranean" << 2 << 9 << "Mediterranean (copy)";
     QTest::newRow("Delete Last") << "Delete Maritime Isles" << 7 << 7 << "Alpine Valley";
@@ -199,8 +199,10 @@ void TestWindowWorkflow::refusedName_data() {
     QTest::newRow("line break") << "North\nSouth"
                                 << "cannot hold a line break";
     QTest::newRow("256 bytes") << QString(256, 'a') << "at most 255 characters";
-    QTest::newRow("empty") << "" << "cannot be empty";
-    QTest::newRow("blanks") << "   " << "cannot be empty";
+    QTest::newRow("empty") << ""
+                           << "cannot be empty";
+    QTest::newRow("blanks") << "   "
+                            << "cannot be empty";
 }
 
 // A refused name changes nothing, says why, and the box shows the stored name again.
@@ -316,8 +318,8 @@ void TestWindowWorkflow::pendingEditsAreAsked() {
     editor.desktop->pendingAnswers << answer;
     editor.desktop->saveAnswers << Desktop::Answer::Save;
 
-    const QMap<QString, int> shownAfter = {{"select", 2}, {"keys", 8}, {"undo", 2},
-                                           {"redo", 2},   {"duplicate", 9}};
+    const QMap<QString, int> shownAfter = {
+        {"select", 2}, {"keys", 8}, {"undo", 2}, {"redo", 2}, {"duplicate", 9}};
     if (action == "select") {
         editor.select(1);
     } else if (action == "keys") {
@@ -384,10 +386,10 @@ void TestWindowWorkflow::totalsAsTyped() {
     for (int k = 0; k < 7; ++k)
         QTest::keyClicks(editor.seasonBox(3, 11 + k), typed[k]);
     QCOMPARE(label->text(), total);
-    // The chart over the column draws what is typed, as the total sums it.
-    const auto* chart = editor.find<weather::ColumnChart>("chtColumn(11)");
-    QCOMPARE(chart->accessibleName(), "Winter Warmth Chart");
-    QCOMPARE(chart->texts(), typed);
+    // The bars beside the column draw what is typed, as the total sums it.
+    const auto* bar = editor.find<weather::ValueBar>("barVal(61)");
+    QCOMPARE(bar->accessibleName(), "Winter Warmth Freezing");
+    QCOMPARE(bar->values(), weather::groupValues(typed));
     // The other columns of the season still hold nothing but empty boxes.
     QCOMPARE(editor.find<QLabel>("lblTotal(9)")->text(), "Total ?");
 }

@@ -1,18 +1,16 @@
 #include "frmweather.h"
-#include "windowlayout.h"
 
 #include "codepage.h"
-#include "columntotals.h"
 #include "comparedialog.h"
 #include "configdiff.h"
 #include "configfile.h"
 #include "configlist.h"
 #include "csvfile.h"
-#include "seasonclip.h"
 #include "editcommands.h"
 #include "importcommand.h"
 #include "pendingedits.h"
 #include "recentfiles.h"
+#include "seasonclip.h"
 #include "seasontext.h"
 #include "uitext.h"
 #include "undokeys.h"
@@ -20,29 +18,29 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QSettings>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QMimeData>
-#include <QScopedValueRollback>
-#include <QStatusBar>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -55,8 +53,6 @@ namespace weather {
 const QString frmWeather::Caption =
     QStringLiteral("Corvell's Pitchmaster 00-01 Weather Configurations Editor[*]");
 const QUrl frmWeather::WebAddress(QStringLiteral("https://weather.example/"));
-
-
 
 // Runs once, before the window is first shown.
 void frmWeather::Form_Load() {
@@ -263,7 +259,8 @@ void frmWeather::mnuExportCsv_Click() {
     const QString& path = chosen.path;
     if (path.isEmpty())
         return; // cancelled
-    const auto separator = CsvSeparator(std::clamp(chosen.filter, 0, int(request.filters.size()) - 1));
+    const auto separator =
+        CsvSeparator(std::clamp(chosen.filter, 0, int(request.filters.size()) - 1));
     if (const auto error = saveCsvFile(path, table_, separator)) {
         showFailure(tr("The CSV file was not written.") + QLatin1Char('\n') + error->toString());
         return;
@@ -271,8 +268,7 @@ void frmWeather::mnuExportCsv_Click() {
     csvPath_ = path;
     QSettings().setValue(QStringLiteral("csv/separator"), int(separator));
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Exported 1 configuration to %1"),
-              tr("Exported %1 configurations to %2"));
+              tr("Exported 1 configuration to %1"), tr("Exported %1 configurations to %2"));
 }
 
 // Replaces every configuration with those of a CSV file, as one step that can be undone.
@@ -290,8 +286,7 @@ void frmWeather::mnuImportCsv_Click() {
     csvPath_ = path;
     undoStack_->push(new ImportCommand(table_, std::move(imported), [this] { refreshList(); }));
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Imported 1 configuration from %1"),
-              tr("Imported %1 configurations from %2"));
+              tr("Imported 1 configuration from %1"), tr("Imported %1 configurations from %2"));
 }
 
 // Lists what differs between the configurations in the window (updated but unsaved changes
@@ -397,21 +392,26 @@ void frmWeather::cmdUpdate_Click(int Index) {
 
 std::optional<SeasonWeather> frmWeather::readSeason(int season) {
     SeasonWeather values;
+    QLineEdit* first = nullptr;
+    QStringList problems;
     for (int p = 0; p < SeasonValueCount; ++p) {
         QLineEdit* box = seasonBox(season, p);
         const BoxValue value = readBoxValue(box->text());
-        if (!value.ok()) {
-            SSTab1->setCurrentIndex(season);
-            box->setFocus(Qt::OtherFocusReason);
-            box->selectAll();
-            showFailure(
-                tr("%1\nNothing was updated.")
-                    .arg(boxProblemMessage(valueNameText(season, p), box->text(), value.problem)));
-            return std::nullopt;
+        if (value.ok()) {
+            values.at(p) = value.value;
+            continue;
         }
-        values.at(p) = value.value;
+        problems << boxProblemMessage(valueNameText(season, p), box->text(), value.problem);
+        if (!first)
+            first = box;
     }
-    return values;
+    if (!first)
+        return values;
+    SSTab1->setCurrentIndex(season);
+    first->setFocus(Qt::OtherFocusReason);
+    first->selectAll();
+    showFailure(tr("%1\nNothing was updated.").arg(problems.join(u'\n')));
+    return std::nullopt;
 }
 
 // Seasons whose values do not change are no step to undo; their boxes are only tidied ("007"
