@@ -146,6 +146,8 @@ void SeasonPage::fitToFont() {
         box(p)->setFixedWidth(widthForAnyValue(box(p)));
     for (QLabel* heading : headings_)
         heading->setFont(headingFont(font()));
+    // The remark's line stays reserved, so that the rows do not move when one appears.
+    lblYearNote_->setMinimumHeight(fontMetrics().height());
 }
 
 QLineEdit* SeasonPage::box(int position) const {
