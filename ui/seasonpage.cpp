@@ -103,15 +103,15 @@ SeasonPage::SeasonPage(int season, QWidget* parent) : QWidget(parent), season_(s
         const int gridColumn = row.column * ColumnsPerGroup;
         auto* caption =
             named(new QLabel(valueText(row.position), fraDetails_), indexedName("lblDesc", n));
-        QLineEdit* box = txtVal_.at(std::size_t(k)) = named(
+        QLineEdit* valueBox = txtVal_.at(std::size_t(k)) = named(
             new QLineEdit(fraDetails_), indexedName("txtVal", n), valueNameText(s, row.position));
-        caption->setBuddy(box);
+        caption->setBuddy(valueBox);
         ValueBar* bar = bars_.at(std::size_t(k)) =
             named(new ValueBar(fraDetails_), indexedName("barVal", n),
                   valueBarName(s, row.column, row.position));
         // Aligned, so that the rows may share extra height while the boxes keep theirs.
         grid->addWidget(caption, gridRow, gridColumn, Qt::AlignVCenter);
-        grid->addWidget(box, gridRow, gridColumn + 1, Qt::AlignVCenter);
+        grid->addWidget(valueBox, gridRow, gridColumn + 1, Qt::AlignVCenter);
         grid->addWidget(bar, gridRow, gridColumn + 2);
         lastRow = std::max(lastRow, gridRow);
     }
@@ -179,8 +179,8 @@ void SeasonPage::follow(const SeasonWeather* stored) {
     }
 }
 
-void SeasonPage::markBox(QLineEdit* box, const SeasonWeather* stored, int position) {
-    const QString text = box->text();
+void SeasonPage::markBox(QLineEdit* field, const SeasonWeather* stored, int position) {
+    const QString text = field->text();
     const BoxValue value = readBoxValue(text);
     const bool invalid = stored && !value.ok();
     const bool edited = stored && (invalid || value.value != stored->at(position));
@@ -189,22 +189,22 @@ void SeasonPage::markBox(QLineEdit* box, const SeasonWeather* stored, int positi
         tip = boxProblemReason(text, value.problem);
     else if (edited)
         tip = tr("Stored: %1; Update stores what the box holds").arg(stored->at(position));
-    if (box->property(InvalidProperty).toBool() == invalid &&
-        box->property(EditedProperty).toBool() == edited && box->toolTip() == tip)
+    if (field->property(InvalidProperty).toBool() == invalid &&
+        field->property(EditedProperty).toBool() == edited && field->toolTip() == tip)
         return;
-    box->setProperty(InvalidProperty, invalid);
-    box->setProperty(EditedProperty, edited);
-    box->setToolTip(tip);
-    box->setAccessibleDescription(tip);
+    field->setProperty(InvalidProperty, invalid);
+    field->setProperty(EditedProperty, edited);
+    field->setToolTip(tip);
+    field->setAccessibleDescription(tip);
     if (!invalid && !edited) {
-        box->setPalette(QPalette()); // the window's own colours again
+        field->setPalette(QPalette()); // the window's own colours again
         return;
     }
-    QPalette colours = box->parentWidget()->palette();
+    QPalette colours = field->parentWidget()->palette();
     const QColor base = markedBase(colours, invalid ? BoxMark::Invalid : BoxMark::Edited);
     for (const auto group : {QPalette::Active, QPalette::Inactive})
         colours.setColor(group, QPalette::Base, base);
-    box->setPalette(colours);
+    field->setPalette(colours);
 }
 
 void SeasonPage::showStartDays(const StartDays& starts) {

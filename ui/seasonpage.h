@@ -47,7 +47,7 @@ protected:
 private:
     // Box widths and heading fonts for the page's font.
     void fitToFont();
-    void markBox(QLineEdit* box, const SeasonWeather* stored, int position);
+    void markBox(QLineEdit* field, const SeasonWeather* stored, int position);
 
     int season_;
     QGroupBox* fraDetails_ = nullptr;

@@ -55,10 +55,11 @@ struct ValueRow {
     int column;
     int row;
 };
-constexpr std::array<ValueRow, SeasonValueCount - 1> ValueRows = [] {
-    std::array<ValueRow, SeasonValueCount - 1> rows{};
+constexpr int ValueCount = SeasonValueCount - 1; // the boxes beside the start day
+constexpr std::array<ValueRow, ValueCount> ValueRows = [] {
+    std::array<ValueRow, ValueCount> rows{};
     int column = 0;
-    for (int k = 0; k < SeasonValueCount - 1; ++k) {
+    for (int k = 0; k < ValueCount; ++k) {
         const int position = k + 1;
         while (column + 1 < int(Columns.size()) && position >= Columns[column + 1].firstPosition)
             ++column;
