@@ -131,7 +131,7 @@ void frmWeather::seasonEdited(int season) {
     const QStringList texts = seasonTexts(season);
     const SeasonWeather* stored =
         shownSlot_ > 0 ? &table_.Configs(shownSlot_).season(season) : nullptr;
-    const bool pending = stored && seasonDiffers(*stored, texts);
+    const bool pending = stored != nullptr && seasonDiffers(*stored, texts);
     const QString caption = seasonTabText(season, pending);
     if (SSTab1->tabText(season) != caption)
         SSTab1->setTabText(season, caption);

@@ -182,8 +182,8 @@ void SeasonPage::follow(const SeasonWeather* stored) {
 void SeasonPage::markBox(QLineEdit* field, const SeasonWeather* stored, int position) {
     const QString text = field->text();
     const BoxValue value = readBoxValue(text);
-    const bool invalid = stored && !value.ok();
-    const bool edited = stored && (invalid || value.value != stored->at(position));
+    const bool invalid = stored != nullptr && !value.ok();
+    const bool edited = stored != nullptr && (invalid || value.value != stored->at(position));
     QString tip;
     if (invalid)
         tip = boxProblemReason(text, value.problem);

@@ -39,7 +39,7 @@ GroupBars groupBars(const GroupValues& values, int width) {
             out.bars << std::nullopt;
             continue;
         }
-        const qint64 magnitude = value < 0 ? -qint64(*value) : qint64(*value);
+        const qint64 magnitude = *value < 0 ? -qint64(*value) : qint64(*value);
         int length = range == 0 ? 0 : int((magnitude * width + range / 2) / range);
         if (magnitude > 0 && width > 0)
             length = std::max(length, 1);
@@ -70,8 +70,8 @@ QString barText(const QString& caption, const QString& group, const GroupValues&
                 int index) {
     const std::optional<int> value = values.value(index);
     //: A value beside its bar, as in "Calm 25", or "Calm ?" for a box without a number.
-    const QString plain = QCoreApplication::translate("ValueBars", "%1 %2")
-                              .arg(caption, value ? QString::number(*value) : QStringLiteral("?"));
+    QString plain = QCoreApplication::translate("ValueBars", "%1 %2")
+                        .arg(caption, value ? QString::number(*value) : QStringLiteral("?"));
     const std::optional<int> share = groupShare(values, index);
     if (!share)
         return plain;
