@@ -217,9 +217,9 @@ void TestWindowEdit::badBoxStoresNothing_data() {
     QTest::newRow("pasted letters") << 1 << 16 << "12a"
                                     << "Summer Hot: \"12a\" is not";
     QTest::newRow("32768") << 3 << 17 << "32768"
-                           << "Winter Very Hot: 32768 is outside -32768 to 32767";
+                           << "Winter Very Hot: 32768 is above 32767.";
     QTest::newRow("-32769") << 0 << 1 << "-32769"
-                            << "Spring Calm: -32769 is outside";
+                            << "Spring Calm: -32769 is below -32768.";
 }
 
 // One bad box: nothing of the season is stored, the message names the box, and the box is shown
@@ -490,6 +490,12 @@ void TestWindowEdit::webLinkTakesTheLinkColour() {
         editor.openThroughDialog(examplePath());
         editor.select(1);
         QVERIFY(editor.window->grab().save(QDir(folder).filePath("window-dark.png")));
+        // A highlight close to the base, with a changed and an invalid box on the tab.
+        dark.setColor(QPalette::Highlight, QColor(55, 55, 62));
+        editor.window->setPalette(dark);
+        editor.seasonBox(0, 1)->setText("-30");
+        editor.seasonBox(0, 2)->setText("32768");
+        QVERIFY(editor.window->grab().save(QDir(folder).filePath("window-dark-highlight.png")));
     }
 }
 

@@ -6,7 +6,8 @@
 // Paste Season) run on the real window offscreen, the test desktop answering every dialog. After
 // every step the window is compared with a model kept by the test alone: a plain list of
 // records, what the file holds, the configuration on display, the texts typed into its boxes, the
-// undo history, the rows the list shows and the counts in the status bar.
+// undo history, the rows the list shows and the counts in the status bar; the boxes' edited and
+// invalid marks follow from them.
 //
 // WEATHER_PROPERTY_SEED (1): the seed of the first sequence; sequence i uses SEED + i.
 // WEATHER_PROPERTY_SEQUENCES (30), WEATHER_PROPERTY_STEPS (40): how many sequences, how long.
@@ -163,6 +164,7 @@ struct Expect {
     int messages = 0;
     QList<int> tabs;          // the current tab is one of these (empty: not checked)
     QWidget* focus = nullptr; // where the focus is (null: not checked)
+    QList<std::pair<int, int>> faulty; // the boxes (season, position) an Update message names
     bool visible = true;
     bool saved = false;
 };
@@ -276,12 +278,15 @@ struct Model {
         SeasonWeather values;
         for (int p = 0; p < Positions; ++p) {
             const auto value = boxNumber(typed[s][p]);
-            if (!value) {
-                ++expect.messages;
-                expect.tabs = {s};
-                return std::nullopt;
-            }
-            values.at(p) = *value;
+            if (!value)
+                expect.faulty.append({s, p});
+            else
+                values.at(p) = *value;
+        }
+        if (!expect.faulty.isEmpty()) {
+            ++expect.messages;
+            expect.tabs = {s};
+            return std::nullopt;
         }
         return values;
     }
@@ -440,6 +445,8 @@ struct Sequence {
     weather::Desktop::Answer saveAnswer(); // a random answer to the save question, made ready
     QString check(qsizetype messages, qsizetype questions, qsizetype pending) const;
     void checkList(Checker& c) const;
+    void checkMarks(Checker& c) const;
+    void checkFaultsNamed(Checker& c, qsizetype messages) const;
     QString typedText(int s, int p);
 
     int bounded(int n) { return int(random.bounded(n)); }
@@ -1128,6 +1135,8 @@ QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pendi
                 c.equal(what, readAs(text), QString::number(m.shownRecord().season(s).at(p)));
         }
     }
+    checkMarks(c);
+    checkFaultsNamed(c, messages);
     // The modified mark follows the table against the file, not the undo history.
     c.equal(QStringLiteral("modified mark"), window.isWindowModified(), m.records != m.file);
     const auto on = [this](const char* action) {
@@ -1156,6 +1165,49 @@ QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pendi
         c.equal(QStringLiteral("saved file holds the records"), loaded && saved == expected, true);
     }
     return c.problem;
+}
+
+// With a configuration on display, a box is marked edited while it does not read as the stored
+// value and invalid while it holds no number, its tooltip saying why (or what is stored); with
+// none, no box is.
+void Sequence::checkMarks(Checker& c) const {
+    const Model& m = model;
+    for (int s = 0; s < Seasons; ++s) {
+        for (int p = 0; p < Positions; ++p) {
+            const QLineEdit* box = editor.seasonBox(s, p);
+            const auto value = boxNumber(box->text());
+            const bool invalid = m.shown > 0 && !value;
+            const bool edited = m.shown > 0 && value != m.shownRecord().season(s).at(p);
+            const QString what = QStringLiteral("season %1 position %2 (\"%3\") marked %4")
+                                     .arg(s)
+                                     .arg(p)
+                                     .arg(brief(box->text()));
+            c.equal(what.arg(QStringLiteral("invalid")), box->property("invalid").toBool(),
+                    invalid);
+            c.equal(what.arg(QStringLiteral("edited")), box->property("edited").toBool(), edited);
+            c.equal(what.arg(QStringLiteral("with a reason")), box->toolTip().isEmpty(),
+                    !invalid && !edited);
+        }
+    }
+}
+
+// An Update refused for boxes without a number names every one of them in its one message and
+// puts the cursor in the first.
+void Sequence::checkFaultsNamed(Checker& c, qsizetype messages) const {
+    const QList<std::pair<int, int>>& faulty = model.expect.faulty;
+    const FakeDesktop& d = *editor.desktop;
+    if (faulty.isEmpty() || d.messages.size() <= messages)
+        return;
+    const QString said = d.messages.last().text;
+    for (const auto& [s, p] : faulty) {
+        const QString name = editor.seasonBox(s, p)->accessibleName();
+        c.equal(QStringLiteral("message names %1").arg(name), said.contains(name + u':'), true);
+    }
+    c.equal(QStringLiteral("lines of the message \"%1\"").arg(brief(said)), said.count(u'\n'),
+            faulty.size());
+    const QLineEdit* first = editor.seasonBox(faulty.first().first, faulty.first().second);
+    c.equal(QStringLiteral("focus in the first faulty box"), editor.window->focusWidget() == first,
+            true);
 }
 
 } // namespace

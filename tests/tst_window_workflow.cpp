@@ -1,10 +1,10 @@
 // The editing workflow driven offscreen: undo and redo of every step, renaming, the question
 // about typed values not updated, Enter in a season box and the column totals.
 #include "codepage.h"
-#include "columnchart.h"
 #include "configfile.h"
 #include "testfiles.h"
 #include "tst_window_support.h"
+#include "valuebars.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -387,10 +387,10 @@ void TestWindowWorkflow::totalsAsTyped() {
     for (int k = 0; k < 7; ++k)
         QTest::keyClicks(editor.seasonBox(3, 11 + k), typed[k]);
     QCOMPARE(label->text(), total);
-    // The chart over the column draws what is typed, as the total sums it.
-    const auto* chart = editor.find<weather::ColumnChart>("chtColumn(11)");
-    QCOMPARE(chart->accessibleName(), "Winter Warmth Chart");
-    QCOMPARE(chart->texts(), typed);
+    // The bars beside the column draw what is typed, as the total sums it.
+    const auto* bar = editor.find<weather::ValueBar>("barVal(61)");
+    QCOMPARE(bar->accessibleName(), "Winter Warmth Freezing");
+    QCOMPARE(bar->values(), weather::groupValues(typed));
     // The other columns of the season still hold nothing but empty boxes.
     QCOMPARE(editor.find<QLabel>("lblTotal(9)")->text(), "Total ?");
 }

@@ -2,19 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>ColumnChart</name>
-    <message>
-        <source>%1 %2</source>
-        <extracomment>A value of a column chart, as in &quot;Breezy 40&quot;, or &quot;Breezy ?&quot; for a box without a number.</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1 %2 (%3% of %4)</source>
-        <extracomment>A bar&apos;s tooltip: caption, value, its share of the column&apos;s total, the total.</extracomment>
-        <translation>%1 %2 (%3 % von %4)</translation>
-    </message>
-</context>
-<context>
     <name>ColumnTotals</name>
     <message>
         <source>Total %1</source>
@@ -279,16 +266,38 @@
 <context>
     <name>SeasonText</name>
     <message>
-        <source>%1: the box is empty; it needs a whole number.</source>
-        <translation>%1: Das Feld ist leer; es muss eine ganze Zahl enthalten.</translation>
+        <source>the box is empty; it needs a whole number</source>
+        <translation>das Feld ist leer; es muss eine ganze Zahl enthalten</translation>
     </message>
     <message>
-        <source>%1: &quot;%2&quot; is not a whole number.</source>
-        <translation>%1: „%2“ ist keine ganze Zahl.</translation>
+        <source>&quot;%1&quot; is not a whole number</source>
+        <translation>„%1“ ist keine ganze Zahl</translation>
     </message>
     <message>
-        <source>%1: %2 is outside -32768 to 32767.</source>
-        <translation>%1: %2 liegt außerhalb von -32768 bis 32767.</translation>
+        <source>%1 is below -32768</source>
+        <translation>%1 liegt unter -32768</translation>
+    </message>
+    <message>
+        <source>%1 is above 32767</source>
+        <translation>%1 liegt über 32767</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A box and what is wrong with its text, as in &quot;Summer Hot: 32768 is above 32767.&quot;</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ValueBars</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A value beside its bar, as in &quot;Calm 25&quot;, or &quot;Calm ?&quot; for a box without a number.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, %2% of %3</source>
+        <extracomment>A value and its share of its group, as in &quot;Calm 25, 25% of Wind&quot;.</extracomment>
+        <translation>%1, %2 % von %3</translation>
     </message>
 </context>
 <context>
@@ -423,9 +432,29 @@
         <translation>Summe %2 im %1</translation>
     </message>
     <message>
-        <source>%1 %2 Chart</source>
-        <extracomment>The bar chart over a column of a season, as in &quot;Summer Wind Chart&quot;.</extracomment>
-        <translation>Diagramm %2 im %1</translation>
+        <source>%1 %2 %3</source>
+        <extracomment>The bar beside a value box, as in &quot;Summer Wind Calm&quot;.</extracomment>
+        <translation>%3 (%2) im %1</translation>
+    </message>
+    <message>
+        <source>%1 Start Days</source>
+        <extracomment>The strip of the year that marks the seasons&apos; start days, on a season&apos;s tab.</extracomment>
+        <translation>Starttage im %1</translation>
+    </message>
+</context>
+<context>
+    <name>YearStrip</name>
+    <message>
+        <source>%1 starts on day %2, outside 1 to %3</source>
+        <translation>%1 beginnt an Tag %2, außerhalb von 1 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 and %2 start on day %3</source>
+        <translation>%1 und %2 beginnen an Tag %3</translation>
+    </message>
+    <message>
+        <source>%1 starts before %2</source>
+        <translation>%1 beginnt vor %2</translation>
     </message>
 </context>
 <context>
@@ -630,6 +659,35 @@ Seit dem Öffnen oder Speichern der Datei geändert</translation>
     </message>
 </context>
 <context>
+    <name>weather::SeasonPage</name>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A bar&apos;s accessible description: season, group and what the bar says, as in &quot;Summer Wind Calm 25, 25% of Wind&quot;.</extracomment>
+        <translation>%2 im %1: %3</translation>
+    </message>
+    <message>
+        <source>Stored: %1; Update stores what the box holds</source>
+        <translation>Gespeichert: %1; Setzen übernimmt, was im Feld steht</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A season&apos;s start day on the year strip, as in &quot;Summer day 172&quot; or &quot;Summer ?&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>day %1</source>
+        <translation>Tag %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more)</source>
+        <translation><numerusform>%1 (und %n weitere)</numerusform><numerusform>%1 (und %n weitere)</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>weather::frmWeather</name>
     <message>
         <source>%1 was changed by another program after it was opened. Overwrite it with the configurations in this window?</source>
@@ -742,6 +800,8 @@ Seit dem Öffnen oder Speichern der Datei geändert</translation>
     <message>
         <source>Details</source>
         <translation>Details</translation>
+        <source>Weather Files (weather.cfg)</source>
+        <translation>Wetterdateien (weather.cfg)</translation>
     </message>
     <message>
         <source>All files (*)</source>

@@ -1,14 +1,13 @@
-// What the window shows: the list, the configuration on display, its boxes, the marks of the
-// season tabs and the column totals.
+// What the window shows: the list, the configuration on display, its boxes and the marks of the
+// season tabs.
 #include "frmweather.h"
 
 #include "codepage.h"
-#include "columnchart.h"
-#include "columntotals.h"
 #include "configlist.h"
 #include "configtablemodel.h"
 #include "pendingedits.h"
-#include "windowlayout.h"
+#include "seasonpage.h"
+#include "seasontext.h"
 
 #include <QGroupBox>
 #include <QItemSelectionModel>
@@ -18,10 +17,6 @@
 #include <QTabWidget>
 
 namespace weather {
-
-using layout::Columns;
-using layout::rowsOf;
-using layout::totalIndex;
 
 void frmWeather::showRecord(int slot) {
     shownSlot_ = slot;
@@ -103,6 +98,7 @@ void frmWeather::refreshList() {
         lstConfigs->configs()->records()->sync();
     }
     updateFindCount();
+    fitListToNames();
     // What is on display may have changed with the table: show it afresh, or nothing when it
     // is gone.
     if (shownSlot_ > table_.recordCount()) {
@@ -132,16 +128,20 @@ QStringList frmWeather::seasonTexts(int season) const {
 
 void frmWeather::seasonEdited(int season) {
     const QStringList texts = seasonTexts(season);
-    const bool pending =
-        shownSlot_ > 0 && seasonDiffers(table_.Configs(shownSlot_).season(season), texts);
+    const SeasonWeather* stored =
+        shownSlot_ > 0 ? &table_.Configs(shownSlot_).season(season) : nullptr;
+    const bool pending = stored != nullptr && seasonDiffers(*stored, texts);
     const QString caption = seasonTabText(season, pending);
     if (SSTab1->tabText(season) != caption)
         SSTab1->setTabText(season, caption);
-    for (std::size_t c = 0; c < Columns.size(); ++c) {
-        const QStringList column = texts.mid(Columns[c].firstPosition, rowsOf(c));
-        lblTotal[totalIndex(season, c)]->setText(columnTotalText(column));
-        chtColumn[totalIndex(season, c)]->setTexts(column);
+    pgSeason[season]->follow(stored);
+    StartDays starts;
+    for (int s = 0; s < SeasonCount; ++s) {
+        const BoxValue start = readBoxValue(txtStart[s]->text());
+        starts << (start.ok() ? std::optional<int>(start.value) : std::nullopt);
     }
+    for (SeasonPage* page : pgSeason)
+        page->showStartDays(starts);
 }
 
 QList<int> frmWeather::pendingSeasons() const {

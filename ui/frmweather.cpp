@@ -1,8 +1,6 @@
 #include "frmweather.h"
-#include "windowlayout.h"
 
 #include "codepage.h"
-#include "columntotals.h"
 #include "comparedialog.h"
 #include "configdiff.h"
 #include "configfile.h"
@@ -429,21 +427,26 @@ void frmWeather::cmdUpdate_Click(int Index) {
 
 std::optional<SeasonWeather> frmWeather::readSeason(int season) {
     SeasonWeather values;
+    QLineEdit* first = nullptr;
+    QStringList problems;
     for (int p = 0; p < SeasonValueCount; ++p) {
         QLineEdit* box = seasonBox(season, p);
         const BoxValue value = readBoxValue(box->text());
-        if (!value.ok()) {
-            SSTab1->setCurrentIndex(season);
-            box->setFocus(Qt::OtherFocusReason);
-            box->selectAll();
-            showFailure(
-                tr("%1\nNothing was updated.")
-                    .arg(boxProblemMessage(valueNameText(season, p), box->text(), value.problem)));
-            return std::nullopt;
+        if (value.ok()) {
+            values.at(p) = value.value;
+            continue;
         }
-        values.at(p) = value.value;
+        problems << boxProblemMessage(valueNameText(season, p), box->text(), value.problem);
+        if (!first)
+            first = box;
     }
-    return values;
+    if (!first)
+        return values;
+    SSTab1->setCurrentIndex(season);
+    first->setFocus(Qt::OtherFocusReason);
+    first->selectAll();
+    showFailure(tr("%1\nNothing was updated.").arg(problems.join(u'\n')));
+    return std::nullopt;
 }
 
 // Seasons whose values do not change are no step to undo; their boxes are only tidied ("007"

@@ -31,9 +31,9 @@ class QUndoStack;
 
 namespace weather {
 
-class ColumnChart;
 class ConfigList;
 struct FileError;
+class SeasonPage;
 
 // Boxes per season on the value tabs: the seventeen weather values (the start day has its own).
 inline constexpr int ValuesPerSeason = SeasonValueCount - 1;
@@ -138,6 +138,8 @@ private:
     void setTabOrder();
     void placeWindow();
     void fitOnScreen();
+    // Gives the list what its names need, unless the user has set its width.
+    void fitListToNames();
     void saveWindowPlace() const;
     void fillRecentMenu();
     // Disabled while no file is open: the name box, the season boxes and the Update buttons.
@@ -194,12 +196,13 @@ private:
     // would lose them; false when the action must not go on.
     bool settlePendingEdits();
     [[nodiscard]] QList<int> pendingSeasons() const;
-    // The eighteen values of season `season`'s boxes; nothing (after naming and focusing the
-    // box at fault) when one does not hold a number.
+    // The eighteen values of season `season`'s boxes; nothing (after naming every box at fault
+    // in one message and focusing the first) when one does not hold a number.
     [[nodiscard]] std::optional<SeasonWeather> readSeason(int season);
     void commitSeasons(const QList<std::pair<int, SeasonWeather>>& values);
     [[nodiscard]] QStringList seasonTexts(int season) const;
-    // Follows typing in a season's boxes: its tab's pending mark and its column totals.
+    // Follows typing in a season's boxes: its tab's pending mark, its boxes' marks, totals and
+    // bars, and the start days on every tab's year strip.
     void seasonEdited(int season);
     void showRecord(int slot);
     void selectEntry(int slot);
@@ -230,6 +233,7 @@ private:
     FileStamp loadedStamp_;  // what the file held at the last load or save
     ConfigTable fileTable_;  // the configurations as last loaded or saved
     bool selecting_ = false; // a list selection is being settled
+    bool listWidthChosen_ = false; // the user has dragged the splitter
     int shownSlot_ = 0;
     QUndoStack* undoStack_ = nullptr;
     QObject* undoKeys_ = nullptr; // lets Ctrl+Z reach Edit, Undo from a box with no typing to undo
@@ -292,19 +296,12 @@ private:
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdExit = nullptr;
 
+    std::array<SeasonPage*, SeasonCount> pgSeason{};
+    // The controls of the season pages that the event procedures reach.
     std::array<QGroupBox*, SeasonCount> fraDetails{};
-    std::array<QLabel*, SeasonCount> lblStart{};
     std::array<QLineEdit*, SeasonCount> txtStart{};
-    std::array<QLabel*, SeasonCount> lblWind{};
-    std::array<QLabel*, SeasonCount> lblPrec{};
-    std::array<QLabel*, SeasonCount> lblWarmth{};
-    std::array<QLabel*, ValueBoxCount> lblDesc{};
     std::array<QLineEdit*, ValueBoxCount> txtVal{};
     std::array<QPushButton*, SeasonCount> cmdUpdate{};
-    // Totals under the Wind, Precipitation and Warmth columns: item 3 * season + column.
-    std::array<QLabel*, std::size_t{SeasonCount} * 3> lblTotal{};
-    // Bar charts over the same columns, numbered as the totals.
-    std::array<ColumnChart*, std::size_t{SeasonCount} * 3> chtColumn{};
 };
 
 } // namespace weather

@@ -30,22 +30,32 @@ BoxValue readBoxValue(QStringView text) {
     return {static_cast<qint16>(value), BoxValue::None};
 }
 
-QString boxProblemMessage(const QString& boxName, QStringView text, BoxValue::Problem problem) {
+QString boxProblemReason(QStringView text, BoxValue::Problem problem) {
     switch (problem) {
     case BoxValue::NotANumber:
         return text.trimmed().isEmpty()
                    ? QCoreApplication::translate("SeasonText",
-                                                 "%1: the box is empty; it needs a whole number.")
-                         .arg(boxName)
-                   : QCoreApplication::translate("SeasonText", "%1: \"%2\" is not a whole number.")
-                         .arg(boxName, text);
+                                                 "the box is empty; it needs a whole number")
+                   : QCoreApplication::translate("SeasonText", "\"%1\" is not a whole number")
+                         .arg(text);
     case BoxValue::OutOfRange:
-        return QCoreApplication::translate("SeasonText", "%1: %2 is outside -32768 to 32767.")
-            .arg(boxName, text.trimmed().toString());
+        return text.trimmed().startsWith(u'-')
+                   ? QCoreApplication::translate("SeasonText", "%1 is below -32768")
+                         .arg(text.trimmed().toString())
+                   : QCoreApplication::translate("SeasonText", "%1 is above 32767")
+                         .arg(text.trimmed().toString());
     case BoxValue::None:
         break;
     }
     return {};
+}
+
+QString boxProblemMessage(const QString& boxName, QStringView text, BoxValue::Problem problem) {
+    if (problem == BoxValue::None)
+        return {};
+    //: A box and what is wrong with its text, as in "Summer Hot: 32768 is above 32767."
+    return QCoreApplication::translate("SeasonText", "%1: %2.")
+        .arg(boxName, boxProblemReason(text, problem));
 }
 
 void filterSeasonKey(int& KeyAscii) {

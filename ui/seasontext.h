@@ -21,7 +21,11 @@ struct BoxValue {
 // -32768 to 32767.
 [[nodiscard]] BoxValue readBoxValue(QStringView text);
 
-// "Summer Gusty: "12a" is not a number." and the like; `boxName` names the box in words.
+// What is wrong with a box's text: "32768 is above 32767", ""12a" is not a whole number", ...;
+// empty for a number.
+[[nodiscard]] QString boxProblemReason(QStringView text, BoxValue::Problem problem);
+
+// "Summer Gusty: "12a" is not a whole number." and the like; `boxName` names the box in words.
 [[nodiscard]] QString boxProblemMessage(const QString& boxName, QStringView text,
                                         BoxValue::Problem problem);
 

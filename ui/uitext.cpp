@@ -45,10 +45,15 @@ QString columnText(int column) {
     return word(Columns.at(static_cast<std::size_t>(column)));
 }
 
-QString columnChartName(int season, int column) {
-    //: The bar chart over a column of a season, as in "Summer Wind Chart".
-    return QCoreApplication::translate("Words", "%1 %2 Chart")
-        .arg(seasonText(season), columnText(column));
+QString valueBarName(int season, int column, int position) {
+    //: The bar beside a value box, as in "Summer Wind Calm".
+    return QCoreApplication::translate("Words", "%1 %2 %3")
+        .arg(seasonText(season), columnText(column), valueText(position));
+}
+
+QString yearStripName(int season) {
+    //: The strip of the year that marks the seasons' start days, on a season's tab.
+    return QCoreApplication::translate("Words", "%1 Start Days").arg(seasonText(season));
 }
 
 QString columnTotalName(int season, int column) {

@@ -17,8 +17,10 @@ namespace weather {
 [[nodiscard]] QString updateText(int season);
 // "Wind", "Precipitation", "Warmth".
 [[nodiscard]] QString columnText(int column);
-// "Summer Wind Chart": the name of the bar chart over a column of a season.
-[[nodiscard]] QString columnChartName(int season, int column);
+// "Summer Wind Calm": the name of the bar beside a value box.
+[[nodiscard]] QString valueBarName(int season, int column, int position);
+// "Summer Start Days": the name of the year strip on a season's tab.
+[[nodiscard]] QString yearStripName(int season);
 // "Summer Wind Total": the name of the total under a column of a season.
 [[nodiscard]] QString columnTotalName(int season, int column);
 

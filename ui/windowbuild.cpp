@@ -4,16 +4,16 @@
 #include "windowlayout.h"
 
 #include "codepage.h"
-#include "columnchart.h"
-#include "columntotals.h"
 #include "configfile.h"
 #include "configlist.h"
 #include "configtablemodel.h"
 #include "csvfile.h"
 #include "editcommands.h"
+#include "fontzoom.h"
 #include "importcommand.h"
 #include "pendingedits.h"
 #include "screenfit.h"
+#include "seasonpage.h"
 #include "seasontext.h"
 #include "uitext.h"
 #include "undokeys.h"
@@ -82,15 +82,8 @@ QFont font(const char* family, int pixels, bool bold = false, bool underline = f
 QFont controlFont(bool bold = false) {
     return font(DialogFace, 11, bold);
 }
-QFont headingFont() {
-    return font(DialogFace, 13, true);
-}
 QFont linkFont() {
     return font(LinkFace, 16, LinkBold, true);
-}
-
-QString indexedName(const char* group, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index);
 }
 
 template <typename W> W* named(W* widget, const QString& name, const QString& accessibleName = {}) {
@@ -100,17 +93,6 @@ template <typename W> W* named(W* widget, const QString& name, const QString& ac
             widget->setAccessibleName(accessibleName);
     }
     return widget;
-}
-
-// A season box's width: the reference width, or more when the face in use is too wide to show
-// the widest value, "-32768", whole (QLineEdit keeps a 2-pixel margin inside its frame).
-int widthForAnyValue(const QLineEdit* box) {
-    constexpr int InnerMargin = 2;
-    constexpr int Cursor = 1;
-    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
-    const int needed = box->fontMetrics().horizontalAdvance(QStringLiteral("-32768")) +
-                       2 * (frame + InnerMargin) + Cursor;
-    return std::max(box->width(), needed);
 }
 
 } // namespace
@@ -308,44 +290,58 @@ void frmWeather::buildClientArea() {
     lblWebLink->setToolTip(WebAddress.toString());
     lblWebLink->installEventFilter(this);
 
-    auto* scroller = named(new QScrollArea(splMain), QStringLiteral("scrRecord"));
+    // The record side: the name and the season tabs in a pane that scrolls when the window is
+    // smaller than they need, Save and Exit below it always in view.
+    auto* recordSide = named(new QWidget(splMain), QStringLiteral("pnlRecordSide"));
+    auto* scroller = named(new QScrollArea(recordSide), QStringLiteral("scrRecord"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setFocusPolicy(Qt::NoFocus); // Tab goes through the controls it holds
-    scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scroller->setWidgetResizable(true);
     auto* record = named(new QWidget, QStringLiteral("pnlRecord"));
-    // The record side's controls keep the places they have always had, measured from the
-    // frame's top left corner.
-    const QPoint origin = belowToolbar(1800, 840, 0, 0).topLeft();
     fraMain = named(new QGroupBox(record), QStringLiteral("fraMain"));
-    cmdSave = named(new QPushButton(tr("&Save"), record), QStringLiteral("cmdSave"), tr("Save"));
-    cmdExit = named(new QPushButton(tr("E&xit"), record), QStringLiteral("cmdExit"), tr("Exit"));
+    cmdSave =
+        named(new QPushButton(tr("&Save"), recordSide), QStringLiteral("cmdSave"), tr("Save"));
+    cmdExit =
+        named(new QPushButton(tr("E&xit"), recordSide), QStringLiteral("cmdExit"), tr("Exit"));
+    for (QPushButton* button : {cmdSave, cmdExit})
+        button->setMinimumSize(belowToolbar(0, 0, 1815, 375).size());
 
     lblName = named(new QLabel(tr("Configuration Name"), fraMain), QStringLiteral("lblName"));
     txtName = named(new QLineEdit(fraMain), QStringLiteral("txtName"), tr("Configuration Name"));
     txtName->setMaxLength(std::numeric_limits<int>::max()); // whatever the file holds
+    txtName->setMinimumWidth(twips(0, 0, 2175, 0).width());
+    lblName->setBuddy(txtName);
     lblNumber = named(new QLabel(fraMain), QStringLiteral("lblNumber"), tr("Configuration Number"));
-    lblNumber->setFont(controlFont(true));
+    QFont bold; // bold in whatever face and size the record side has
+    bold.setBold(true);
+    lblNumber->setFont(bold);
+    lblNumber->setMinimumWidth(twips(0, 0, 615, 0).width());
+    lblNumber->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SSTab1 = named(new QTabWidget(fraMain), QStringLiteral("SSTab1"));
     for (int s = 0; s < SeasonCount; ++s)
         SSTab1->addTab(buildSeason(s), seasonText(s));
 
-    const struct {
-        QWidget* control;
-        QRect place;
-    } placements[] = {
-        {fraMain, belowToolbar(1800, 840, 9015, 6375).translated(-origin)},
-        {cmdSave, belowToolbar(7080, 7320, 1815, 375).translated(-origin)},
-        {cmdExit, belowToolbar(9000, 7320, 1815, 375).translated(-origin)},
-        {lblName, twips(120, 240, 1575, 255)},
-        {txtName, twips(1920, 240, 2175, 285)},
-        {lblNumber, twips(8160, 240, 615, 255)},
-        {SSTab1, twips(120, 720, 8775, 5535)},
-    };
-    for (const auto& p : placements)
-        p.control->setGeometry(p.place);
-    record->setFixedSize(cmdExit->geometry().bottomRight().x() + 1,
-                         cmdExit->geometry().bottom() + 1);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(lblName);
+    nameRow->addWidget(txtName, 1);
+    nameRow->addStretch(1);
+    nameRow->addWidget(lblNumber);
+    auto* frameLayout = new QVBoxLayout(fraMain);
+    frameLayout->setContentsMargins(8, 8, 8, 8);
+    frameLayout->addLayout(nameRow);
+    frameLayout->addWidget(SSTab1, 1);
+    auto* recordLayout = new QVBoxLayout(record);
+    recordLayout->setContentsMargins(0, 0, 0, 0);
+    recordLayout->addWidget(fraMain);
     scroller->setWidget(record);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdExit);
+    auto* recordSideLayout = new QVBoxLayout(recordSide);
+    recordSideLayout->setContentsMargins(0, 0, 0, 0);
+    recordSideLayout->addWidget(scroller, 1);
+    recordSideLayout->addLayout(buttons);
 
     // The list side: as wide as the list always was, or as the find box's words need.
     const QRect oldList = belowToolbar(120, 840, 1575, 6300);
@@ -364,12 +360,15 @@ void frmWeather::buildClientArea() {
     // The placeholder, the clear button and the box's frame and margins.
     listSide->setMinimumWidth(std::max(oldList.width(), placeholder + 32));
 
+    // The record side takes what the window gains; the list keeps what its names need.
     splMain->addWidget(listSide);
-    splMain->addWidget(scroller);
-    splMain->setStretchFactor(0, 1);
-    splMain->setStretchFactor(1, 0);
+    splMain->addWidget(recordSide);
+    splMain->setStretchFactor(0, 0);
+    splMain->setStretchFactor(1, 1);
+    const QPoint origin = belowToolbar(1800, 840, 0, 0).topLeft();
     splMain->setHandleWidth(origin.x() - oldList.right() - 1);
-    splMain->setSizes({listSide->minimumWidth(), record->width()});
+    // A drag leaves the list as wide as the user made it.
+    connect(splMain, &QSplitter::splitterMoved, this, [this] { listWidthChosen_ = true; });
 
     auto* top = new QHBoxLayout;
     top->setSpacing(0);
@@ -383,8 +382,7 @@ void frmWeather::buildClientArea() {
     top->addStretch(1);
 
     auto* column = new QVBoxLayout(client);
-    column->setContentsMargins(oldList.left(), pathPlace.top(),
-                               ClientSize.width() - origin.x() - fraMain->width(),
+    column->setContentsMargins(oldList.left(), pathPlace.top(), oldList.left(),
                                ClientSize.height() - linkPlace.bottom() - 1);
     column->setSpacing(oldList.top() - openPlace.bottom() - 1);
     column->addLayout(top);
@@ -409,88 +407,20 @@ void frmWeather::buildClientArea() {
 }
 
 QWidget* frmWeather::buildSeason(int s) {
-    auto* page = new QWidget;
-    auto* pageLayout = new QVBoxLayout(page);
-    pageLayout->setContentsMargins(0, 0, 0, 0);
-
-    // The frame lies directly below the row of tabs, centred across the tab control.
-    QGroupBox* frame = fraDetails[s] =
-        named(new QGroupBox(tr("Details"), page), indexedName("fraDetails", s));
-    frame->setFixedSize(twips(0, 0, 8535, 5055).size());
-    pageLayout->addWidget(frame, 0, Qt::AlignTop | Qt::AlignHCenter);
-
-    lblStart[s] = named(new QLabel(valueText(0), frame), indexedName("lblStart", s));
-    lblStart[s]->setGeometry(twips(240, 360, 735, 255));
-    txtStart[s] = named(new QLineEdit(frame), indexedName("txtStart", s), valueNameText(s, 0));
-    txtStart[s]->setGeometry(twips(1320, 360, 735, 285));
-    txtStart[s]->setFixedWidth(widthForAnyValue(txtStart[s]));
-    txtStart[s]->installEventFilter(this);
-
-    const struct {
-        std::array<QLabel*, SeasonCount>& group;
-        const char* name;
-    } headings[] = {
-        {lblWind, "lblWind"},
-        {lblPrec, "lblPrec"},
-        {lblWarmth, "lblWarmth"},
-    };
-    for (std::size_t c = 0; c < Columns.size(); ++c) {
-        QLabel* heading = headings[c].group[s] =
-            named(new QLabel(columnText(int(c)), frame), indexedName(headings[c].name, s));
-        heading->setFont(headingFont());
-        heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        heading->setGeometry(
-            twips(Columns[c].headingLeft, HeadingTop, HeadingWidth, Columns[c].headingHeight));
-    }
-
-    for (int k = 0; k < ValuesPerSeason; ++k) {
-        const ValueRow& row = ValueRows[k];
-        const Column& column = Columns[row.column];
-        const int n = s * ValuesPerSeason + k;
-        const int top = FirstRowTop + row.row * RowPitch;
-        lblDesc[n] = named(new QLabel(valueText(row.position), frame), indexedName("lblDesc", n));
-        lblDesc[n]->setGeometry(twips(column.labelLeft, top, 1215, 255));
-        txtVal[n] =
-            named(new QLineEdit(frame), indexedName("txtVal", n), valueNameText(s, row.position));
-        txtVal[n]->setGeometry(twips(column.boxLeft, top, 615, 285));
-        txtVal[n]->setFixedWidth(widthForAnyValue(txtVal[n]));
-        txtVal[n]->installEventFilter(this);
-    }
-
-    for (std::size_t c = 0; c < Columns.size(); ++c) {
-        const QRect lastBox = seasonBox(s, Columns[c].firstPosition + rowsOf(c) - 1)->geometry();
-        const int chartLeft = Columns[c].labelLeft / TwipsPerPixel;
-        const std::size_t n = totalIndex(s, c);
-        ColumnChart* chart = chtColumn[n] = named(
-            new ColumnChart(frame), indexedName("chtColumn", int(n)), columnChartName(s, int(c)));
-        chart->setGeometry(chartLeft, ChartTop / TwipsPerPixel, lastBox.right() + 1 - chartLeft,
-                           (ChartBottom - ChartTop) / TwipsPerPixel);
-        QStringList captions;
-        for (int p = Columns[c].firstPosition; p < Columns[c].firstPosition + rowsOf(c); ++p)
-            captions << valueText(p);
-        chart->setCaptions(captions);
-    }
-    for (std::size_t c = 0; c < Columns.size(); ++c) {
-        const QRect lastBox = seasonBox(s, Columns[c].firstPosition + rowsOf(c) - 1)->geometry();
-        const int left = Columns[c].labelLeft / TwipsPerPixel;
-        const std::size_t n = totalIndex(s, c);
-        QLabel* total = lblTotal[n] =
-            named(new QLabel(frame), indexedName("lblTotal", int(n)), columnTotalName(s, int(c)));
-        total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        total->setGeometry(left, TotalTop / TwipsPerPixel, lastBox.right() + 1 - left,
-                           TotalHeight / TwipsPerPixel);
-    }
+    SeasonPage* page = pgSeason[s] = new SeasonPage(s);
+    fraDetails[s] = page->frame();
+    txtStart[s] = page->box(0);
+    for (int k = 0; k < ValuesPerSeason; ++k)
+        txtVal[s * ValuesPerSeason + k] = page->box(k + 1);
+    cmdUpdate[s] = page->updateButton();
     for (int p = 0; p < SeasonValueCount; ++p) {
         QLineEdit* box = seasonBox(s, p);
+        box->installEventFilter(this);
         box->installEventFilter(undoKeys_);
         connect(box, &QLineEdit::textChanged, this, [this, s] { seasonEdited(s); });
         // Enter runs the season's Update, as a default button would.
         connect(box, &QLineEdit::returnPressed, this, [this, s] { cmdUpdate_Click(s); });
     }
-
-    cmdUpdate[s] =
-        named(new QPushButton(updateText(s), frame), indexedName("cmdUpdate", s), updateText(s));
-    cmdUpdate[s]->setGeometry(twips(7080, 4560, 1335, 375));
     connect(cmdUpdate[s], &QPushButton::clicked, this, [this, s] { cmdUpdate_Click(s); });
     return page;
 }
@@ -516,12 +446,18 @@ void frmWeather::placeWindow() {
     // The default size shows the record side whole beside the narrowest list; smaller, the
     // record side scrolls.
     auto* scroller = findChild<QScrollArea*>(QStringLiteral("scrRecord"));
-    scroller->setMinimumSize(scroller->widget()->size());
+    // The default size gives the bars their preferred length.
+    const QSize normal = scroller->widget()->sizeHint();
+    scroller->setMinimumSize(normal);
     layout()->activate();
     const QSize standard = minimumSizeHint();
+    const int recordWidth = scroller->minimumWidth();
     scroller->setMinimumSize(160, 120);
+    // A larger window shows the record side in larger text rather than around empty space.
+    new FontZoom(scroller, scroller->widget(), normal, scroller->widget()->font());
     setMinimumSize(640, 420);
     resize(standard);
+    splMain->setSizes({splMain->widget(0)->minimumWidth(), recordWidth});
     const QSettings settings;
     if (restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray())) {
         splMain->restoreState(settings.value(QStringLiteral("window/splitter")).toByteArray());
@@ -557,6 +493,29 @@ void frmWeather::fitOnScreen() {
     const QRect fitted = fitOnScreens(outer, screens);
     if (fitted != outer)
         setGeometry(fitted.marginsRemoved(frame));
+}
+
+// Until the user drags the splitter, the list is as wide as its longest name needs, within
+// what the find box needs and a limit of about forty characters; the record side takes the rest.
+void frmWeather::fitListToNames() {
+    if (listWidthChosen_ || splMain->count() < 2)
+        return;
+    constexpr int MostCharacters = 40;
+    const QFontMetrics metrics = lstConfigs->fontMetrics();
+    const int limit = metrics.averageCharWidth() * MostCharacters;
+    int widest = 0;
+    for (int k = 1; k <= table_.recordCount() && widest < limit; ++k)
+        widest =
+            std::max(widest, metrics.horizontalAdvance(fromWindows1252(table_.Configs(k).Name)));
+    // The list's frame, margins and vertical scroll bar.
+    const int chrome = 2 * lstConfigs->frameWidth() + 8 +
+                       lstConfigs->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int listWidth =
+        std::max(splMain->widget(0)->minimumWidth(), std::min(widest, limit) + chrome);
+    const QList<int> sizes = splMain->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    if (total > 0)
+        splMain->setSizes({listWidth, std::max(total - listWidth, 0)});
 }
 
 void frmWeather::saveWindowPlace() const {

@@ -1,8 +1,7 @@
-// The arrangement of the window's season tabs and fixed controls, drawn in twips: where each
-// control sits, and which values stand in which column.
+// The arrangement of the window's fixed controls, drawn in twips, and which values stand in
+// which column of a season tab.
 #pragma once
 
-#include "frmweather.h"
 #include "weathertable.h"
 
 #include <QRect>
@@ -29,18 +28,15 @@ constexpr QRect belowToolbar(int left, int top, int width, int height) {
 }
 constexpr QSize ClientSize = twips(0, 0, 10890, 7755 - ToolbarTwips).size();
 
-// A column of a season frame: its heading and the values listed under it.
+// The value groups of a season tab, side by side: Wind, Precipitation, Warmth. Each lists its
+// values top to bottom in file order, a bar beside each box.
 struct Column {
     int firstPosition; // season position of its first value
-    int headingLeft;
-    int headingHeight;
-    int labelLeft;
-    int boxLeft;
 };
 constexpr std::array<Column, 3> Columns = {{
-    {1, 120, 195, 120, 1440},                                    // Wind
-    {1 + WindCount, 2880, 315, 3360, 4560},                      // Precipitation
-    {1 + WindCount + PrecipitationCount, 5520, 195, 6360, 7560}, // Warmth
+    {1},                                  // Wind
+    {1 + WindCount},                      // Precipitation
+    {1 + WindCount + PrecipitationCount}, // Warmth
 }};
 // Number of values in column `c`.
 constexpr int rowsOf(std::size_t c) {
@@ -51,28 +47,19 @@ constexpr int rowsOf(std::size_t c) {
 constexpr std::size_t totalIndex(int season, std::size_t column) {
     return static_cast<std::size_t>(season) * Columns.size() + column;
 }
-constexpr int HeadingTop = 1080;
-constexpr int HeadingWidth = 2760;
-constexpr int FirstRowTop = 2040;
-constexpr int RowPitch = 240;
-// The column charts fill the band between the tallest heading and the first row of boxes.
-constexpr int ChartTop = HeadingTop + 315 + 30;
-constexpr int ChartBottom = FirstRowTop - 45;
-// The column totals share one line below the longest column.
-constexpr int TotalTop = FirstRowTop + WarmthCount * RowPitch + 60;
-constexpr int TotalHeight = 255;
 
-// One value row of a season frame: value box k holds season position k + 1 and sits in
-// `column` at `row`; its caption is valueCaption(position).
+// One value row of a season tab: value box k holds season position k + 1 and sits in `column`
+// at `row`; its caption is valueCaption(position).
 struct ValueRow {
     int position;
     int column;
     int row;
 };
-constexpr std::array<ValueRow, ValuesPerSeason> ValueRows = [] {
-    std::array<ValueRow, ValuesPerSeason> rows{};
+constexpr int ValueCount = SeasonValueCount - 1; // the boxes beside the start day
+constexpr std::array<ValueRow, ValueCount> ValueRows = [] {
+    std::array<ValueRow, ValueCount> rows{};
     int column = 0;
-    for (int k = 0; k < ValuesPerSeason; ++k) {
+    for (int k = 0; k < ValueCount; ++k) {
         const int position = k + 1;
         while (column + 1 < int(Columns.size()) && position >= Columns[column + 1].firstPosition)
             ++column;
@@ -80,6 +67,5 @@ constexpr std::array<ValueRow, ValuesPerSeason> ValueRows = [] {
     }
     return rows;
 }();
-
 
 } // namespace weather::layout
