@@ -146,6 +146,10 @@
 <context>
     <name>Desktop</name>
     <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
         <source>The web browser could not be started to show %1. Open the address in a browser yourself.</source>
         <translation>Der Webbrowser konnte nicht gestartet werden, um %1 anzuzeigen. Öffnen Sie die Adresse selbst in einem Browser.</translation>
     </message>
@@ -160,8 +164,12 @@
     <message>
         <source>Retry</source>
         <translation>Wiederholen</translation>
+    </message>
+    <message>
         <source>Import</source>
         <translation>Importieren</translation>
+    </message>
+    <message>
         <source>&amp;Open</source>
         <translation>Ö&amp;ffnen</translation>
     </message>
@@ -288,19 +296,6 @@
     </message>
 </context>
 <context>
-    <name>ValueBars</name>
-    <message>
-        <source>%1 %2</source>
-        <extracomment>A value beside its bar, as in &quot;Calm 25&quot;, or &quot;Calm ?&quot; for a box without a number.</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1, %2% of %3</source>
-        <extracomment>A value and its share of its group, as in &quot;Calm 25, 25% of Wind&quot;.</extracomment>
-        <translation>%1, %2 % von %3</translation>
-    </message>
-</context>
-<context>
     <name>StatusBar</name>
     <message>
         <source>1 configuration</source>
@@ -313,6 +308,19 @@
     <message>
         <source>%1, %2 changed</source>
         <translation>%1, %2 geändert</translation>
+    </message>
+</context>
+<context>
+    <name>ValueBars</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A value beside its bar, as in &quot;Calm 25&quot;, or &quot;Calm ?&quot; for a box without a number.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, %2% of %3</source>
+        <extracomment>A value and its share of its group, as in &quot;Calm 25, 25% of Wind&quot;.</extracomment>
+        <translation>%1, %2 % von %3</translation>
     </message>
 </context>
 <context>
@@ -595,6 +603,27 @@
     </message>
 </context>
 <context>
+    <name>weather::ConfigTableModel</name>
+    <message>
+        <source>%1
+Changed since the file was opened or saved</source>
+        <translation>%1
+Seit dem Öffnen oder Speichern der Datei geändert</translation>
+    </message>
+    <message>
+        <source>Changed since the file was opened or saved</source>
+        <translation>Seit dem Öffnen oder Speichern der Datei geändert</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+</context>
+<context>
     <name>weather::DiffTableModel</name>
     <message>
         <source>number</source>
@@ -638,27 +667,6 @@
     </message>
 </context>
 <context>
-    <name>weather::ConfigTableModel</name>
-    <message>
-        <source>%1
-Changed since the file was opened or saved</source>
-        <translation>%1
-Seit dem Öffnen oder Speichern der Datei geändert</translation>
-    </message>
-    <message>
-        <source>Changed since the file was opened or saved</source>
-        <translation>Seit dem Öffnen oder Speichern der Datei geändert</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Number</source>
-        <translation>Nummer</translation>
-    </message>
-</context>
-<context>
     <name>weather::SeasonPage</name>
     <message>
         <source>Details</source>
@@ -684,7 +692,10 @@ Seit dem Öffnen oder Speichern der Datei geändert</translation>
     </message>
     <message numerus="yes">
         <source>%1 (and %n more)</source>
-        <translation><numerusform>%1 (und %n weitere)</numerusform><numerusform>%1 (und %n weitere)</numerusform></translation>
+        <translation>
+            <numerusform>%1 (und %n weitere)</numerusform>
+            <numerusform>%1 (und %n weitere)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -796,12 +807,6 @@ Seit dem Öffnen oder Speichern der Datei geändert</translation>
     <message>
         <source>Configuration Number</source>
         <translation>Konfigurationsnummer</translation>
-    </message>
-    <message>
-        <source>Details</source>
-        <translation>Details</translation>
-        <source>Weather Files (weather.cfg)</source>
-        <translation>Wetterdateien (weather.cfg)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -1022,6 +1027,23 @@ Stattdessen die Kopie des Spiels öffnen?</translation>
 Run the editor as administrator (right-click it, Run as administrator), or copy the file to a folder of your own, open it there and save. The configurations stay in this window.</source>
         <translation>Die Datei wurde nicht gespeichert: Windows erlaubt Ihnen keine Änderungen an Dateien in %1.
 Starten Sie den Editor als Administrator (Rechtsklick, Als Administrator ausführen), oder kopieren Sie die Datei in einen eigenen Ordner, öffnen Sie sie dort und speichern Sie. Die Konfigurationen bleiben in diesem Fenster.</translation>
+    </message>
+    <message numerus="yes">
+        <source>(and %n more)</source>
+        <translation>
+            <numerusform>(und %n weitere)</numerusform>
+            <numerusform>(und %n weitere)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was opened, with these warnings:</source>
+        <translation>%1 wurde geöffnet, mit diesen Warnungen:</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
         <source>%1 is a CSV file, not a weather configuration file. Open the configuration file to import it into, then choose File &gt; Import from CSV.</source>
         <translation>%1 ist eine CSV-Datei, keine Wetterkonfigurationsdatei. Öffnen Sie die Konfigurationsdatei, in die sie importiert werden soll, und wählen Sie dann Datei &gt; Aus CSV importieren.</translation>
     </message>
@@ -1036,6 +1058,40 @@ Starten Sie den Editor als Administrator (Rechtsklick, Als Administrator ausfüh
     <message>
         <source>Imported %1 configurations from %2 (not UTF-8 text, read as Windows-1252)</source>
         <translation>%1 Konfigurationen aus %2 importiert (kein UTF-8-Text, als Windows-1252 gelesen)</translation>
+    </message>
+    <message>
+        <source>No file open</source>
+        <translation>Keine Datei geöffnet</translation>
+    </message>
+    <message>
+        <source>Paste %1 of %2</source>
+        <translation>Einfügen von %1 in %2</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Wider List</source>
+        <translation>Liste &amp;breiter</translation>
+    </message>
+    <message>
+        <source>&amp;Narrower List</source>
+        <translation>Liste &amp;schmaler</translation>
+    </message>
+    <message>
+        <source>&amp;Reset List Width</source>
+        <translation>Listenbreite &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>N&amp;ext Season</source>
+        <translation>&amp;Nächste Jahreszeit</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Season</source>
+        <translation>&amp;Vorige Jahreszeit</translation>
+    </message>
+    <message>
         <source>%1 has values not updated, and the file has unsaved changes.</source>
         <translation>%1 hat nicht gesetzte Werte, und die Datei hat ungespeicherte Änderungen.</translation>
     </message>
@@ -1098,50 +1154,6 @@ Starten Sie den Editor als Administrator (Rechtsklick, Als Administrator ausfüh
     <message>
         <source>Redid %1</source>
         <translation>Wiederholt: %1</translation>
-    <message numerus="yes">
-        <source>(and %n more)</source>
-        <translation>
-            <numerusform>(und %n weitere)</numerusform>
-            <numerusform>(und %n weitere)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 was opened, with these warnings:</source>
-        <translation>%1 wurde geöffnet, mit diesen Warnungen:</translation>
-    </message>
-    <message>
-        <source>Compare with File</source>
-        <translation>Mit Datei vergleichen</translation>
-        <source>No file open</source>
-        <translation>Keine Datei geöffnet</translation>
-    </message>
-    <message>
-        <source>Paste %1 of %2</source>
-        <translation>Einfügen von %1 in %2</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>&amp;Wider List</source>
-        <translation>Liste &amp;breiter</translation>
-    </message>
-    <message>
-        <source>&amp;Narrower List</source>
-        <translation>Liste &amp;schmaler</translation>
-    </message>
-    <message>
-        <source>&amp;Reset List Width</source>
-        <translation>Listenbreite &amp;zurücksetzen</translation>
-    </message>
-    <message>
-        <source>N&amp;ext Season</source>
-        <translation>&amp;Nächste Jahreszeit</translation>
-    </message>
-    <message>
-        <source>&amp;Previous Season</source>
-        <translation>&amp;Vorige Jahreszeit</translation>
     </message>
 </context>
 </TS>
