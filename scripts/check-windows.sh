@@ -8,15 +8,18 @@
 #   3. the window under Xvfb, driven by xdotool: open the example, change a value, Update and
 #      Save by keys; the saved bytes must equal those the Linux build writes for the same edit.
 # Installs what it needs (as root). Uses 64-bit Wine alone, so no i386 architecture is needed.
+# Meant as the CI stage scripts/stages/70-windows.sh once it passes: under Wine the window
+# falls back to a serif face and tst_window's clipping check fails (lblName), so it is not
+# wired in yet.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${WINDOWS_BUILD_DIR:-$root/build-windows}
 linux_editor=${BUILD_DIR:-$root/build}/app/weather-editor
 wine=/usr/lib/wine/wine64
 started=$(date +%s)
 
 fail() {
-    echo "70-windows: $*" >&2
+    echo "check-windows: $*" >&2
     exit 1
 }
 
@@ -41,7 +44,7 @@ export PATH=/usr/lib/wine:$PATH
 wineserver -w
 
 # --- 1. The tests ---------------------------------------------------------------------------
-echo "70-windows: the tests under Wine"
+echo "check-windows: the tests under Wine"
 # Each QtTest program writes its log to build-windows/tests/NAME.log (tests/CMakeLists.txt).
 rm -f "$build"/tests/*.log
 status=0
@@ -59,7 +62,7 @@ if [ "$status" -ne 0 ]; then
 fi
 
 # --- 2. The command line, byte for byte -----------------------------------------------------
-echo "70-windows: the command line against the Linux build"
+echo "check-windows: the command line against the Linux build"
 work=$tmp/cli
 mkdir -p "$work/inputs" "$work/linux" "$work/windows" "$work/corpus"
 cp "$root/examples/weather.cfg" "$work/inputs/example.cfg"
@@ -122,10 +125,10 @@ if ! diff -r -q "$work/linux" "$work/windows" >"$tmp/cli.diff"; then
     head -n 20 "$tmp/cli.diff" >&2
     fail "the Windows program's output differs from the Linux build's"
 fi
-echo "70-windows: outputs and written files agree byte for byte ($(find "$work/linux" -type f | wc -l) files)"
+echo "check-windows: outputs and written files agree byte for byte ($(find "$work/linux" -type f | wc -l) files)"
 
 # --- 3. The window --------------------------------------------------------------------------
-echo "70-windows: the window under Xvfb"
+echo "check-windows: the window under Xvfb"
 gui=$tmp/gui
 mkdir -p "$gui/linux" "$gui/windows"
 cp "$root/examples/weather.cfg" "$gui/windows/weather.cfg"
@@ -181,5 +184,5 @@ if ! cmp "$gui/linux/weather.cfg" "$gui/windows/weather.cfg"; then
 fi
 [ "$(grep -c $'\r$' "$gui/windows/weather.cfg")" -eq "$(wc -l <"$gui/windows/weather.cfg")" ] ||
     fail "the saved file's lines do not all end in CR LF"
-echo "70-windows: the window saved the edit; its bytes equal the Linux build's"
-echo "70-windows: done in $(($(date +%s) - started)) s"
+echo "check-windows: the window saved the edit; its bytes equal the Linux build's"
+echo "check-windows: done in $(($(date +%s) - started)) s"
