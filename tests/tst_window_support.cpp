@@ -80,7 +80,8 @@ Editor::Editor() {
     // The registry keeps nothing for a program without an organisation (setPath above is for
     // files only); under Wine the prefix is a scratch one.
     if (QCoreApplication::organizationName().isEmpty())
-        QCoreApplication::setOrganizationName(QStringLiteral("Weather Configurations Editor Tests"));
+        QCoreApplication::setOrganizationName(
+            QStringLiteral("Weather Configurations Editor Tests"));
 #endif
     QSettings().clear();
     auto fake = std::make_unique<FakeDesktop>();
