@@ -91,6 +91,13 @@ Editor::Editor() {
         return true;
     }();
     Q_UNUSED(pathSet);
+#ifdef Q_OS_WIN
+    // The registry keeps nothing for a program without an organisation (setPath above is for
+    // files only); under Wine the prefix is a scratch one.
+    if (QCoreApplication::organizationName().isEmpty())
+        QCoreApplication::setOrganizationName(
+            QStringLiteral("Weather Configurations Editor Tests"));
+#endif
     QSettings().clear();
     auto fake = std::make_unique<FakeDesktop>();
     desktop = fake.get();
