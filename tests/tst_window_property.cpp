@@ -782,7 +782,11 @@ QString Sequence::exportCsv(Answer answer) {
     const bool readable =
         std::all_of(model.records.begin(), model.records.end(),
                     [](const WeatherConfig& c) { return c.Name.size() <= weather::MaxNameBytes; });
-    if (settled && readable && !(loaded && written == tableOf(model.records)))
+    // A CSV holds numbers, names and values, not the lines the game does not read.
+    Records values = model.records;
+    for (WeatherConfig& record : values)
+        record.Comments.clear();
+    if (settled && readable && !(loaded && written == tableOf(values)))
         observed = QStringLiteral("the exported CSV does not hold the configurations");
     if (settled) {
         exportPath = file;
@@ -888,10 +892,14 @@ QString Sequence::importCsv(Answer answer) {
                                    [](const WeatherConfig& c) { return c.Name.size() > 255; });
     for (WeatherConfig& record : imported)
         record.Comments.clear(); // imported records get the standard comment lines
-    if (!model.settle(answer) || source == 3)
+    // Open asks its one question before it leaves the file (unsaved changes alone: Discard); the
+    // file then fails to load as a weather file, and the offer to import it follows (Import).
+    const bool settled = opening ? model.leave(answer, weather::Desktop::Answer::Discard)
+                                 : model.settle(answer);
+    if (!settled || source == 3)
         return what;
-    if (opening) // Open's question about unsaved changes (Discard), then the offer (Import)
-        model.expect.otherQuestions += model.records != model.file ? 2 : 1;
+    if (opening)
+        ++model.expect.otherQuestions;
     if (refused) {
         ++model.expect.messages;
     } else {
@@ -919,8 +927,13 @@ QString Sequence::open(Answer answer) {
         model.records = opened = model.file;
         model.history.clear();
         model.done = 0;
+        model.find.clear(); // another file empties the find box: every row is listed
+        model.refind();
+        model.paste.reset();
         model.show(model.records.isEmpty() ? 0 : 1);
         original = testfiles::readAll(path); // what undoing everything comes back to
+        if (!openedTable.TrailingText.isEmpty()) // Open names the text after the last one
+            ++model.expect.messages;
     }
     return QStringLiteral("Open the file again");
 }

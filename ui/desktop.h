@@ -14,14 +14,12 @@ namespace weather {
 
 // The settings of a file dialog, for opening or for saving.
 struct OpenFileRequest {
-    QString title;          // what the dialog is for: "Open Weather Configurations"
+    QString title;          // what the dialog is for ("Open Weather Configurations"); empty for
+                            // the desktop's own
     QString folder;         // the folder it starts in
     QString fileName;       // the name preselected in its file-name field
     QStringList filters;    // name filters
     int selectedFilter = 0; // the one selected at first
-
-    // The dialog's title; empty for the desktop's own.
-    QString title{};
 };
 
 // What the user chose in a save-file dialog: the file and the filter.
