@@ -93,19 +93,20 @@ private slots:
                    t.Configs(3).Comments = "\n# Start Day, tuned\n#\n#\n#";
                    t.TrailingText = "\r\nmore\r\n";
                })
-            << QStringList{"header line \"# Number of weather configurations in file\" -> \"# My "
-                           "tuned weather, v3\"",
-                           "2 Mediterranean: comment line 1 \"# Start Day,\" -> \"# Start Day, "
-                           "tuned\"",
-                           "2 Mediterranean: comment line 2 \"# Wind (Calm, Breezy, Gusty, "
-                           "Strong, Gale)\" -> \"#\"",
-                           "2 Mediterranean: comment line 3 \"# Precipitation (Dry, Wet, "
-                           "Drizzle, Shower, Down Pour)\" -> \"#\"",
-                           "2 Mediterranean: comment line 4 \"# Warmth (Freezing, Cold, Mild, "
-                           "Fine, Warm, Hot, Very Hot)\" -> \"#\"",
+            << QStringList{QStringLiteral("header line \"# Number of weather configurations in "
+                                          "file\" -> \"# My tuned weather, v3\""),
+                           QStringLiteral("2 Mediterranean: comment line 1 \"# Start Day,\" -> "
+                                          "\"# Start Day, tuned\""),
+                           QStringLiteral("2 Mediterranean: comment line 2 \"# Wind (Calm, "
+                                          "Breezy, Gusty, Strong, Gale)\" -> \"#\""),
+                           QStringLiteral("2 Mediterranean: comment line 3 \"# Precipitation "
+                                          "(Dry, Wet, Drizzle, Shower, Down Pour)\" -> \"#\""),
+                           QStringLiteral("2 Mediterranean: comment line 4 \"# Warmth "
+                                          "(Freezing, Cold, Mild, Fine, Warm, Hot, Very Hot)\" "
+                                          "-> \"#\""),
                            "text after the last configuration: 0 lines -> 2 lines",
-                           "1 configuration differs; the header line differs; the text after "
-                           "the last configuration differs"};
+                           QStringLiteral("1 configuration differs; the header line differs; "
+                                          "the text after the last configuration differs")};
         QTest::newRow("no records in either")
             << ConfigTable() << ConfigTable() << QStringList{"0 configurations, no differences"};
     }

@@ -134,13 +134,14 @@ struct Step {
 };
 
 // A Paste Season, which Undo takes back while nothing else happened since.
+// cppcheck reads the members through std::optional as unused.
 struct Paste {
-    int slot;
-    int season;
-    qsizetype done; // the undo history's place then
-    WeatherConfig record;
-    QStringList before;
-    QStringList after;
+    int slot;             // cppcheck-suppress unusedStructMember
+    int season;           // cppcheck-suppress unusedStructMember
+    qsizetype done;       // the undo history's place then
+    WeatherConfig record; // cppcheck-suppress unusedStructMember
+    QStringList before;   // cppcheck-suppress unusedStructMember
+    QStringList after;    // cppcheck-suppress unusedStructMember
 };
 
 // The model's own reading of the find box: the text without case and accents in the name, or
@@ -162,8 +163,8 @@ struct Expect {
     int otherQuestions = 0;  // the close question
     bool countOthers = true; // off when the delete question may or may not come
     int messages = 0;
-    QList<int> tabs;          // the current tab is one of these (empty: not checked)
-    QWidget* focus = nullptr; // where the focus is (null: not checked)
+    QList<int> tabs;                   // the current tab is one of these (empty: not checked)
+    QWidget* focus = nullptr;          // where the focus is (null: not checked)
     QList<std::pair<int, int>> faulty; // the boxes (season, position) an Update message names
     bool visible = true;
     bool saved = false;
@@ -395,6 +396,7 @@ struct Sequence {
     QString compare(Answer answer);
     QString compareRows(Answer answer);
     QString importCsv(Answer answer);
+    Records importSource(int source, const QString& file);
     QString open(Answer answer);
     QString close(Answer answer);
     QString findType(Answer answer);
@@ -669,7 +671,7 @@ QString Sequence::enter(Answer /*answer*/) {
 
 // A rename ends with Enter or by moving the focus; a refused name changes nothing.
 QString Sequence::rename(Answer /*answer*/) {
-    Model& m = model;
+    const Model& m = model;
     if (m.shown == 0)
         return {};
     const int name = bounded(int(renames().size()));
@@ -854,16 +856,12 @@ QString Sequence::compare(Answer answer) {
     return QStringLiteral("Compare with the file");
 }
 
-// Import of the last export, of a changed table or of a faulty CSV, or cancelled; or a changed
-// table's CSV chosen in File > Open, which offers to import it (after the questions of Open).
-QString Sequence::importCsv(Answer answer) {
-    int source = bounded(5);
-    if (source == 0 && exportPath.isEmpty())
-        source = 1;
+// The records an import step offers, written as a CSV to `file` when the source is made anew:
+// a changed table (1), a faulty CSV (2) or a changed table to open (4); the last export (0) and a
+// cancelled import (3) write nothing.
+Records Sequence::importSource(int source, const QString& file) {
     const bool opening = source == 4;
     Records imported = source == 0 ? exported : model.records.isEmpty() ? opened : model.records;
-    const QString file =
-        source == 0 ? exportPath : dir.filePath(QStringLiteral("import-%1.csv").arg(log.size()));
     if (source == 1 || opening) {
         const int k = bounded(int(imported.size()));
         imported[k].season(bounded(Seasons)).at(bounded(Positions)) = qint16(bounded(400));
@@ -876,6 +874,19 @@ QString Sequence::importCsv(Answer answer) {
         source == 2 ? QByteArray("Number,Name\r\n1,x\r\n") : weather::formatCsv(tableOf(imported));
     if ((source == 1 || source == 2 || opening) && !testfiles::writeAll(file, csv))
         qFatal("cannot write %s", qPrintable(file));
+    return imported;
+}
+
+// Import of the last export, of a changed table or of a faulty CSV, or cancelled; or a changed
+// table's CSV chosen in File > Open, which offers to import it (after the questions of Open).
+QString Sequence::importCsv(Answer answer) {
+    int source = bounded(5);
+    if (source == 0 && exportPath.isEmpty())
+        source = 1;
+    const bool opening = source == 4;
+    const QString file =
+        source == 0 ? exportPath : dir.filePath(QStringLiteral("import-%1.csv").arg(log.size()));
+    Records imported = importSource(source, file);
     if (source != 3)
         editor.desktop->fileAnswers = {file};
     editor.desktop->saveAnswers = {weather::Desktop::Answer::Discard};
@@ -894,8 +905,8 @@ QString Sequence::importCsv(Answer answer) {
         record.Comments.clear(); // imported records get the standard comment lines
     // Open asks its one question before it leaves the file (unsaved changes alone: Discard); the
     // file then fails to load as a weather file, and the offer to import it follows (Import).
-    const bool settled = opening ? model.leave(answer, weather::Desktop::Answer::Discard)
-                                 : model.settle(answer);
+    const bool settled =
+        opening ? model.leave(answer, weather::Desktop::Answer::Discard) : model.settle(answer);
     if (!settled || source == 3)
         return what;
     if (opening)
@@ -921,9 +932,9 @@ weather::Desktop::Answer Sequence::saveAnswer() {
 // Opening the file again over typed values and changes: one question, then the file as it is
 // on disk, its first configuration shown and no undo history.
 QString Sequence::open(Answer answer) {
-    const auto save = saveAnswer();
+    const auto saveChoice = saveAnswer();
     editor.openThroughDialog(path);
-    if (model.leave(answer, save)) {
+    if (model.leave(answer, saveChoice)) {
         model.records = opened = model.file;
         model.history.clear();
         model.done = 0;
@@ -931,7 +942,7 @@ QString Sequence::open(Answer answer) {
         model.refind();
         model.paste.reset();
         model.show(model.records.isEmpty() ? 0 : 1);
-        original = testfiles::readAll(path); // what undoing everything comes back to
+        original = testfiles::readAll(path);     // what undoing everything comes back to
         if (!openedTable.TrailingText.isEmpty()) // Open names the text after the last one
             ++model.expect.messages;
     }
@@ -941,9 +952,9 @@ QString Sequence::open(Answer answer) {
 // Closing over typed values and changes: one question; the window closes unless it is
 // cancelled (or an update or save fails).
 QString Sequence::close(Answer answer) {
-    const auto save = saveAnswer();
+    const auto saveChoice = saveAnswer();
     editor.window->close();
-    model.expect.visible = !model.leave(answer, save);
+    model.expect.visible = !model.leave(answer, saveChoice);
     return QStringLiteral("close");
 }
 
@@ -1001,13 +1012,13 @@ QString Sequence::findUndoKeys(Answer answer) {
         qWarning("the editor window did not become active");
     box->setFocus();
     box->setText(box->text()); // forgets the box's own typing
-    const bool redo = bounded(2) == 0;
-    QTest::keyClick(box, redo ? Qt::Key_Y : Qt::Key_Z, Qt::ControlModifier);
-    if (redo)
+    const bool redoing = bounded(2) == 0;
+    QTest::keyClick(box, redoing ? Qt::Key_Y : Qt::Key_Z, Qt::ControlModifier);
+    if (redoing)
         model.redo(answer);
     else if (model.done > 0 || model.pasteUndoable())
         model.undo(answer);
-    return QStringLiteral("Ctrl+%1 in the find box").arg(redo ? "Y" : "Z");
+    return QStringLiteral("Ctrl+%1 in the find box").arg(redoing ? "Y" : "Z");
 }
 
 // A name typed without Enter, then a click on a row: the rename is stored as the focus leaves
@@ -1051,8 +1062,9 @@ QString Sequence::pasteSeason(Answer /*answer*/) {
         return QStringLiteral("Paste Season, not a season");
     }
     const QStringList before = m.typed[s];
+    qsizetype cell = 0; // the start day stays as typed when the clipboard holds 17 numbers
     for (int p = kind == 1 ? 1 : 0; p < Positions; ++p)
-        m.typed[s][p] = cells[p - (kind == 1 ? 1 : 0)];
+        m.typed[s][p] = cells[cell++];
     if (m.typed[s] == before)
         m.paste.reset();
     else

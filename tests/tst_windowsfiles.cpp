@@ -55,14 +55,14 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QString store = QStringLiteral("C:\\Users\\Ann\\AppData\\Local\\VirtualStore");
         QTest::newRow("Program Files (x86)")
-            << "C:\\Program Files (x86)\\Pitchmaster 00-01\\data\\weather.cfg"
-            << store + "\\Program Files (x86)\\Pitchmaster 00-01\\data\\weather.cfg";
+            << R"(C:\Program Files (x86)\Pitchmaster 00-01\data\weather.cfg)"
+            << store + R"(\Program Files (x86)\Pitchmaster 00-01\data\weather.cfg)";
         QTest::newRow("Program Files, forward slashes, other case")
             << "c:/program files/Pitchmaster 00-01/data/weather.cfg"
-            << store + "\\program files\\Pitchmaster 00-01\\data\\weather.cfg";
+            << store + R"(\program files\Pitchmaster 00-01\data\weather.cfg)";
         QTest::newRow("the Windows folder")
             << "C:\\Windows\\game.ini" << store + "\\Windows\\game.ini";
-        QTest::newRow("a folder of the user's") << "C:\\Users\\Ann\\Documents\\weather.cfg"
+        QTest::newRow("a folder of the user's") << R"(C:\Users\Ann\Documents\weather.cfg)"
                                                 << "";
         QTest::newRow("a name that only begins like Program Files")
             << "C:\\Program Files Extra\\weather.cfg"
@@ -71,7 +71,7 @@ private slots:
                                                        << "";
         QTest::newRow("the virtualised folder itself") << "C:\\Program Files"
                                                        << "";
-        QTest::newRow("a network share") << "\\\\server\\games\\weather.cfg"
+        QTest::newRow("a network share") << R"(\\server\games\weather.cfg)"
                                          << "";
         QTest::newRow("a POSIX path") << "/home/ann/weather.cfg"
                                       << "";

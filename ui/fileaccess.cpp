@@ -181,8 +181,7 @@ bool frmWeather::openFile(const QString& path) {
     txtFind->setFocus(Qt::OtherFocusReason); // find, or Down to the list
     rememberFile(path);
     tellCount(table_.recordCount(), QFileInfo(path).fileName(),
-              tr("Opened 1 configuration from %1"),
-              tr("Opened %1 configurations from %2"));
+              tr("Opened 1 configuration from %1"), tr("Opened %1 configurations from %2"));
     if (!warnings.isEmpty())
         showNotice(tr("%1 was opened, with these warnings:").arg(QFileInfo(path).fileName()) +
                    QLatin1Char('\n') + warningsText(warnings));
@@ -192,7 +191,7 @@ bool frmWeather::openFile(const QString& path) {
 
 bool frmWeather::offerCsvImport(const QString& path) {
     // A header row is short; the first bytes tell. Only a regular file can be read twice.
-    constexpr qint64 HeaderBytes = 64 * 1024;
+    constexpr qint64 HeaderBytes = qint64(64) * 1024;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) ||
         !startsWithCsvHeader(file.read(HeaderBytes)))
