@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int UsageError = 2;
@@ -68,5 +70,13 @@ int main(int argc, char** argv) {
         return runDiff(commandLine.files().at(0), commandLine.files().at(1), err);
     }
     QTextStream out(stdout);
-    return runCheck(commandLine.files(), out);
+    const int status = runCheck(commandLine.files(), out);
+    // A standard output that took nothing (a full disk, /dev/full) would lose the report.
+    if (out.status() != QTextStream::Ok) {
+        QTextStream(stderr) << QCoreApplication::translate("main",
+                                                           "-: cannot write standard output")
+                            << '\n';
+        return std::max(status, 1);
+    }
+    return status;
 }

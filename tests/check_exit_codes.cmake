@@ -83,11 +83,13 @@ endif()
 # Standard output that takes nothing is a fault, not a silent loss.
 find_program(SH sh)
 if(SH AND EXISTS /dev/full)
-    execute_process(COMMAND ${SH} -c "\"$0\" --export-csv \"$1\" > /dev/full"
-                            ${EDITOR} ${EXAMPLE} RESULT_VARIABLE rc ERROR_VARIABLE err)
-    if(NOT rc EQUAL 1 OR NOT err MATCHES "^-: cannot write standard output")
-        message(FATAL_ERROR "--export-csv > /dev/full: exit ${rc}\n${err}")
-    endif()
+    foreach(command --export-csv --check)
+        execute_process(COMMAND ${SH} -c "\"$0\" $1 \"$2\" > /dev/full"
+                                ${EDITOR} ${command} ${EXAMPLE} RESULT_VARIABLE rc ERROR_VARIABLE err)
+        if(NOT rc EQUAL 1 OR NOT err MATCHES "^-: cannot write standard output")
+            message(FATAL_ERROR "${command} > /dev/full: exit ${rc}\n${err}")
+        endif()
+    endforeach()
 endif()
 
 # Descriptors the shell opened, standard input and output.

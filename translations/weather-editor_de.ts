@@ -542,6 +542,10 @@
         <source>Try &apos;weather-editor --help&apos;.</source>
         <translation>Versuchen Sie &apos;weather-editor --help&apos;.</translation>
     </message>
+    <message>
+        <source>-: cannot write standard output</source>
+        <translation>-: Die Standardausgabe kann nicht geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>weather::CompareDialog</name>
