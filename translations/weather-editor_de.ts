@@ -146,28 +146,24 @@
 <context>
     <name>Desktop</name>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>The web browser could not be started to show %1. Open the address in a browser yourself.</source>
         <translation>Der Webbrowser konnte nicht gestartet werden, um %1 anzuzeigen. Öffnen Sie die Adresse selbst in einem Browser.</translation>
     </message>
     <message>
-        <source>Open Copy</source>
-        <translation>Kopie öffnen</translation>
+        <source>&amp;Open Copy</source>
+        <translation>Kopie &amp;öffnen</translation>
     </message>
     <message>
-        <source>Keep This File</source>
-        <translation>Diese Datei behalten</translation>
+        <source>&amp;Keep This File</source>
+        <translation>Diese Datei &amp;behalten</translation>
     </message>
     <message>
-        <source>Retry</source>
-        <translation>Wiederholen</translation>
+        <source>&amp;Retry</source>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation>Importieren</translation>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>&amp;Open</source>

@@ -123,8 +123,8 @@ public:
 
     bool askToImport(QWidget* parent, const QString& title, const QString& question) override {
         return ask(parent, QMessageBox::Question, title, question,
-                   {{QT_TRANSLATE_NOOP("Desktop", "Import"), QMessageBox::AcceptRole},
-                    {QT_TRANSLATE_NOOP("Desktop", "Cancel"), QMessageBox::RejectRole}},
+                   {{QT_TRANSLATE_NOOP("Desktop", "&Import"), QMessageBox::AcceptRole},
+                    {QT_TRANSLATE_NOOP("Desktop", "&Cancel"), QMessageBox::RejectRole}},
                    0) == 0;
     }
 
@@ -142,15 +142,15 @@ public:
 
     bool askToOpenCopy(QWidget* parent, const QString& title, const QString& question) override {
         return ask(parent, QMessageBox::Question, title, question,
-                   {{QT_TRANSLATE_NOOP("Desktop", "Open Copy"), QMessageBox::AcceptRole},
-                    {QT_TRANSLATE_NOOP("Desktop", "Keep This File"), QMessageBox::RejectRole}},
+                   {{QT_TRANSLATE_NOOP("Desktop", "&Open Copy"), QMessageBox::AcceptRole},
+                    {QT_TRANSLATE_NOOP("Desktop", "&Keep This File"), QMessageBox::RejectRole}},
                    0) == 0;
     }
 
     bool askToRetry(QWidget* parent, const QString& title, const QString& text) override {
         return ask(parent, QMessageBox::Warning, title, text,
-                   {{QT_TRANSLATE_NOOP("Desktop", "Retry"), QMessageBox::AcceptRole},
-                    {QT_TRANSLATE_NOOP("Desktop", "Cancel"), QMessageBox::RejectRole}},
+                   {{QT_TRANSLATE_NOOP("Desktop", "&Retry"), QMessageBox::AcceptRole},
+                    {QT_TRANSLATE_NOOP("Desktop", "&Cancel"), QMessageBox::RejectRole}},
                    0) == 0;
     }
 
