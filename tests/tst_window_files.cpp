@@ -258,7 +258,7 @@ void TestWindowFiles::onlyRegularFilesOpen() {
     QProcess writer; // writes the example into the FIFO, should the window read it
     if (name == "fifo") {
         QCOMPARE(QProcess::execute("mkfifo", {path}), 0);
-        writer.start("sh", {"-c", "exec cat \"$0\" > \"$1\"", examplePath(), path});
+        writer.start("sh", {"-c", R"(exec cat "$0" > "$1")", examplePath(), path});
         QVERIFY(writer.waitForStarted());
     }
     const Editor editor;
