@@ -84,6 +84,32 @@ void LastRecordCommand::remove() {
     window_.showSlot(shownAfterRemoval_);
 }
 
+RecordsCommand::RecordsCommand(frmWeather& window, const QString& text, QList<Record> changed,
+                               QList<WeatherConfig> appended)
+    : QUndoCommand(text), window_(window), after_(std::move(changed)),
+      appended_(std::move(appended)) {
+    for (const auto& [slot, unused] : after_)
+        before_.append({slot, window.editableTable().Configs(slot)});
+}
+
+void RecordsCommand::redo() {
+    ConfigTable& table = window_.editableTable();
+    for (const auto& [slot, record] : after_)
+        table.Configs(slot) = record;
+    for (const WeatherConfig& record : appended_)
+        appendRecord(table, record);
+    window_.refreshList();
+}
+
+void RecordsCommand::undo() {
+    ConfigTable& table = window_.editableTable();
+    for (qsizetype i = 0; i < appended_.size(); ++i)
+        removeLastRecord(table);
+    for (const auto& [slot, record] : before_)
+        table.Configs(slot) = record;
+    window_.refreshList();
+}
+
 QString menuName(const QString& name, qsizetype length) {
     if (name.size() <= length)
         return name;

@@ -75,6 +75,25 @@ private:
     int shownAfterRemoval_;
 };
 
+// A change to several records at once, and records appended after the last: the changes to a
+// selection, a merge, a revert. `text` names it ("Scale Summer Wind of 12 configurations to
+// 100"). Both directions put the records in place and refresh the window; the configuration on
+// display stays on display while it exists.
+class RecordsCommand final : public QUndoCommand {
+public:
+    using Record = std::pair<int, WeatherConfig>; // slot, the record's new contents
+    RecordsCommand(frmWeather& window, const QString& text, QList<Record> changed,
+                   QList<WeatherConfig> appended = {});
+    void undo() override;
+    void redo() override;
+
+private:
+    frmWeather& window_;
+    QList<Record> before_;
+    QList<Record> after_;
+    QList<WeatherConfig> appended_;
+};
+
 // A name as menu texts give it: at most `length` characters, a longer one cut with "...".
 [[nodiscard]] QString menuName(const QString& name, qsizetype length = 40);
 // `text` with each "&" doubled, so that a menu shows it rather than underlining what follows.
