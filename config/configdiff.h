@@ -64,6 +64,9 @@ public:
     [[nodiscard]] const DiffCounts& counts() const { return counts_; }
     [[nodiscard]] const QString& oldName() const { return oldName_; }
     [[nodiscard]] const QString& newName() const { return newName_; }
+    // The tables as compared.
+    [[nodiscard]] const ConfigTable& oldTable() const { return old_; }
+    [[nodiscard]] const ConfigTable& newTable() const { return new_; }
 
     // The parts of one difference. The configuration as the old table has it ("3 Continental
     // Plains"; as the new one has it when only there; empty for the file's own lines); what

@@ -1,13 +1,13 @@
 // A model-based random test of the editor window. Random sequences of what a user does (select
 // with the mouse and the keys, type into season boxes, Update, Enter, rename, Duplicate, Delete
 // Last, Undo, Redo, the three answers of the pending-edit question, Save, Export, Compare with
-// File, Import, opening the file again and closing, with the one question before the file is
-// left, typing in the find box and Enter, Down and Ctrl+Z there, a click right after a rename,
-// Paste Season) run on the real window offscreen, the test desktop answering every dialog. After
-// every step the window is compared with a model kept by the test alone: a plain list of
-// records, what the file holds, the configuration on display, the texts typed into its boxes, the
-// undo history, the rows the list shows and the counts in the status bar; the boxes' edited and
-// invalid marks follow from them.
+// File, merging ticked differences from another file, Import, opening the file again and closing,
+// with the one question before the file is left, typing in the find box and Enter, Down and Ctrl+Z
+// there, a click right after a rename, Paste Season) run on the real window offscreen, the test
+// desktop answering every dialog. After every step the window is compared with a model kept by the
+// test alone: a plain list of records, what the file holds, the configuration on display, the texts
+// typed into its boxes, the undo history, the rows the list shows and the counts in the status bar;
+// the boxes' edited and invalid marks follow from them.
 //
 // WEATHER_PROPERTY_SEED (1): the seed of the first sequence; sequence i uses SEED + i.
 // WEATHER_PROPERTY_SEQUENCES (30), WEATHER_PROPERTY_STEPS (40): how many sequences, how long.
@@ -26,12 +26,13 @@
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 #include <algorithm>
 #include <array>
@@ -395,6 +396,8 @@ struct Sequence {
     QString exportCsv(Answer answer);
     QString compare(Answer answer);
     QString compareRows(Answer answer);
+    QString merge(Answer answer);
+    Records mergeSource(const QString& file);
     QString importCsv(Answer answer);
     Records importSource(int source, const QString& file);
     QString open(Answer answer);
@@ -408,7 +411,7 @@ struct Sequence {
     void renamed(int name);
     // One random step, taken with the given answer ready for the pending-edit question.
     QString step(Answer answer) {
-        static constexpr std::array<std::pair<int, Action>, 21> Steps{
+        static constexpr std::array<std::pair<int, Action>, 22> Steps{
             {{12, &Sequence::click},
              {6, &Sequence::findType},
              {5, &Sequence::findKey},
@@ -427,6 +430,7 @@ struct Sequence {
              {3, &Sequence::save},
              {3, &Sequence::exportCsv},
              {2, &Sequence::compare},
+             {4, &Sequence::merge},
              {5, &Sequence::importCsv},
              {2, &Sequence::open},
              {2, &Sequence::close}}};
@@ -797,6 +801,30 @@ QString Sequence::exportCsv(Answer answer) {
     return QStringLiteral("Export");
 }
 
+// How many rows of differences Compare with File shows for two records in both files.
+int differences(const WeatherConfig& a, const WeatherConfig& b) {
+    const auto aLines = weather::blockLines(a);
+    const auto bLines = weather::blockLines(b);
+    int rows = int(a.Number != b.Number) + int(a.Name != b.Name);
+    for (std::size_t i = 0; i < aLines.size(); ++i)
+        rows += int(aLines.at(i) != bLines.at(i));
+    for (int s = 0; s < Seasons; ++s) {
+        for (int p = 0; p < Positions; ++p)
+            rows += int(a.season(s).at(p) != b.season(s).at(p));
+    }
+    return rows;
+}
+
+// The rows of differences a comparison shows: the rows without rows under them.
+int differenceRows(const QAbstractItemModel* rows, const QModelIndex& parent = {}) {
+    int count = 0;
+    for (int r = 0; r < rows->rowCount(parent); ++r) {
+        const QModelIndex row = rows->index(r, 0, parent);
+        count += rows->rowCount(row) == 0 ? 1 : differenceRows(rows, row);
+    }
+    return count;
+}
+
 // Compare with the file on disk (the old side) while no typed values are pending: one row per
 // difference from the window's records (the new side); activating the first row shows its
 // configuration.
@@ -806,29 +834,20 @@ QString Sequence::compareRows(Answer answer) {
     int rows = int(std::abs(from.size() - to.size()));
     int firstSlot = from.size() < to.size() ? int(from.size()) + 1 : 0;
     for (int k = int(std::min(from.size(), to.size())); k >= 1; --k) {
-        const WeatherConfig& a = from[k - 1];
-        const WeatherConfig& b = to[k - 1];
-        const auto aLines = weather::blockLines(a);
-        const auto bLines = weather::blockLines(b);
-        const int before = rows;
-        rows += int(a.Number != b.Number) + int(a.Name != b.Name);
-        for (std::size_t i = 0; i < aLines.size(); ++i)
-            rows += int(aLines.at(i) != bLines.at(i));
-        for (int s = 0; s < Seasons; ++s) {
-            for (int p = 0; p < Positions; ++p)
-                rows += int(a.season(s).at(p) != b.season(s).at(p));
-        }
-        if (rows > before)
+        const int found = differences(from[k - 1], to[k - 1]);
+        rows += found;
+        if (found > 0)
             firstSlot = k;
     }
     editor.desktop->fileAnswers = {path};
     trigger("mnuCompare");
     auto* dialog = editor.window->findChild<QDialog*>(QStringLiteral("dlgCompare"));
-    auto* table = dialog ? dialog->findChild<QTableView*>(QStringLiteral("tblCompare")) : nullptr;
+    auto* table = dialog ? dialog->findChild<QTreeView*>(QStringLiteral("tblCompare")) : nullptr;
     if (table == nullptr)
         return QStringLiteral("Compare: no dialog (the check fails)");
-    QString what = QStringLiteral("Compare with File (%1 rows)").arg(table->model()->rowCount());
-    if (table->model()->rowCount() != rows) {
+    const int shown = differenceRows(table->model());
+    QString what = QStringLiteral("Compare with File (%1 rows)").arg(shown);
+    if (shown != rows) {
         ++model.expect.messages; // makes the check fail, naming the step
         what += QStringLiteral(", %1 expected").arg(rows);
     }
@@ -836,6 +855,153 @@ QString Sequence::compareRows(Answer answer) {
         emit table->activated(table->model()->index(0, 0));
         if (firstSlot > 0)
             model.select(firstSlot, answer);
+    }
+    delete dialog;
+    return what;
+}
+
+// Another file to merge from: the window's records with a few values, names and numbers
+// changed, the last one left out or a few added after the last; written to `file`.
+Records Sequence::mergeSource(const QString& file) {
+    Records other = model.records;
+    for (int changes = bounded(5); changes > 0 && !other.isEmpty(); --changes) {
+        WeatherConfig& record = other[bounded(int(other.size()))];
+        const int kind = bounded(3);
+        if (kind == 0)
+            record.season(bounded(Seasons)).at(bounded(Positions)) = qint16(bounded(400) - 20);
+        else if (kind == 1)
+            record.Name = nameBytes(renames()[bounded(ValidNames)]);
+        else
+            record.Number += 1 + bounded(5);
+    }
+    if (bounded(4) == 0 && other.size() > 1)
+        other.removeLast();
+    for (int added = bounded(4); added > 0; --added) {
+        WeatherConfig record =
+            opened.isEmpty() ? WeatherConfig{} : opened[bounded(int(opened.size()))];
+        record.Name = "Pack " + QByteArray::number(added);
+        record.Number = 900 + bounded(50);
+        record.Winter.at(bounded(Positions)) = qint16(bounded(100));
+        other << record;
+    }
+    weather::ConfigTable table = tableOf(other);
+    table.HeaderLine = openedTable.HeaderLine;
+    table.TrailingText = openedTable.TrailingText;
+    if (!testfiles::writeAll(file, weather::formatConfig(table)))
+        qFatal("cannot write %s", qPrintable(file));
+    return other;
+}
+
+// Compare with another file, tick at random (whole configurations, seasons, names and numbers,
+// configurations only in that file; by the check box or by Space), maybe type into a box, then
+// Apply: the ticked differences become one step, the configurations only in that file follow
+// the last numbered on, and the comparison shows what still differs.
+QString Sequence::merge(Answer answer) {
+    Model& m = model;
+    const QString file = dir.filePath(QStringLiteral("pack-%1.cfg").arg(log.size()));
+    const Records other = mergeSource(file);
+    editor.desktop->fileAnswers = {file};
+    trigger("mnuCompare");
+    auto* dialog = editor.window->findChild<QDialog*>(QStringLiteral("dlgCompare"));
+    if (!m.settle(answer) || dialog == nullptr) {
+        if (dialog != nullptr)
+            observed = QStringLiteral("Compare showed its window after Cancel");
+        delete dialog;
+        return QStringLiteral("Merge, cancelled");
+    }
+    const Records before = m.records; // the window's side of the comparison
+    auto* tree = dialog->findChild<QTreeView*>(QStringLiteral("tblCompare"));
+    auto* rows = tree->model();
+    const auto setTick = [&](const QModelIndex& index, bool on) {
+        const auto wanted = on ? Qt::Checked : Qt::Unchecked;
+        if (bounded(2) == 0) {
+            rows->setData(index, wanted, Qt::CheckStateRole); // as a click on the box does
+            return;
+        }
+        tree->setCurrentIndex(index);
+        for (int presses = 0; presses < 2 && index.data(Qt::CheckStateRole) != wanted; ++presses)
+            QTest::keyClick(tree, Qt::Key_Space);
+    };
+    // Parts ticked: (slot, -1) a whole configuration, (slot, 0..3) a season, 4 name, 5 number.
+    QList<std::pair<int, int>> parts;
+    Records appended;
+    qsizetype onlyThere = before.size();
+    for (int r = 0; r < rows->rowCount(); ++r) {
+        const QModelIndex row = rows->index(r, 0);
+        const int slot = row.data(Qt::UserRole).toInt();
+        if (!(rows->flags(row) & Qt::ItemIsUserCheckable))
+            continue;
+        if (slot == 0) { // only in the other file
+            const WeatherConfig& record = other[onlyThere++];
+            if (bounded(2) == 0) {
+                setTick(row, true);
+                appended << record;
+            }
+            continue;
+        }
+        const int how = bounded(4);
+        if (how == 1 || how == 3)
+            setTick(row, true);
+        const int left = how == 3 ? bounded(rows->rowCount(row)) : -1;
+        for (int c = 0; how >= 2 && c < rows->rowCount(row); ++c) {
+            const QString label = rows->index(c, 0, row).data().toString();
+            int part = label == QStringLiteral("name")     ? 4
+                       : label == QStringLiteral("number") ? 5
+                                                           : -2;
+            for (int s = 0; s < Seasons; ++s)
+                part = label == QLatin1String(weather::seasonCaption(s)) ? s : part;
+            const bool on = how == 3 ? c != left : bounded(2) == 0;
+            setTick(rows->index(c, 0, row), on);
+            if (on)
+                parts << std::pair{slot, part};
+        }
+        if (how == 1)
+            parts << std::pair{slot, -1};
+    }
+    auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("cmdApply"));
+    const bool ticked = !parts.isEmpty() || !appended.isEmpty();
+    if (apply->isEnabled() != ticked)
+        observed = QStringLiteral("Apply is %1 with %2 ticked")
+                       .arg(apply->isEnabled() ? "on" : "off", ticked ? "some" : "none");
+    QString what =
+        QStringLiteral("Merge %1 parts and %2 appended").arg(parts.size()).arg(appended.size());
+    if (m.shown > 0 && bounded(3) == 0)
+        what += QStringLiteral(", after ") + type(answer);
+    editor.desktop->pendingAnswers = {answer};
+    QTest::mouseClick(apply, Qt::LeftButton);
+    if (ticked && m.settle(answer)) {
+        Records after = m.records;
+        for (const auto& [slot, part] : parts) {
+            const WeatherConfig& from = other[slot - 1];
+            const WeatherConfig& was = before[slot - 1];
+            WeatherConfig& record = after[slot - 1];
+            if ((part == -1 || part == 4) && from.Name != was.Name)
+                record.Name = from.Name;
+            if ((part == -1 || part == 5) && from.Number != was.Number)
+                record.Number = from.Number;
+            for (int s = 0; s < Seasons; ++s) {
+                for (int p = 0; (part == -1 || part == s) && p < Positions; ++p) {
+                    if (from.season(s).at(p) != was.season(s).at(p))
+                        record.season(s).at(p) = from.season(s).at(p);
+                }
+            }
+        }
+        for (WeatherConfig record : appended) {
+            record.Number = (after.isEmpty() ? 0 : after.last().Number) + 1;
+            after << record;
+        }
+        if (after != m.records) {
+            m.change(after, KeepShown, KeepShown, {}, true);
+            m.show(KeepShown);
+        }
+        // The comparison now shows what still differs.
+        int left = int(std::abs(other.size() - m.records.size()));
+        for (qsizetype k = 0; k < std::min(other.size(), m.records.size()); ++k)
+            left += differences(other[k], m.records[k]);
+        if (differenceRows(rows) != left)
+            observed = QStringLiteral("after Apply the comparison shows %1 rows, %2 differ")
+                           .arg(differenceRows(rows))
+                           .arg(left);
     }
     delete dialog;
     return what;

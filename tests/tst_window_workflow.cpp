@@ -9,13 +9,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QTreeView>
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <QUndoStack>
 
 using namespace testfiles;
@@ -409,9 +408,9 @@ void TestWindowWorkflow::compareWithFile() {
     QVERIFY(dialog && dialog->isVisible());
     const auto* heading = dialog->findChild<QLabel*>("lblCompareHeading");
     QCOMPARE(heading->text(), "Changes from weather.cfg to the window");
-    auto* table = dialog->findChild<QTableView*>("tblCompare");
+    auto* table = dialog->findChild<QTreeView*>("tblCompare");
     QCOMPARE(table->model()->rowCount(), 1);
-    const QModelIndex row = table->model()->index(0, 0);
+    const QModelIndex row = table->model()->index(0, 0, table->model()->index(0, 0));
     QCOMPARE(row.data(Qt::ToolTipRole).toString(),
              "1 Northern Highlands: name \"Northern Highlands\" -> \"Highlands\"");
     emit table->activated(row);

@@ -315,7 +315,8 @@ void frmWeather::importCsvFile(const QString& path) {
 
 // Lists what differs between a file (the old side) and the configurations in the window
 // (the new side, updated but unsaved changes included), as `--diff FILE EDITED` would, in a
-// window of its own. Typed values are settled first.
+// window of its own, where differences can be ticked and taken into the window. Typed values
+// are settled first.
 void frmWeather::mnuCompare_Click() {
     if (loadedPath_.isEmpty() || !settlePendingEdits())
         return;
@@ -341,6 +342,8 @@ void frmWeather::mnuCompare_Click() {
             showSlot(slot);
         activateWindow();
     });
+    connect(dialog, &CompareDialog::applyRequested, this,
+            [this, dialog] { mergeFromCompare(*dialog); });
     dialog->show();
 }
 

@@ -31,6 +31,7 @@ class QUndoStack;
 
 namespace weather {
 
+class CompareDialog;
 class ConfigList;
 struct FileError;
 class SeasonPage;
@@ -195,6 +196,8 @@ private:
     // Asks about season edits not updated (and stores a changed name) before an action that
     // would lose them; false when the action must not go on.
     bool settlePendingEdits();
+    // Takes the differences ticked in `dialog` into the table as one step.
+    void mergeFromCompare(CompareDialog& dialog);
     [[nodiscard]] QList<int> pendingSeasons() const;
     // The eighteen values of season `season`'s boxes; nothing (after naming every box at fault
     // in one message and focusing the first) when one does not hold a number.
@@ -230,14 +233,14 @@ private:
     std::unique_ptr<Desktop> desktop_;
     ConfigTable table_;
     QString loadedPath_;
-    FileStamp loadedStamp_;  // what the file held at the last load or save
-    ConfigTable fileTable_;  // the configurations as last loaded or saved
-    bool selecting_ = false; // a list selection is being settled
+    FileStamp loadedStamp_;        // what the file held at the last load or save
+    ConfigTable fileTable_;        // the configurations as last loaded or saved
+    bool selecting_ = false;       // a list selection is being settled
     bool listWidthChosen_ = false; // the user has dragged the splitter
     int shownSlot_ = 0;
     QUndoStack* undoStack_ = nullptr;
     QObject* undoKeys_ = nullptr; // lets Ctrl+Z reach Edit, Undo from a box with no typing to undo
-    QString csvPath_; // the CSV file last exported or imported
+    QString csvPath_;             // the CSV file last exported or imported
     struct PastedSeason {
         int slot;
         int season;
