@@ -601,6 +601,18 @@
         <source>the text after the last configuration differs</source>
         <translation>der Text nach der letzten Konfiguration unterscheidet sich</translation>
     </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Übernehmen</translation>
+    </message>
+    <message>
+        <source>Takes the ticked differences from %1 into the window, as one step that Undo takes back</source>
+        <translation>Übernimmt die angekreuzten Unterschiede aus %1 ins Fenster, als ein Schritt, den Rückgängig zurücknimmt</translation>
+    </message>
+    <message>
+        <source>Tick what to take from %1 (Space ticks the current row), then Apply. Configurations only in %1 are added after the last.</source>
+        <translation>Kreuzen Sie an, was aus %1 übernommen werden soll (die Leertaste kreuzt die aktuelle Zeile an), dann Übernehmen. Konfigurationen, die nur in %1 stehen, werden nach der letzten angefügt.</translation>
+    </message>
 </context>
 <context>
     <name>weather::ConfigTableModel</name>
@@ -624,7 +636,7 @@ Seit dem Öffnen oder Speichern der Datei geändert</translation>
     </message>
 </context>
 <context>
-    <name>weather::DiffTableModel</name>
+    <name>weather::DiffTreeModel</name>
     <message>
         <source>number</source>
         <translation>Nummer</translation>
@@ -642,10 +654,6 @@ Seit dem Öffnen oder Speichern der Datei geändert</translation>
         <translation>Kommentarzeile %1</translation>
     </message>
     <message>
-        <source>only in %1</source>
-        <translation>nur in %1</translation>
-    </message>
-    <message>
         <source>header line</source>
         <translation>Kopfzeile</translation>
     </message>
@@ -654,16 +662,16 @@ Seit dem Öffnen oder Speichern der Datei geändert</translation>
         <translation>Text nach der letzten Konfiguration</translation>
     </message>
     <message>
-        <source>Configuration</source>
-        <translation>Konfiguration</translation>
-    </message>
-    <message>
-        <source>What</source>
-        <translation>Was</translation>
-    </message>
-    <message>
         <source>In %1</source>
         <translation>In %1</translation>
+    </message>
+    <message>
+        <source>%1 (only in %2)</source>
+        <translation>%1 (nur in %2)</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Übernehmen</translation>
     </message>
 </context>
 <context>
@@ -945,8 +953,8 @@ Bearbeitet die weather.cfg des Spiels. Freie Software unter der MIT-Lizenz.
         <translation>Mit Datei &amp;vergleichen...</translation>
     </message>
     <message>
-        <source>Lists what differs between these configurations and those of another file.</source>
-        <translation>Listet auf, worin sich diese Konfigurationen von denen einer anderen Datei unterscheiden.</translation>
+        <source>Lists what differs between these configurations and those of another file, and takes what you tick from it.</source>
+        <translation>Listet auf, worin sich diese Konfigurationen von denen einer anderen Datei unterscheiden, und übernimmt daraus, was Sie ankreuzen.</translation>
     </message>
     <message>
         <source>CSV and tab-separated files (*.csv *.tsv *.txt)</source>
@@ -1154,6 +1162,20 @@ Starten Sie den Editor als Administrator (Rechtsklick, Als Administrator ausfüh
     <message>
         <source>Redid %1</source>
         <translation>Wiederholt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n configuration(s) only in %1 did not fit: a file holds at most %2 configurations, or a number above the last would be too large. The others were taken.</source>
+        <translation>
+            <numerusform>%n Konfiguration, die nur in %1 steht, passte nicht mehr: Eine Datei fasst höchstens %2 Konfigurationen, oder eine Nummer über der letzten wäre zu groß. Die übrigen wurden übernommen.</numerusform>
+            <numerusform>%n Konfigurationen, die nur in %1 stehen, passten nicht mehr: Eine Datei fasst höchstens %2 Konfigurationen, oder eine Nummer über der letzten wäre zu groß. Die übrigen wurden übernommen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n configuration(s) from %1</source>
+        <translation>
+            <numerusform>%n Konfiguration aus %1 zusammenführen</numerusform>
+            <numerusform>%n Konfigurationen aus %1 zusammenführen</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -154,7 +154,7 @@ void frmWeather::buildMenu() {
     mnuCompare =
         named(mnuFile->addAction(tr("Co&mpare with File...")), QStringLiteral("mnuCompare"));
     mnuCompare->setStatusTip(tr("Lists what differs between these configurations and those of "
-                                "another file."));
+                                "another file, and takes what you tick from it."));
     mnuCompare->setEnabled(false);
     connect(mnuCompare, &QAction::triggered, this, &frmWeather::mnuCompare_Click);
     mnuSep = named(mnuFile->addSeparator(), QStringLiteral("mnuSep"));
