@@ -1163,19 +1163,21 @@ Starten Sie den Editor als Administrator (Rechtsklick, Als Administrator ausfüh
         <source>Redid %1</source>
         <translation>Wiederholt: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%n configuration(s) only in %1 did not fit: a file holds at most %2 configurations, or a number above the last would be too large. The others were taken.</source>
-        <translation>
-            <numerusform>%n Konfiguration, die nur in %1 steht, passte nicht mehr: Eine Datei fasst höchstens %2 Konfigurationen, oder eine Nummer über der letzten wäre zu groß. Die übrigen wurden übernommen.</numerusform>
-            <numerusform>%n Konfigurationen, die nur in %1 stehen, passten nicht mehr: Eine Datei fasst höchstens %2 Konfigurationen, oder eine Nummer über der letzten wäre zu groß. Die übrigen wurden übernommen.</numerusform>
-        </translation>
+    <message>
+        <source>1 configuration only in %1 did not fit: a file holds at most %2 configurations, or a number above the last would be too large. The others were taken.</source>
+        <translation>1 Konfiguration, die nur in %1 steht, passte nicht mehr: Eine Datei fasst höchstens %2 Konfigurationen, oder eine Nummer über der letzten wäre zu groß. Die übrigen wurden übernommen.</translation>
     </message>
-    <message numerus="yes">
-        <source>Merge %n configuration(s) from %1</source>
-        <translation>
-            <numerusform>%n Konfiguration aus %1 zusammenführen</numerusform>
-            <numerusform>%n Konfigurationen aus %1 zusammenführen</numerusform>
-        </translation>
+    <message>
+        <source>%1 configurations only in %2 did not fit: a file holds at most %3 configurations, or a number above the last would be too large. The others were taken.</source>
+        <translation>%1 Konfigurationen, die nur in %2 stehen, passten nicht mehr: Eine Datei fasst höchstens %3 Konfigurationen, oder eine Nummer über der letzten wäre zu groß. Die übrigen wurden übernommen.</translation>
+    </message>
+    <message>
+        <source>Merge 1 configuration from %1</source>
+        <translation>1 Konfiguration aus %1 zusammenführen</translation>
+    </message>
+    <message>
+        <source>Merge %1 configurations from %2</source>
+        <translation>%1 Konfigurationen aus %2 zusammenführen</translation>
     </message>
 </context>
 </TS>
