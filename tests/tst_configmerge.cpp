@@ -90,15 +90,15 @@ void TestConfigMerge::mergeTicked() {
         other.Configs(k) = {};
     for (int k = windowCount + 1; k <= otherCount; ++k)
         other.Configs(k).Name += " (pack)"; // told apart from the window's when appended
-    window.Configs(1).Comments = edits & StandardComment ? "\n# a\n# b\n# c\n# d" : "";
+    window.Configs(1).Comments = (edits & StandardComment) != 0 ? "\n# a\n# b\n# c\n# d" : "";
     weather::WeatherConfig& first = other.Configs(1);
-    if (edits & Value)
+    if ((edits & Value) != 0)
         first.Summer.Wind[4] = qint16(first.Summer.Wind[4] + 7);
-    if (edits & Name)
+    if ((edits & Name) != 0)
         first.Name = "Other Coast";
-    if (edits & Number)
+    if ((edits & Number) != 0)
         first.Number = 77;
-    if (edits & Comment)
+    if ((edits & Comment) != 0)
         first.Comments = "\n# Start Day, tuned\n#\n#\n#";
     other.HeaderLine = QByteArray("# a header of its own");
     const weather::TableDiff diff(other, window, QStringLiteral("pack.cfg"),

@@ -377,6 +377,13 @@ struct Checker {
     }
 };
 
+// What a merge step ticked: parts of configurations in both files, by slot, and the
+// configurations only in the other file.
+struct MergeTicks {
+    QList<std::pair<int, int>> parts;
+    Records appended;
+};
+
 struct Sequence {
     Sequence(quint64 seed, int steps);
     // Empty when every step matched the model; else what differed, where, and the last steps.
@@ -398,6 +405,8 @@ struct Sequence {
     QString compareRows(Answer answer);
     QString merge(Answer answer);
     Records mergeSource(const QString& file);
+    void tickConfiguration(QTreeView* tree, const QModelIndex& row, int slot, MergeTicks& ticks);
+    void setTick(QTreeView* tree, const QModelIndex& index, bool on);
     QString importCsv(Answer answer);
     Records importSource(int source, const QString& file);
     QString open(Answer answer);
@@ -892,6 +901,70 @@ Records Sequence::mergeSource(const QString& file) {
     return other;
 }
 
+// A configuration's row ticked at random: nothing, the whole, some of its parts, or the whole
+// but one part. Parts: (slot, -1) the whole configuration, (slot, 0..3) a season, 4 the name, 5
+// the number.
+void Sequence::tickConfiguration(QTreeView* tree, const QModelIndex& row, int slot,
+                                 MergeTicks& ticks) {
+    const QAbstractItemModel* rows = tree->model();
+    const int how = bounded(4);
+    if (how == 1 || how == 3)
+        setTick(tree, row, true);
+    if (how == 1)
+        ticks.parts << std::pair{slot, -1};
+    const int left = how == 3 ? bounded(rows->rowCount(row)) : -1;
+    for (int c = 0; how >= 2 && c < rows->rowCount(row); ++c) {
+        const QString label = rows->index(c, 0, row).data().toString();
+        int part = label == QStringLiteral("name") ? 4 : -2;
+        part = label == QStringLiteral("number") ? 5 : part;
+        for (int s = 0; s < Seasons; ++s)
+            part = label == QLatin1String(weather::seasonCaption(s)) ? s : part;
+        const bool on = how == 3 ? c != left : bounded(2) == 0;
+        setTick(tree, rows->index(c, 0, row), on);
+        if (on)
+            ticks.parts << std::pair{slot, part};
+    }
+}
+
+// Ticks or unticks a row as a click on its check box does, or by Space on it.
+void Sequence::setTick(QTreeView* tree, const QModelIndex& index, bool on) {
+    const auto wanted = on ? Qt::Checked : Qt::Unchecked;
+    if (bounded(2) == 0) {
+        tree->model()->setData(index, wanted, Qt::CheckStateRole);
+        return;
+    }
+    tree->setCurrentIndex(index);
+    for (int presses = 0; presses < 2 && index.data(Qt::CheckStateRole) != wanted; ++presses)
+        QTest::keyClick(tree, Qt::Key_Space);
+}
+
+// The records after taking the ticked parts: each value, name and number that differed between
+// `before` (the window when compared) and `other` is the other's where ticked; the ticked
+// configurations only in the other file follow the last, numbered on.
+Records merged(Records records, const Records& before, const Records& other,
+               const MergeTicks& ticks) {
+    for (const auto& [slot, part] : ticks.parts) {
+        const WeatherConfig& from = other[slot - 1];
+        const WeatherConfig& was = before[slot - 1];
+        WeatherConfig& record = records[slot - 1];
+        if ((part == -1 || part == 4) && from.Name != was.Name)
+            record.Name = from.Name;
+        if ((part == -1 || part == 5) && from.Number != was.Number)
+            record.Number = from.Number;
+        for (int s = 0; s < Seasons; ++s) {
+            for (int p = 0; (part == -1 || part == s) && p < Positions; ++p) {
+                if (from.season(s).at(p) != was.season(s).at(p))
+                    record.season(s).at(p) = from.season(s).at(p);
+            }
+        }
+    }
+    for (WeatherConfig record : ticks.appended) {
+        record.Number = (records.isEmpty() ? 0 : records.last().Number) + 1;
+        records << record;
+    }
+    return records;
+}
+
 // Compare with another file, tick at random (whole configurations, seasons, names and numbers,
 // configurations only in that file; by the check box or by Space), maybe type into a box, then
 // Apply: the ticked differences become one step, the configurations only in that file follow
@@ -911,85 +984,35 @@ QString Sequence::merge(Answer answer) {
     }
     const Records before = m.records; // the window's side of the comparison
     auto* tree = dialog->findChild<QTreeView*>(QStringLiteral("tblCompare"));
-    auto* rows = tree->model();
-    const auto setTick = [&](const QModelIndex& index, bool on) {
-        const auto wanted = on ? Qt::Checked : Qt::Unchecked;
-        if (bounded(2) == 0) {
-            rows->setData(index, wanted, Qt::CheckStateRole); // as a click on the box does
-            return;
-        }
-        tree->setCurrentIndex(index);
-        for (int presses = 0; presses < 2 && index.data(Qt::CheckStateRole) != wanted; ++presses)
-            QTest::keyClick(tree, Qt::Key_Space);
-    };
-    // Parts ticked: (slot, -1) a whole configuration, (slot, 0..3) a season, 4 name, 5 number.
-    QList<std::pair<int, int>> parts;
-    Records appended;
+    const QAbstractItemModel* rows = tree->model();
+    MergeTicks ticks;
     qsizetype onlyThere = before.size();
     for (int r = 0; r < rows->rowCount(); ++r) {
         const QModelIndex row = rows->index(r, 0);
         const int slot = row.data(Qt::UserRole).toInt();
         if (!(rows->flags(row) & Qt::ItemIsUserCheckable))
             continue;
-        if (slot == 0) { // only in the other file
-            const WeatherConfig& record = other[onlyThere++];
-            if (bounded(2) == 0) {
-                setTick(row, true);
-                appended << record;
-            }
-            continue;
+        if (slot > 0) {
+            tickConfiguration(tree, row, slot, ticks);
+        } else if (const WeatherConfig& record = other[onlyThere++]; bounded(2) == 0) {
+            setTick(tree, row, true);
+            ticks.appended << record;
         }
-        const int how = bounded(4);
-        if (how == 1 || how == 3)
-            setTick(row, true);
-        const int left = how == 3 ? bounded(rows->rowCount(row)) : -1;
-        for (int c = 0; how >= 2 && c < rows->rowCount(row); ++c) {
-            const QString label = rows->index(c, 0, row).data().toString();
-            int part = label == QStringLiteral("name")     ? 4
-                       : label == QStringLiteral("number") ? 5
-                                                           : -2;
-            for (int s = 0; s < Seasons; ++s)
-                part = label == QLatin1String(weather::seasonCaption(s)) ? s : part;
-            const bool on = how == 3 ? c != left : bounded(2) == 0;
-            setTick(rows->index(c, 0, row), on);
-            if (on)
-                parts << std::pair{slot, part};
-        }
-        if (how == 1)
-            parts << std::pair{slot, -1};
     }
     auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("cmdApply"));
-    const bool ticked = !parts.isEmpty() || !appended.isEmpty();
+    const bool ticked = !ticks.parts.isEmpty() || !ticks.appended.isEmpty();
     if (apply->isEnabled() != ticked)
         observed = QStringLiteral("Apply is %1 with %2 ticked")
                        .arg(apply->isEnabled() ? "on" : "off", ticked ? "some" : "none");
-    QString what =
-        QStringLiteral("Merge %1 parts and %2 appended").arg(parts.size()).arg(appended.size());
+    QString what = QStringLiteral("Merge %1 parts and %2 appended")
+                       .arg(ticks.parts.size())
+                       .arg(ticks.appended.size());
     if (m.shown > 0 && bounded(3) == 0)
         what += QStringLiteral(", after ") + type(answer);
     editor.desktop->pendingAnswers = {answer};
     QTest::mouseClick(apply, Qt::LeftButton);
     if (ticked && m.settle(answer)) {
-        Records after = m.records;
-        for (const auto& [slot, part] : parts) {
-            const WeatherConfig& from = other[slot - 1];
-            const WeatherConfig& was = before[slot - 1];
-            WeatherConfig& record = after[slot - 1];
-            if ((part == -1 || part == 4) && from.Name != was.Name)
-                record.Name = from.Name;
-            if ((part == -1 || part == 5) && from.Number != was.Number)
-                record.Number = from.Number;
-            for (int s = 0; s < Seasons; ++s) {
-                for (int p = 0; (part == -1 || part == s) && p < Positions; ++p) {
-                    if (from.season(s).at(p) != was.season(s).at(p))
-                        record.season(s).at(p) = from.season(s).at(p);
-                }
-            }
-        }
-        for (WeatherConfig record : appended) {
-            record.Number = (after.isEmpty() ? 0 : after.last().Number) + 1;
-            after << record;
-        }
+        const Records after = merged(m.records, before, other, ticks);
         if (after != m.records) {
             m.change(after, KeepShown, KeepShown, {}, true);
             m.show(KeepShown);

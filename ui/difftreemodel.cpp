@@ -89,6 +89,10 @@ void DiffTreeModel::build() {
     }
 }
 
+int DiffTreeModel::childOf(const Node& node, int row) const {
+    return children_[static_cast<std::size_t>(node.first) + static_cast<std::size_t>(row)];
+}
+
 int DiffTreeModel::nodeOf(const QModelIndex& index) const {
     return static_cast<int>(index.internalId());
 }
@@ -97,8 +101,7 @@ QModelIndex DiffTreeModel::index(int row, int column, const QModelIndex& parent)
     if (row < 0 || column < 0 || column >= ColumnCount || row >= rowCount(parent))
         return {};
     const int node = parent.isValid()
-                         ? children_[static_cast<std::size_t>(
-                               nodes_[static_cast<std::size_t>(nodeOf(parent))].first + row)]
+                         ? childOf(nodes_[static_cast<std::size_t>(nodeOf(parent))], row)
                          : top_[static_cast<std::size_t>(row)];
     return createIndex(row, column, static_cast<quintptr>(node));
 }
@@ -202,7 +205,7 @@ void DiffTreeModel::tick(int node, bool on) {
     const Node& n = nodes_[static_cast<std::size_t>(node)];
     if (n.difference < 0) {
         for (int c = 0; c < n.count; ++c)
-            tick(children_[static_cast<std::size_t>(n.first + c)], on);
+            tick(childOf(n, c), on);
         return;
     }
     const auto i = static_cast<std::size_t>(n.difference);
@@ -227,7 +230,7 @@ bool DiffTreeModel::setData(const QModelIndex& index, const QVariant& value, int
     for (std::size_t k = 0; k < changed.size(); ++k) {
         const Node& n = nodes_[static_cast<std::size_t>(changed[k])];
         for (int c = 0; c < n.count; ++c)
-            changed.push_back(children_[static_cast<std::size_t>(n.first + c)]);
+            changed.push_back(childOf(n, c));
     }
     for (int at = nodes_[static_cast<std::size_t>(node)].parent; at >= 0;
          at = nodes_[static_cast<std::size_t>(at)].parent)
@@ -272,7 +275,7 @@ void DiffTreeModel::collect(int node, std::vector<int>& out) const {
     if (n.difference >= 0)
         out.push_back(n.difference);
     for (int c = 0; c < n.count; ++c)
-        collect(children_[static_cast<std::size_t>(n.first + c)], out);
+        collect(childOf(n, c), out);
 }
 
 std::vector<int> DiffTreeModel::differencesUnder(const QModelIndex& index) const {

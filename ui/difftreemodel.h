@@ -65,6 +65,7 @@ private:
     int addNode(Node node);
     void addLeaves(int parentNode, std::vector<int> leaves);
     [[nodiscard]] int nodeOf(const QModelIndex& index) const;
+    [[nodiscard]] int childOf(const Node& node, int row) const;
     [[nodiscard]] QString what(const Difference& d) const;
     [[nodiscard]] QString label(const Node& node) const;
     [[nodiscard]] Qt::CheckState checkState(const Node& node) const;
