@@ -1,12 +1,14 @@
 // How fast the window opens and shows a file of 10000 configurations, the most the table holds,
 // and how fast the find box narrows such a list.
-// Also what 1000 Update steps cost in memory. Built with the tests, not run by CTest:
+// Also how fast Compare with File and a merge of everything run, and what 1000 Update steps
+// cost in memory. Built with the tests, not run by CTest:
 //   QT_QPA_PLATFORM=offscreen build/tests/bench_window
 #include "configfile.h"
 #include "testfiles.h"
 #include "tst_window_support.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -78,10 +80,8 @@ private slots:
         QVERIFY(editor.list()->model()->rowCount() < weather::ConfigTable::MaxRecords);
     }
 
-    // Compare with File against a file as long that differs in every value (720000
-    // differences): from the command to the dialog's first screen drawn. The window is frozen
-    // for as long, since the comparison runs on the window's thread.
-    void compareWith10000Differences() {
+    // A file as long as the one opened that differs in every value (720000 differences).
+    QString changedFile() {
         weather::ConfigTable changed = testfiles::makeTable(weather::ConfigTable::MaxRecords);
         for (int k = 1; k <= changed.ConfigCount; ++k) {
             for (int s = 0; s < weather::SeasonCount; ++s) {
@@ -90,7 +90,16 @@ private slots:
             }
         }
         const QString other = dir_.filePath("changed.cfg");
-        QVERIFY(testfiles::writeAll(other, weather::formatConfig(changed)));
+        if (!testfiles::writeAll(other, weather::formatConfig(changed)))
+            return {};
+        return other;
+    }
+
+    // Compare with File against that file: from the command to the dialog's first screen
+    // drawn. The window is frozen for as long, since the comparison runs on the window's thread.
+    void compareWith10000Differences() {
+        const QString other = changedFile();
+        QVERIFY(!other.isEmpty());
         const Editor editor;
         QVERIFY(editor.window->openFile(path_));
         editor.desktop->fileAnswers << other;
@@ -103,6 +112,30 @@ private slots:
             QCoreApplication::processEvents();
         }
         QCOMPARE(table->model()->rowCount(), weather::ConfigTable::MaxRecords); // one row each
+    }
+
+    // Merging all of it: every configuration ticked, then Apply, from the click to the
+    // comparison shown afresh (then empty).
+    void mergeAll720000Differences() {
+        const QString other = changedFile();
+        QVERIFY(!other.isEmpty());
+        const Editor editor;
+        QVERIFY(editor.window->openFile(path_));
+        editor.desktop->fileAnswers << other;
+        editor.find<QAction>("mnuCompare")->trigger();
+        auto* table = editor.window->findChild<QTreeView*>("tblCompare");
+        QVERIFY(table);
+        QAbstractItemModel* rows = table->model();
+        for (int r = 0; r < rows->rowCount(); ++r)
+            rows->setData(rows->index(r, 0), Qt::Checked, Qt::CheckStateRole);
+        auto* apply = editor.window->findChild<QPushButton*>("cmdApply");
+        QBENCHMARK_ONCE {
+            QTest::mouseClick(apply, Qt::LeftButton);
+            table->viewport()->repaint();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(rows->rowCount(), 0);
+        QCOMPARE(editor.window->undoStack()->count(), 1);
     }
 
 #ifdef __GLIBC__

@@ -377,6 +377,8 @@ struct Checker {
     }
 };
 
+constexpr int CommentPart = 10;
+
 // What a merge step ticked: parts of configurations in both files, by slot, and the
 // configurations only in the other file.
 struct MergeTicks {
@@ -903,7 +905,7 @@ Records Sequence::mergeSource(const QString& file) {
 
 // A configuration's row ticked at random: nothing, the whole, some of its parts, or the whole
 // but one part. Parts: (slot, -1) the whole configuration, (slot, 0..3) a season, 4 the name, 5
-// the number.
+// the number, CommentPart + i the line i in front of the name line.
 void Sequence::tickConfiguration(QTreeView* tree, const QModelIndex& row, int slot,
                                  MergeTicks& ticks) {
     const QAbstractItemModel* rows = tree->model();
@@ -917,6 +919,9 @@ void Sequence::tickConfiguration(QTreeView* tree, const QModelIndex& row, int sl
         const QString label = rows->index(c, 0, row).data().toString();
         int part = label == QStringLiteral("name") ? 4 : -2;
         part = label == QStringLiteral("number") ? 5 : part;
+        part = label == QStringLiteral("empty line") ? CommentPart : part;
+        for (int line = 1; line < 5; ++line)
+            part = label == QStringLiteral("comment line %1").arg(line) ? CommentPart + line : part;
         for (int s = 0; s < Seasons; ++s)
             part = label == QLatin1String(weather::seasonCaption(s)) ? s : part;
         const bool on = how == 3 ? c != left : bounded(2) == 0;
@@ -951,6 +956,17 @@ Records merged(Records records, const Records& before, const Records& other,
             record.Name = from.Name;
         if ((part == -1 || part == 5) && from.Number != was.Number)
             record.Number = from.Number;
+        auto lines = weather::blockLines(record);
+        const auto theirs = weather::blockLines(from);
+        const auto ours = weather::blockLines(was);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if ((part == -1 || part == CommentPart + int(i)) && theirs.at(i) != ours.at(i))
+                lines.at(i) = theirs.at(i);
+        }
+        // The standard lines are kept as none.
+        const bool standard = lines == weather::blockLines(WeatherConfig{});
+        record.Comments =
+            standard ? QByteArray() : QList<QByteArray>(lines.begin(), lines.end()).join('\n');
         for (int s = 0; s < Seasons; ++s) {
             for (int p = 0; (part == -1 || part == s) && p < Positions; ++p) {
                 if (from.season(s).at(p) != was.season(s).at(p))
