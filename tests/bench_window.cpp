@@ -89,7 +89,7 @@ private slots:
                     ++changed.Configs(k).season(s).at(p);
             }
         }
-        const QString other = dir_.filePath("changed.cfg");
+        QString other = dir_.filePath("changed.cfg");
         if (!testfiles::writeAll(other, weather::formatConfig(changed)))
             return {};
         return other;
