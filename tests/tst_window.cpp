@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTreeView>
 #include <QLayout>
 #include <QListView>
 #include <QLocale>
@@ -27,6 +26,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeView>
 
 #include <thread>
 
@@ -212,7 +212,9 @@ void TestWindow::menuAndToolbar() {
     for (const QAction* item : bar[1]->menu()->actions())
         edit << (item->isSeparator() ? "-" : item->objectName());
     QCOMPARE(edit, QStringList({"mnuUndo", "mnuRedo", "-", "mnuDuplicate", "mnuDeleteLast", "-",
-                                "mnuCopySeason", "mnuPasteSeason", "-", "mnuFind"}));
+                                "mnuCopySeason", "mnuPasteSeason", "mnuCopyConfig",
+                                "mnuPasteConfig", "mnuChangeValues", "-", "mnuRevertConfig",
+                                "mnuRevertSeason", "-", "mnuFind"}));
     QCOMPARE(bar[2]->text(), "&View");
     QStringList view;
     for (const QAction* item : bar[2]->menu()->actions())

@@ -36,6 +36,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <numeric>
 #include <optional>
@@ -182,7 +183,23 @@ struct Model {
     Expect expect;
     QString find;      // the find box's text
     QList<int> listed; // the slots of the list's rows, top to bottom
+    QList<int> extra;  // selected besides the one on display (Ctrl+click)
     std::optional<Paste> paste;
+
+    // The configurations a change to a selection reaches, in file order.
+    QList<int> selected() const {
+        QList<int> chosen = extra;
+        if (shown > 0)
+            chosen << shown;
+        std::sort(chosen.begin(), chosen.end());
+        return chosen;
+    }
+    // The others stay selected while they are listed beside the one on display.
+    void keepListedSelection() {
+        if (shown == 0 || rowOf(shown) < 0)
+            extra.clear();
+        extra.removeIf([this](int slot) { return slot > records.size() || rowOf(slot) < 0; });
+    }
 
     // The rows are found afresh when the find text changes.
     void refind() {
@@ -235,7 +252,10 @@ struct Model {
             typed[s] << (shown > 0 ? QString::number(shownRecord().season(s).at(p)) : QString());
     }
     void show(int slot) {
+        const int before = shown;
         shown = slot != KeepShown ? slot : shown <= records.size() ? shown : 0;
+        if (shown != before || shown == 0)
+            extra.clear(); // another on display: it is selected alone
         for (int s = 0; s < Seasons; ++s)
             showStored(s);
     }
@@ -360,6 +380,26 @@ struct Model {
         if (slot != shown && settle(answer))
             show(slot);
     }
+    // A plain click or key on a row: one selected from then on, unless the question about typed
+    // values keeps the selection as it was.
+    void pick(int slot, Answer answer) {
+        if (slot == shown)
+            extra.clear();
+        select(slot, answer);
+    }
+    // The records with the selected ones as the file holds them: whole, or only season `s`.
+    Records reverted(int s) const {
+        Records after = records;
+        for (const int slot : selected()) {
+            if (slot > file.size())
+                continue;
+            if (s >= 0)
+                after[slot - 1].season(s) = file[slot - 1].season(s);
+            else
+                after[slot - 1] = file[slot - 1];
+        }
+        return after;
+    }
 };
 
 // Keeps the first difference between the window and the model.
@@ -418,12 +458,22 @@ struct Sequence {
     QString findUndoKeys(Answer answer);
     QString renameThenClick(Answer answer);
     QString pasteSeason(Answer answer);
+    QString selectAlso(Answer answer);
+    QString changeValues(Answer answer);
+    QString pasteConfiguration(Answer answer);
+    QString revert(Answer answer);
+    // A change to the selected records, one step when anything changed.
+    void changeSelected(const Records& after);
     [[nodiscard]] QLineEdit* typeName(int name) const;
     void renamed(int name);
     // One random step, taken with the given answer ready for the pending-edit question.
     QString step(Answer answer) {
-        static constexpr std::array<std::pair<int, Action>, 22> Steps{
+        static constexpr std::array<std::pair<int, Action>, 26> Steps{
             {{12, &Sequence::click},
+             {8, &Sequence::selectAlso},
+             {6, &Sequence::changeValues},
+             {3, &Sequence::pasteConfiguration},
+             {4, &Sequence::revert},
              {6, &Sequence::findType},
              {5, &Sequence::findKey},
              {3, &Sequence::findUndoKeys},
@@ -534,6 +584,7 @@ QString Sequence::run() {
         const Answer answer = Answers[bounded(int(Answers.size()))];
         d.pendingAnswers = {answer};
         log << QStringLiteral("%1: %2").arg(i).arg(i < steps ? step(answer) : finish());
+        model.keepListedSelection();
         d.pendingAnswers.clear();
         d.fileAnswers.clear();
         d.saveFileAnswers.clear();
@@ -611,7 +662,7 @@ QString Sequence::click(Answer answer) {
     }
     editor.select(row);
     const int asked = model.expect.pendingQuestions;
-    model.select(model.listed[row], answer);
+    model.pick(model.listed[row], answer);
     if (from != nullptr && answer == Answer::Cancel && model.expect.pendingQuestions > asked)
         model.expect.focus = from;
     return QStringLiteral("click row %1%2").arg(row).arg(from ? " from a box" : "");
@@ -627,7 +678,8 @@ QString Sequence::key(Answer answer) {
     QTest::keyClick(editor.list(),
                     std::array{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End}[k]);
     const auto to = std::array{std::max(row - 1, 0), std::min(row + 1, last), 0, last}[k];
-    model.select(model.listed[to], answer);
+    if (to != row)
+        model.pick(model.listed[to], answer);
     return QStringList{"Up", "Down", "Home", "End"}[k] + QStringLiteral(" in the list");
 }
 
@@ -1146,6 +1198,7 @@ QString Sequence::open(Answer answer) {
         model.find.clear(); // another file empties the find box: every row is listed
         model.refind();
         model.paste.reset();
+        model.extra.clear();
         model.show(model.records.isEmpty() ? 0 : 1);
         original = testfiles::readAll(path);     // what undoing everything comes back to
         if (!openedTable.TrailingText.isEmpty()) // Open names the text after the last one
@@ -1237,7 +1290,7 @@ QString Sequence::renameThenClick(Answer answer) {
     (void)typeName(name);
     editor.select(row);
     renamed(name);
-    m.select(m.listed[row], answer);
+    m.pick(m.listed[row], answer);
     return QStringLiteral("rename to \"%1\", then click row %2")
         .arg(brief(renames()[name]))
         .arg(row);
@@ -1245,7 +1298,7 @@ QString Sequence::renameThenClick(Answer answer) {
 
 // Paste Season into the tab in front: 18 numbers, 17 without the start day, or text that is
 // no season (a message, nothing changes).
-QString Sequence::pasteSeason(Answer /*answer*/) {
+QString Sequence::pasteSeason(Answer answer) {
     Model& m = model;
     if (m.shown == 0)
         return {};
@@ -1266,6 +1319,19 @@ QString Sequence::pasteSeason(Answer /*answer*/) {
         ++m.expect.messages;
         return QStringLiteral("Paste Season, not a season");
     }
+    if (const QList<int> chosen = m.selected(); chosen.size() > 1) {
+        // Into the table, that season of each selected one, as one step.
+        if (!m.settle(answer))
+            return QStringLiteral("Paste Season %1 into several, kept the typed values").arg(s);
+        Records after = m.records;
+        for (const int slot : chosen) {
+            qsizetype cell = 0;
+            for (int p = kind == 1 ? 1 : 0; p < Positions; ++p)
+                after[slot - 1].season(s).at(p) = qint16(cells[cell++].toInt());
+        }
+        changeSelected(after);
+        return QStringLiteral("Paste Season %1 into %2").arg(s).arg(chosen.size());
+    }
     const QStringList before = m.typed[s];
     qsizetype cell = 0; // the start day stays as typed when the clipboard holds 17 numbers
     for (int p = kind == 1 ? 1 : 0; p < Positions; ++p)
@@ -1275,6 +1341,200 @@ QString Sequence::pasteSeason(Answer /*answer*/) {
     else
         m.paste = Paste{m.shown, s, m.done, m.shownRecord(), before, m.typed[s]};
     return QStringLiteral("Paste Season %1 (%2 numbers)").arg(s).arg(cells.size());
+}
+
+void Sequence::changeSelected(const Records& after) {
+    Model& m = model;
+    if (after != m.records) {
+        m.change(after, KeepShown, KeepShown, {}, true);
+        m.show(KeepShown);
+    }
+}
+
+// Ctrl+click on a row not selected: it joins the selection and goes on display, after the
+// question about typed values.
+QString Sequence::selectAlso(Answer answer) {
+    Model& m = model;
+    if (m.shown == 0 || m.rowOf(m.shown) < 0)
+        return {};
+    QList<int> free;
+    for (const int slot : m.listed) {
+        if (!m.selected().contains(slot))
+            free << slot;
+    }
+    if (free.isEmpty())
+        return {};
+    const int slot = free[bounded(int(free.size()))];
+    editor.select(m.rowOf(slot), Qt::ControlModifier);
+    const QList<int> before = m.selected();
+    if (m.settle(answer)) {
+        m.show(slot);
+        m.extra = before;
+    }
+    return QStringLiteral("Ctrl+click row %1").arg(m.rowOf(slot));
+}
+
+// Change Values on the selection: a random change, now and then one that leaves the range and
+// must change nothing. The model works out set, add and multiply itself; a scaled group must
+// add up to the total, each value within one of its exact share, and a group of zeros or with a
+// negative value stays as it was.
+QString Sequence::changeValues(Answer answer) {
+    Model& m = model;
+    if (m.shown == 0)
+        return {};
+    weather::ValueChange change;
+    change.kind = weather::ValueChange::Kind(bounded(4));
+    change.target.season = bounded(Seasons);
+    change.target.group = weather::ValueTarget::Group(bounded(4));
+    change.target.position = bounded(Positions);
+    if (change.kind == weather::ValueChange::ScaleToTotal &&
+        change.target.group == weather::ValueTarget::Single)
+        change.target.group = weather::ValueTarget::Wind;
+    change.amount = std::array<qint64, 6>{0, 5, -7, 100, 32767, 40000}[bounded(6)];
+    change.factor = std::array{0.5, 1.1, -1.0, 2.5, 1000.0}[bounded(5)];
+    if (change.kind == weather::ValueChange::ScaleToTotal)
+        change.amount = std::abs(change.amount); // the dialog takes no negative total
+    editor.desktop->valueChanges = {change};
+    trigger("mnuChangeValues");
+    const QString what = QStringLiteral("Change Values (%1 of season %2, group %3 position %4, "
+                                        "%5 / %6)")
+                             .arg(change.kind)
+                             .arg(change.target.season)
+                             .arg(change.target.group)
+                             .arg(change.target.position)
+                             .arg(change.amount)
+                             .arg(change.factor);
+    if (!m.settle(answer))
+        return what + QStringLiteral(", kept the typed values");
+    QList<int> positions{change.target.position};
+    if (change.target.group != weather::ValueTarget::Single) {
+        const int first = std::array{0, 1, 6, 11}[change.target.group];
+        const int count = std::array{0, 5, 5, 7}[change.target.group];
+        positions.clear();
+        for (int p = first; p < first + count; ++p)
+            positions << p;
+    }
+    Records after = m.records;
+    bool outOfRange = false;
+    bool leftAlone = false;
+    for (const int slot : m.selected()) {
+        SeasonWeather& season = after[slot - 1].season(change.target.season);
+        qint64 sum = 0;
+        bool negative = false;
+        for (const int p : positions) {
+            sum += season.at(p);
+            negative = negative || season.at(p) < 0;
+        }
+        const SeasonWeather& scaled =
+            editor.window->table().Configs(slot).season(change.target.season);
+        for (const int p : positions) {
+            double value = season.at(p);
+            switch (change.kind) {
+            case weather::ValueChange::Set:
+                value = double(change.amount);
+                break;
+            case weather::ValueChange::Add:
+                value += double(change.amount);
+                break;
+            case weather::ValueChange::Multiply:
+                value = value * change.factor;
+                value = value < 0 ? -std::floor(-value + 0.5) : std::floor(value + 0.5);
+                break;
+            case weather::ValueChange::ScaleToTotal: {
+                if (negative || sum == 0) {
+                    leftAlone = true;
+                    break;
+                }
+                const double share = double(season.at(p)) * double(change.amount) / double(sum);
+                if (share > 32767.5)
+                    outOfRange = true;
+                else if (std::abs(scaled.at(p) - share) >= 1.0)
+                    observed = QStringLiteral("scaled value %1 of slot %2 is %3, its share %4")
+                                   .arg(p)
+                                   .arg(slot)
+                                   .arg(scaled.at(p))
+                                   .arg(share);
+                value = scaled.at(p);
+                break;
+            }
+            }
+            outOfRange = outOfRange || value < -32768 || value > 32767;
+            if (!outOfRange)
+                season.at(p) = qint16(value);
+        }
+        if (change.kind == weather::ValueChange::ScaleToTotal && !negative && sum != 0 &&
+            !outOfRange) {
+            qint64 total = 0;
+            for (const int p : positions)
+                total += season.at(p);
+            if (total != change.amount)
+                observed = QStringLiteral("slot %1 scaled to %2, not %3")
+                               .arg(slot)
+                               .arg(total)
+                               .arg(change.amount);
+        }
+    }
+    if (outOfRange) {
+        ++m.expect.messages;
+        return what + QStringLiteral(", refused");
+    }
+    if (leftAlone)
+        ++m.expect.messages;
+    changeSelected(after);
+    return what;
+}
+
+// Copy Configuration from the one on display, then Paste Configuration into the selection: the
+// copy, another configuration's seasons, or text that is no configuration.
+QString Sequence::pasteConfiguration(Answer answer) {
+    Model& m = model;
+    if (m.shown == 0)
+        return {};
+    trigger("mnuCopyConfig");
+    if (!m.settle(answer))
+        return QStringLiteral("Copy Configuration, kept the typed values");
+    WeatherConfig source = m.shownRecord();
+    const int kind = bounded(3);
+    if (kind == 1) {
+        source = m.records[bounded(int(m.records.size()))];
+        QStringList rows;
+        for (int s = 0; s < Seasons; ++s) {
+            QStringList cells;
+            for (int p = 0; p < Positions; ++p)
+                cells << QString::number(source.season(s).at(p));
+            rows << cells.join(u'\t');
+        }
+        QGuiApplication::clipboard()->setText(rows.join(QStringLiteral("\r\n")));
+    } else if (kind == 2) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("1\t2\t3\n4\t5"));
+    }
+    trigger("mnuPasteConfig");
+    if (kind == 2) {
+        ++m.expect.messages;
+        return QStringLiteral("Paste Configuration, not a configuration");
+    }
+    Records after = m.records;
+    for (const int slot : m.selected()) {
+        for (int s = 0; s < Seasons; ++s)
+            after[slot - 1].season(s) = source.season(s);
+    }
+    changeSelected(after);
+    return QStringLiteral("Copy and Paste Configuration into %1").arg(m.selected().size());
+}
+
+// Revert Configuration or Revert Season on the selection: only while it would change something;
+// configurations added since the file was loaded or saved stay as they are.
+QString Sequence::revert(Answer answer) {
+    Model& m = model;
+    const int s = bounded(Seasons + 1) - 1; // -1: the whole configuration
+    if (s >= 0)
+        tabs()->setCurrentIndex(s);
+    trigger(s >= 0 ? "mnuRevertSeason" : "mnuRevertConfig");
+    if (m.shown == 0 || m.reverted(s) == m.records)
+        return QStringLiteral("Revert %1, off").arg(s);
+    if (m.settle(answer))
+        changeSelected(m.reverted(s));
+    return QStringLiteral("Revert %1 of %2").arg(s).arg(m.selected().size());
 }
 
 // The rows are those the model lists, each with its number and its mark of a change; the
@@ -1307,7 +1567,12 @@ void Sequence::checkList(Checker& c) const {
     for (const QModelIndex& index : editor.list()->selectionModel()->selectedRows())
         selected << index.row();
     const int row = m.shown > 0 ? m.rowOf(m.shown) : -1;
-    c.equal(QStringLiteral("selected rows"), selected, row >= 0 ? QList<int>{row} : QList<int>{});
+    QList<int> meant;
+    for (const int slot : m.selected())
+        meant << m.rowOf(slot);
+    std::sort(selected.begin(), selected.end());
+    std::sort(meant.begin(), meant.end());
+    c.equal(QStringLiteral("selected rows"), selected, row >= 0 ? meant : QList<int>{});
     if (row >= 0)
         c.equal(QStringLiteral("current row"), editor.list()->currentIndex().row(), row);
     if (m.expect.focus != nullptr)
@@ -1377,6 +1642,11 @@ QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pendi
     c.equal(QStringLiteral("Duplicate on"), on("mnuDuplicate"), m.shown > 0);
     c.equal(QStringLiteral("Delete Last on"), on("mnuDeleteLast"),
             m.shown > 0 && m.shown == m.records.size());
+    c.equal(QStringLiteral("Change Values on"), on("mnuChangeValues"), m.shown > 0);
+    c.equal(QStringLiteral("Revert Configuration on"), on("mnuRevertConfig"),
+            m.shown > 0 && m.reverted(-1) != m.records);
+    c.equal(QStringLiteral("Revert Season on"), on("mnuRevertSeason"),
+            m.shown > 0 && m.reverted(tabs()->currentIndex()) != m.records);
     if (!m.expect.tabs.isEmpty() && !m.expect.tabs.contains(tabs()->currentIndex()))
         c.equal(QStringLiteral("current tab"), tabs()->currentIndex(), m.expect.tabs.first());
     c.equal(QStringLiteral("window open"), window.isVisible(), m.expect.visible);

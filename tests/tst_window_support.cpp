@@ -3,10 +3,10 @@
 #include "testfiles.h"
 
 #include <QAbstractButton>
-#include <QTreeView>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 namespace windowtest {
 
@@ -68,6 +68,13 @@ bool FakeDesktop::confirmDelete(QWidget* /*parent*/, const QString& /*title*/,
                                 const QString& question) {
     questions << question;
     return !deleteAnswers.isEmpty() && deleteAnswers.takeFirst();
+}
+
+std::optional<weather::ValueChange> FakeDesktop::chooseValueChange(QWidget* /*parent*/,
+                                                                   int /*season*/, int /*count*/) {
+    if (valueChanges.isEmpty())
+        return std::nullopt;
+    return valueChanges.takeFirst();
 }
 
 bool FakeDesktop::askToOpenCopy(QWidget* /*parent*/, const QString& /*title*/,
@@ -137,11 +144,12 @@ QStringList Editor::listed() const {
     return names;
 }
 
-void Editor::select(int position) const {
+void Editor::select(int position, Qt::KeyboardModifiers modifiers) const {
     QTreeView* view = list();
     const QModelIndex entry = view->model()->index(position, 0);
     view->scrollTo(entry);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                      view->visualRect(entry).center());
 }
 
 void Editor::openWithEmptyBoxes() const {

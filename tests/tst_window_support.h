@@ -3,13 +3,14 @@
 #pragma once
 
 #include "frmweather.h"
+#include "selectionedit.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
-#include <QTreeView>
 #include <QList>
 #include <QListView>
 #include <QStringList>
+#include <QTreeView>
 
 #include <memory>
 
@@ -43,6 +44,9 @@ public:
     QList<bool> copyAnswers;
     QList<bool> retryAnswers;
 
+    // Answers of the Change Values dialog, taken in turn; none left means the user cancels.
+    QList<weather::ValueChange> valueChanges;
+
     QList<weather::OpenFileRequest> fileRequests;
     QList<weather::OpenFileRequest> saveFileRequests;
     QList<Shown> messages;
@@ -70,6 +74,8 @@ public:
     bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override;
     bool askToOpenCopy(QWidget* parent, const QString& title, const QString& question) override;
     bool askToRetry(QWidget* parent, const QString& title, const QString& text) override;
+    std::optional<weather::ValueChange> chooseValueChange(QWidget* parent, int season,
+                                                          int count) override;
     bool openUrl(const QUrl& url) override {
         openedUrls << url;
         return opensUrls;
@@ -96,7 +102,7 @@ struct Editor {
     // The names the list shows, top to bottom.
     [[nodiscard]] QStringList listed() const;
     // Scrolls to list position `position` and selects it with the mouse, as a user would.
-    void select(int position) const;
+    void select(int position, Qt::KeyboardModifiers modifiers = {}) const;
     // Types `name` into the name box, as the user would, and presses Enter.
     void rename(const QString& name) const;
     // Clicks the button named `name`.

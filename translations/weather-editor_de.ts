@@ -544,6 +544,69 @@
     </message>
 </context>
 <context>
+    <name>weather::ChangeValuesDialog</name>
+    <message>
+        <source>Change Values of 1 Configuration</source>
+        <translation>Werte von 1 Konfiguration ändern</translation>
+    </message>
+    <message>
+        <source>Change Values of %1 Configurations</source>
+        <translation>Werte von %1 Konfigurationen ändern</translation>
+    </message>
+    <message>
+        <source>Set to</source>
+        <translation>Setzen auf</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Addieren</translation>
+    </message>
+    <message>
+        <source>Multiply by</source>
+        <translation>Multiplizieren mit</translation>
+    </message>
+    <message>
+        <source>Scale group to total</source>
+        <translation>Gruppe auf Summe skalieren</translation>
+    </message>
+    <message>
+        <source>%1 (every value)</source>
+        <translation>%1 (jeder Wert)</translation>
+    </message>
+    <message>
+        <source>&amp;Operation:</source>
+        <translation>&amp;Vorgang:</translation>
+    </message>
+    <message>
+        <source>&amp;Season:</source>
+        <translation>&amp;Jahreszeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Wert:</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>&amp;Zahl:</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Betrag:</translation>
+    </message>
+    <message>
+        <source>&amp;Factor:</source>
+        <translation>&amp;Faktor:</translation>
+    </message>
+    <message>
+        <source>&amp;Total:</source>
+        <translation>&amp;Summe:</translation>
+    </message>
+</context>
+<context>
     <name>weather::CompareDialog</name>
     <message>
         <source>Compare with File</source>
@@ -953,10 +1016,6 @@ Bearbeitet die weather.cfg des Spiels. Freie Software unter der MIT-Lizenz.
         <translation>Mit Datei &amp;vergleichen...</translation>
     </message>
     <message>
-        <source>Lists what differs between these configurations and those of another file, and takes what you tick from it.</source>
-        <translation>Listet auf, worin sich diese Konfigurationen von denen einer anderen Datei unterscheiden, und übernimmt daraus, was Sie ankreuzen.</translation>
-    </message>
-    <message>
         <source>CSV and tab-separated files (*.csv *.tsv *.txt)</source>
         <translation>CSV- und tabulatorgetrennte Dateien (*.csv *.tsv *.txt)</translation>
     </message>
@@ -1013,10 +1072,6 @@ Es wurde nichts kopiert.</translation>
     <message>
         <source>&amp;Paste Season</source>
         <translation>Jahreszeit &amp;einfügen</translation>
-    </message>
-    <message>
-        <source>Fills the season in front with 18 numbers from the clipboard, or 17 without the start day; Update keeps them.</source>
-        <translation>Füllt die angezeigte Jahreszeit mit 18 Zahlen aus der Zwischenablage, oder 17 ohne den Starttag; Setzen übernimmt sie.</translation>
     </message>
     <message>
         <source>The game reads %1, which differs from this file: Windows keeps that copy for the game since it once saved into %2 without the right to write there. Edits to this file do not reach the game.
@@ -1164,6 +1219,10 @@ Starten Sie den Editor als Administrator (Rechtsklick, Als Administrator ausfüh
         <translation>Wiederholt: %1</translation>
     </message>
     <message>
+        <source>Lists what differs between these configurations and those of another file, and takes what you tick from it.</source>
+        <translation>Listet auf, worin sich diese Konfigurationen von denen einer anderen Datei unterscheiden, und übernimmt daraus, was Sie ankreuzen.</translation>
+    </message>
+    <message>
         <source>1 configuration only in %1 did not fit: a file holds at most %2 configurations, or a number above the last would be too large. The others were taken.</source>
         <translation>1 Konfiguration, die nur in %1 steht, passte nicht mehr: Eine Datei fasst höchstens %2 Konfigurationen, oder eine Nummer über der letzten wäre zu groß. Die übrigen wurden übernommen.</translation>
     </message>
@@ -1178,6 +1237,114 @@ Starten Sie den Editor als Administrator (Rechtsklick, Als Administrator ausfüh
     <message>
         <source>Merge %1 configurations from %2</source>
         <translation>%1 Konfigurationen aus %2 zusammenführen</translation>
+    </message>
+    <message>
+        <source>%1 configurations</source>
+        <translation>%1 Konfigurationen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 would become %3, but a value runs from -32768 to 32767.
+Nothing was changed.</source>
+        <translation>%1 von %2 würde %3, aber ein Wert reicht von -32768 bis 32767.
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Set %1 to %2</source>
+        <translation>%1 auf %2 setzen</translation>
+    </message>
+    <message>
+        <source>Add %1 to %2</source>
+        <translation>%1 zu %2 addieren</translation>
+    </message>
+    <message>
+        <source>Multiply %1 by %2</source>
+        <translation>%1 mit %2 multiplizieren</translation>
+    </message>
+    <message>
+        <source>Scale %1 to %2</source>
+        <translation>%1 auf %2 skalieren</translation>
+    </message>
+    <message>
+        <source>%1 holds only zeros or a negative value in these configurations, which were left alone:
+%2</source>
+        <translation>%1 enthält in diesen Konfigurationen nur Nullen oder einen negativen Wert; sie blieben unverändert:
+%2</translation>
+    </message>
+    <message>
+        <source>Nothing changed: %1</source>
+        <translation>Nichts geändert: %1</translation>
+    </message>
+    <message>
+        <source>Paste %1 into %2</source>
+        <translation>%1 in %2 einfügen</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 kopiert</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no configuration: Copy Configuration puts one there as four rows of 18 numbers, Spring to Winter.</source>
+        <translation>Die Zwischenablage enthält keine Konfiguration: Konfiguration kopieren legt eine dort als vier Zeilen zu 18 Zahlen ab, Frühling bis Winter.</translation>
+    </message>
+    <message>
+        <source>Paste configuration into %1</source>
+        <translation>Konfiguration in %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Revert %1 of %2</source>
+        <translation>%1 von %2 zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Revert %1</source>
+        <translation>%1 zurücksetzen</translation>
+    </message>
+    <message>
+        <source>%1; %2 added since the file was loaded or saved stayed as they are</source>
+        <translation>%1; %2 seit dem Laden oder Speichern hinzugefügte blieben, wie sie sind</translation>
+    </message>
+    <message>
+        <source>Fills the season in front with 18 numbers from the clipboard, or 17 without the start day; Update keeps them. With several configurations selected, fills that season of each.</source>
+        <translation>Füllt die angezeigte Jahreszeit mit 18 Zahlen aus der Zwischenablage, oder 17 ohne den Starttag; Setzen übernimmt sie. Sind mehrere Konfigurationen ausgewählt, füllt es diese Jahreszeit in jeder.</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Configuration</source>
+        <translation>Konfiguration k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>Puts the four seasons of the configuration on display on the clipboard, as four rows of a spreadsheet.</source>
+        <translation>Legt die vier Jahreszeiten der angezeigten Konfiguration in die Zwischenablage, als vier Zeilen einer Tabelle.</translation>
+    </message>
+    <message>
+        <source>Pas&amp;te Configuration</source>
+        <translation>Konfiguration ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>Gives the selected configurations the four seasons on the clipboard; their names and numbers stay.</source>
+        <translation>Gibt den ausgewählten Konfigurationen die vier Jahreszeiten aus der Zwischenablage; ihre Namen und Nummern bleiben.</translation>
+    </message>
+    <message>
+        <source>Change &amp;Values...</source>
+        <translation>Werte ä&amp;ndern...</translation>
+    </message>
+    <message>
+        <source>Sets, adds to, multiplies or scales a value or a group in every selected configuration.</source>
+        <translation>Setzt, erhöht, multipliziert oder skaliert einen Wert oder eine Gruppe in jeder ausgewählten Konfiguration.</translation>
+    </message>
+    <message>
+        <source>Puts the selected configurations back as the file holds them.</source>
+        <translation>Setzt die ausgewählten Konfigurationen auf den Stand der Datei zurück.</translation>
+    </message>
+    <message>
+        <source>Revert &amp;Season</source>
+        <translation>Jahreszei&amp;t zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Puts the season in front of the selected configurations back as the file holds it.</source>
+        <translation>Setzt die angezeigte Jahreszeit der ausgewählten Konfigurationen auf den Stand der Datei zurück.</translation>
+    </message>
+    <message>
+        <source>Revert Co&amp;nfiguration</source>
+        <translation>Konfiguration &amp;zurücksetzen</translation>
     </message>
 </context>
 </TS>

@@ -92,6 +92,8 @@ ConfigList::ConfigList(QWidget* parent) : QTreeView(parent), model_(new ConfigFi
     setUniformRowHeights(true); // lets a list of thousands fill quickly
     setAllColumnsShowFocus(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Ctrl and Shift with a click or an arrow select several, for the changes to a selection.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     header()->hide();
     setItemDelegate(new RowDelegate(this));
@@ -138,8 +140,11 @@ QItemSelectionModel::SelectionFlags ConfigList::selectionCommand(const QModelInd
         (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress ||
          event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::MouseMove ||
          event->type() == QEvent::MouseButtonRelease);
-    if (!user || !gate_ || flags == QItemSelectionModel::NoUpdate || !index.isValid() ||
-        selectionModel()->isRowSelected(index.row(), index.parent()))
+    // Ctrl+click on a selected entry only takes it out of the selection.
+    const bool takesOut =
+        user && selectionModel()->isRowSelected(index.row(), index.parent()) &&
+        (static_cast<const QInputEvent*>(event)->modifiers() & Qt::ControlModifier) != 0;
+    if (!user || !gate_ || flags == QItemSelectionModel::NoUpdate || !index.isValid() || takesOut)
         return flags;
     if (refused_ || !gate_(index.row())) {
         refused_ = true;
@@ -148,12 +153,27 @@ QItemSelectionModel::SelectionFlags ConfigList::selectionCommand(const QModelInd
     return flags;
 }
 
+void ConfigList::mousePressEvent(QMouseEvent* event) {
+    currentBefore_ = currentIndex();
+    // A plain press on an entry selected already makes it current at once (it is selected alone
+    // only on release): the gate is asked before that.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (gate_ && index.isValid() && index.row() != currentIndex().row() &&
+        event->modifiers() == Qt::NoModifier && selectionModel()->isRowSelected(index.row(), {}) &&
+        !gate_(index.row())) {
+        refused_ = true;
+        event->accept();
+        return;
+    }
+    QTreeView::mousePressEvent(event);
+}
+
 void ConfigList::mouseReleaseEvent(QMouseEvent* event) {
     QTreeView::mouseReleaseEvent(event);
     if (refused_) {
         refused_ = false;
-        if (const QModelIndexList selected = selectionModel()->selectedRows(); !selected.isEmpty())
-            selectionModel()->setCurrentIndex(selected.first(), QItemSelectionModel::NoUpdate);
+        if (currentBefore_.isValid())
+            selectionModel()->setCurrentIndex(currentBefore_, QItemSelectionModel::NoUpdate);
         // Back to the box being edited, unless the answer put the cursor elsewhere.
         if (hasFocus() && focusBefore_ != nullptr && focusBefore_->isEnabled())
             focusBefore_->setFocus(Qt::OtherFocusReason);
@@ -178,15 +198,15 @@ void ConfigList::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    const QModelIndexList before = selectionModel()->selectedRows();
+    const QPersistentModelIndex before = currentIndex();
     refused_ = false;
     QTreeView::keyPressEvent(event); // asks the gate through selectionCommand()
     // cppcheck-suppress knownConditionTrueFalse ; set by selectionCommand() during the call
     if (refused_) {
         // The current row stays with the selection the user chose to keep.
         refused_ = false;
-        if (!before.isEmpty())
-            selectionModel()->setCurrentIndex(before.first(), QItemSelectionModel::NoUpdate);
+        if (before.isValid())
+            selectionModel()->setCurrentIndex(before, QItemSelectionModel::NoUpdate);
         return;
     }
     // From the current row to itself (Home on the first row) the list selects nothing.

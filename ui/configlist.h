@@ -45,9 +45,10 @@ private:
     bool findsNumber_ = false;
 };
 
-// A list that takes the focus gets a current row without a selection, and shows nothing. The
-// first key that moves through it then selects: Up and Down select the current row itself
-// (it has not been shown yet), Home, End and the page keys select where they land, even when
+// Ctrl and Shift with a click or an arrow key select several entries; a plain click or key
+// selects one. A list that takes the focus gets a current row without a selection, and shows
+// nothing. The first key that moves through it then selects: Up and Down select the current row
+// itself (it has not been shown yet), Home, End and the page keys select where they land, even when
 // that is the current row.
 class ConfigList : public QTreeView {
     Q_OBJECT
@@ -64,6 +65,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     [[nodiscard]] QItemSelectionModel::SelectionFlags
     selectionCommand(const QModelIndex& index, const QEvent* event) const override;
@@ -74,8 +76,9 @@ private:
 
     ConfigFindModel* model_;
     std::function<bool(int row)> gate_;
-    mutable bool refused_ = false;  // the gate said no during this key or mouse press
-    QPointer<QWidget> focusBefore_; // had the focus before a click gave it to the list
+    mutable bool refused_ = false;        // the gate said no during this key or mouse press
+    QPointer<QWidget> focusBefore_;       // had the focus before a click gave it to the list
+    QPersistentModelIndex currentBefore_; // the current row before a click
 };
 
 } // namespace weather

@@ -1,5 +1,6 @@
 #include "desktop.h"
 
+#include "changevaluesdialog.h"
 #include "weblink.h"
 
 #include <QCoreApplication>
@@ -131,6 +132,13 @@ public:
     PendingAnswer askAboutPendingEdits(QWidget* parent, const QString& title,
                                        const QString& question) override {
         return askPending(parent, title, question, QT_TRANSLATE_NOOP("Desktop", "&Update"), {});
+    }
+
+    std::optional<ValueChange> chooseValueChange(QWidget* parent, int season, int count) override {
+        ChangeValuesDialog dialog(season, count, parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.change();
     }
 
     bool confirmDelete(QWidget* parent, const QString& title, const QString& question) override {

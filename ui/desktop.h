@@ -7,10 +7,13 @@
 #include <QUrl>
 
 #include <memory>
+#include <optional>
 
 class QWidget;
 
 namespace weather {
+
+struct ValueChange;
 
 // The settings of a file dialog, for opening or for saving.
 struct OpenFileRequest {
@@ -71,6 +74,10 @@ public:
     virtual bool askToOpenCopy(QWidget* parent, const QString& title, const QString& question) = 0;
     // Says `text` with the buttons Retry and Cancel; true for Retry.
     virtual bool askToRetry(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Shows the Change Values dialog, starting on `season`, for a change that reaches `count`
+    // configurations; nothing when the user cancels.
+    virtual std::optional<ValueChange> chooseValueChange(QWidget* parent, int season,
+                                                         int count) = 0;
     // Opens `url` with the desktop's default handler, without waiting for it; false when the
     // desktop has no handler for it or could not start one.
     virtual bool openUrl(const QUrl& url) = 0;

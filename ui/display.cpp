@@ -71,10 +71,14 @@ void frmWeather::showSlot(int slot) {
 void frmWeather::selectEntry(int slot) {
     const QScopedValueRollback quiet(selecting_, true);
     const int row = lstConfigs->configs()->rowOf(slot);
-    if (row >= 0) {
+    if (row >= 0 && slot == shownSlot_ && lstConfigs->selectionModel()->isRowSelected(row, {})) {
         const QModelIndex entry = lstConfigs->model()->index(row, 0);
-        lstConfigs->selectionModel()->setCurrentIndex(
-            entry, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        lstConfigs->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::NoUpdate);
+        lstConfigs->scrollTo(entry);
+    } else if (row >= 0) {
+        const QModelIndex entry = lstConfigs->model()->index(row, 0);
+        lstConfigs->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect |
+                                                                 QItemSelectionModel::Rows);
         lstConfigs->scrollTo(entry);
     } else {
         lstConfigs->selectionModel()->clearSelection();
@@ -93,6 +97,8 @@ void frmWeather::clearShown() {
 }
 
 void frmWeather::refreshList() {
+    // The entries selected with the one on display stay selected while they are listed.
+    const QList<int> selected = selectedEntries();
     {
         const QScopedValueRollback quiet(selecting_, true);
         lstConfigs->configs()->records()->sync();
@@ -106,6 +112,10 @@ void frmWeather::refreshList() {
         selectEntry(0); // the rows that went took the selection to a neighbour
     } else {
         selectEntry(shownSlot_);
+        if (shownSlot_ > 0 && selected.contains(shownSlot_)) {
+            const QScopedValueRollback quiet(selecting_, true);
+            selectAlso(selected);
+        }
         if (shownSlot_ > 0)
             showRecord(shownSlot_);
     }

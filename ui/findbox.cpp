@@ -12,12 +12,20 @@ namespace weather {
 
 // Narrows the list as the user types; the configuration on display stays on display.
 void frmWeather::txtFind_Change() {
+    const QList<int> selected = selectedEntries();
     {
         // Rows that go take the selection to a neighbour: nothing to show, nothing to ask.
         const QScopedValueRollback quiet(selecting_, true);
         lstConfigs->configs()->setFindText(txtFind->text());
+        lstConfigs->selectionModel()->clearSelection();
     }
     selectEntry(shownSlot_);
+    // The others selected with the one on display stay selected while they are listed.
+    if (shownSlot_ > 0 && lstConfigs->configs()->rowOf(shownSlot_) >= 0 &&
+        selected.contains(shownSlot_)) {
+        const QScopedValueRollback quiet(selecting_, true);
+        selectAlso(selected);
+    }
     updateFindCount();
 }
 

@@ -93,13 +93,10 @@ void frmWeather::cmdSave_Click() {
 // Shows the selected configuration, the record of the list entry's slot. Edits not yet updated
 // are asked about first; when the user cancels, the selection goes back.
 void frmWeather::lstConfigs_Click() {
-    const QModelIndexList selected = lstConfigs->selectionModel()->selectedRows();
-    if (selected.isEmpty() || selecting_)
+    if (selecting_)
         return;
-    const int slot = lstConfigs->configs()->slotAt(selected.first().row());
-    if (slot == 0)
-        return;
-    if (slot == shownSlot_)
+    const int slot = slotToShow();
+    if (slot == 0 || slot == shownSlot_)
         return;
     selecting_ = true;
     const bool settled = settlePendingEdits();
@@ -130,6 +127,7 @@ void frmWeather::updateModified() {
     setWindowModified(!loadedPath_.isEmpty() && table_ != fileTable_);
     updateCounts();
     lstConfigs->configs()->records()->marksChanged();
+    updateRevertActions();
 }
 
 // Undo and Redo may change what is on display, so typed values are settled first. When they
@@ -158,6 +156,9 @@ void frmWeather::updateEditActions() {
     mnuDeleteLast->setEnabled(shownSlot_ > 0 && shownSlot_ == table_.recordCount());
     mnuCopySeason->setEnabled(shownSlot_ > 0);
     mnuPasteSeason->setEnabled(shownSlot_ > 0);
+    for (QAction* item : {mnuCopyConfig, mnuPasteConfig, mnuChangeValues})
+        item->setEnabled(shownSlot_ > 0);
+    updateRevertActions();
     updateUndoActions(); // a paste can be taken back only on the configuration it went to
 }
 
@@ -375,6 +376,10 @@ void frmWeather::mnuPasteSeason_Click() {
     const SeasonPaste paste = parseSeasonText(QGuiApplication::clipboard()->text());
     switch (paste.outcome) {
     case SeasonPaste::Values: {
+        if (const QList<int> chosen = selectedSlots(); chosen.size() > 1) {
+            pasteSeasonInto(chosen, season, paste);
+            return;
+        }
         const QStringList before = seasonTexts(season);
         for (int p = paste.withStartDay ? 0 : 1; p < SeasonValueCount; ++p)
             seasonBox(season, p)->setText(QString::number(paste.values.at(std::size_t(p))));

@@ -34,6 +34,7 @@ namespace weather {
 class CompareDialog;
 class ConfigList;
 struct FileError;
+struct SeasonPaste;
 class SeasonPage;
 
 // Boxes per season on the value tabs: the seventeen weather values (the start day has its own).
@@ -64,6 +65,9 @@ public:
     [[nodiscard]] const QString& loadedPath() const { return loadedPath_; }
     // The slot on display, or 0 when no configuration has been shown.
     [[nodiscard]] int shownSlot() const { return shownSlot_; }
+    // The configurations the changes to a selection reach: those selected, in file order, or the
+    // one on display when none is.
+    [[nodiscard]] QList<int> selectedSlots() const;
     // Every change to the table is a step on this stack; it is clean while the table matches
     // the file as last loaded or saved.
     [[nodiscard]] QUndoStack* undoStack() const { return undoStack_; }
@@ -107,6 +111,11 @@ public:
     void mnuCompare_Click();
     void mnuCopySeason_Click();
     void mnuPasteSeason_Click();
+    void mnuCopyConfig_Click();
+    void mnuPasteConfig_Click();
+    void mnuChangeValues_Click();
+    void mnuRevertConfig_Click();
+    void mnuRevertSeason_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
     void mnuWiderList_Click();
@@ -208,7 +217,28 @@ private:
     // bars, and the start days on every tab's year strip.
     void seasonEdited(int season);
     void showRecord(int slot);
+    // Selects the entry of `slot` alone, or, when it is on display and selected already, keeps
+    // the other entries selected with it.
     void selectEntry(int slot);
+    // The slots of the selected entries.
+    [[nodiscard]] QList<int> selectedEntries() const;
+    // Selects the entries of `chosen` that are listed, beside those selected.
+    void selectAlso(const QList<int>& chosen);
+    // The entry the configuration on display follows: the current one while it is selected,
+    // else the one on display while it stays selected, else the first selected; 0 for none.
+    [[nodiscard]] int slotToShow() const;
+    // Paste Season into several configurations: one step.
+    void pasteSeasonInto(const QList<int>& chosen, int season, const SeasonPaste& paste);
+    // Pushes the change of `changed` as one step named `text`, and says what it did.
+    void pushRecords(const QString& text, const QList<std::pair<int, WeatherConfig>>& changed);
+    // Puts `chosen` back as the file holds them: whole, or only season `season` (>= 0).
+    void revert(int season);
+    // The records that revert() would change: those in the file that differ.
+    [[nodiscard]] QList<std::pair<int, WeatherConfig>> revertedRecords(int season) const;
+    // "Alpine Valley" for one slot, "12 configurations" for more.
+    [[nodiscard]] QString slotsText(const QList<int>& chosen) const;
+    // Revert is on while it would change something.
+    void updateRevertActions();
     void clearShown();
     void updateEditActions();
     // Paste Season can be taken back while the pasted values are still in the boxes and
@@ -274,6 +304,11 @@ private:
     QAction* mnuFind = nullptr;
     QAction* mnuCopySeason = nullptr;
     QAction* mnuPasteSeason = nullptr;
+    QAction* mnuCopyConfig = nullptr;
+    QAction* mnuPasteConfig = nullptr;
+    QAction* mnuChangeValues = nullptr;
+    QAction* mnuRevertConfig = nullptr;
+    QAction* mnuRevertSeason = nullptr;
     QMenu* mnuView = nullptr;
     QAction* mnuWiderList = nullptr;
     QAction* mnuNarrowerList = nullptr;

@@ -219,9 +219,38 @@ void frmWeather::buildEditMenu() {
         named(mnuEdit->addAction(tr("&Paste Season")), QStringLiteral("mnuPasteSeason"));
     mnuPasteSeason->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     mnuPasteSeason->setStatusTip(tr("Fills the season in front with 18 numbers from the "
-                                    "clipboard, or 17 without the start day; Update keeps them."));
+                                    "clipboard, or 17 without the start day; Update keeps them. "
+                                    "With several configurations selected, fills that season of "
+                                    "each."));
     connect(mnuCopySeason, &QAction::triggered, this, &frmWeather::mnuCopySeason_Click);
     connect(mnuPasteSeason, &QAction::triggered, this, &frmWeather::mnuPasteSeason_Click);
+    mnuCopyConfig =
+        named(mnuEdit->addAction(tr("C&opy Configuration")), QStringLiteral("mnuCopyConfig"));
+    mnuCopyConfig->setStatusTip(tr("Puts the four seasons of the configuration on display on "
+                                   "the clipboard, as four rows of a spreadsheet."));
+    mnuPasteConfig =
+        named(mnuEdit->addAction(tr("Pas&te Configuration")), QStringLiteral("mnuPasteConfig"));
+    mnuPasteConfig->setStatusTip(tr("Gives the selected configurations the four seasons on the "
+                                    "clipboard; their names and numbers stay."));
+    mnuChangeValues =
+        named(mnuEdit->addAction(tr("Change &Values...")), QStringLiteral("mnuChangeValues"));
+    mnuChangeValues->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuChangeValues->setStatusTip(tr("Sets, adds to, multiplies or scales a value or a group "
+                                     "in every selected configuration."));
+    mnuEdit->addSeparator();
+    mnuRevertConfig =
+        named(mnuEdit->addAction(tr("Revert Co&nfiguration")), QStringLiteral("mnuRevertConfig"));
+    mnuRevertConfig->setStatusTip(tr("Puts the selected configurations back as the file holds "
+                                     "them."));
+    mnuRevertSeason =
+        named(mnuEdit->addAction(tr("Revert &Season")), QStringLiteral("mnuRevertSeason"));
+    mnuRevertSeason->setStatusTip(tr("Puts the season in front of the selected configurations "
+                                     "back as the file holds it."));
+    connect(mnuCopyConfig, &QAction::triggered, this, &frmWeather::mnuCopyConfig_Click);
+    connect(mnuPasteConfig, &QAction::triggered, this, &frmWeather::mnuPasteConfig_Click);
+    connect(mnuChangeValues, &QAction::triggered, this, &frmWeather::mnuChangeValues_Click);
+    connect(mnuRevertConfig, &QAction::triggered, this, &frmWeather::mnuRevertConfig_Click);
+    connect(mnuRevertSeason, &QAction::triggered, this, &frmWeather::mnuRevertSeason_Click);
     mnuEdit->addSeparator();
     mnuFind = named(mnuEdit->addAction(tr("&Find...")), QStringLiteral("mnuFind"));
     mnuFind->setShortcuts(QKeySequence::Find);
@@ -279,7 +308,6 @@ void frmWeather::buildClientArea() {
     lblFindCount = named(new QLabel(listSide), QStringLiteral("lblFindCount"));
     auto* list = new ConfigList(listSide);
     lstConfigs = named(list, QStringLiteral("lstConfigs"), tr("Configurations"));
-    lstConfigs->setSelectionMode(QAbstractItemView::SingleSelection);
     list->configs()->records()->setTables(&table_, &fileTable_);
     lblWebLink = named(new QLabel(WebAddress.host(), listSide), QStringLiteral("lblWebLink"),
                        tr("Web Site"));
@@ -395,6 +423,12 @@ void frmWeather::buildClientArea() {
     // without anything selected, and shows nothing until a key or a click selects.
     connect(lstConfigs->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmWeather::lstConfigs_Click);
+    // With several selected, the configuration on display follows the current entry.
+    connect(lstConfigs->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &frmWeather::lstConfigs_Click);
+    connect(lstConfigs->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frmWeather::updateRevertActions);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &frmWeather::updateRevertActions);
     // The question about typed values comes before a click or a key moves the selection.
     list->setSelectionGate([this](int row) {
         const int slot = lstConfigs->configs()->slotAt(row);
