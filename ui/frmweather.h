@@ -22,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QSplitter;
+class QVBoxLayout;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -34,6 +35,7 @@ namespace weather {
 class ConfigList;
 struct FileError;
 class SeasonPage;
+class ValueTable;
 
 // Boxes per season on the value tabs: the seventeen weather values (the start day has its own).
 inline constexpr int ValuesPerSeason = SeasonValueCount - 1;
@@ -113,6 +115,13 @@ public:
     void mnuResetList_Click();
     void mnuNextSeason_Click();
     void mnuPreviousSeason_Click();
+    // Shows the table of every value in place of the record on display, or the record again.
+    void mnuTable_Click(bool table);
+    // The table's current row moved to `slot`'s: shows that configuration.
+    void tblValues_RowChange(int slot);
+    // `text` entered in the table for one value of `slot`: an Update of that value, or a
+    // message saying why not.
+    void tblValues_ValueEntered(int slot, int season, int position, const QString& text);
     void Toolbar1_ButtonClick(QAction* Button);
     void lblWebLink_Click();
     void txtStart_KeyPress(int Index, int& KeyAscii);
@@ -132,6 +141,9 @@ private:
     void buildMenu();
     void buildEditMenu();
     void buildViewMenu();
+    void buildTableMenu();
+    // The table of every value, hidden below the record's scrolled pane in `recordSide`.
+    void buildTable(QVBoxLayout* recordSide);
     void buildToolbar();
     void buildClientArea();
     QWidget* buildSeason(int season);
@@ -230,14 +242,14 @@ private:
     std::unique_ptr<Desktop> desktop_;
     ConfigTable table_;
     QString loadedPath_;
-    FileStamp loadedStamp_;  // what the file held at the last load or save
-    ConfigTable fileTable_;  // the configurations as last loaded or saved
-    bool selecting_ = false; // a list selection is being settled
+    FileStamp loadedStamp_;        // what the file held at the last load or save
+    ConfigTable fileTable_;        // the configurations as last loaded or saved
+    bool selecting_ = false;       // a list selection is being settled
     bool listWidthChosen_ = false; // the user has dragged the splitter
     int shownSlot_ = 0;
     QUndoStack* undoStack_ = nullptr;
     QObject* undoKeys_ = nullptr; // lets Ctrl+Z reach Edit, Undo from a box with no typing to undo
-    QString csvPath_; // the CSV file last exported or imported
+    QString csvPath_;             // the CSV file last exported or imported
     struct PastedSeason {
         int slot;
         int season;
@@ -277,6 +289,8 @@ private:
     QAction* mnuResetList = nullptr;
     QAction* mnuNextSeason = nullptr;
     QAction* mnuPreviousSeason = nullptr;
+    QAction* mnuTable = nullptr;
+    QMenu* mnuTableColumns = nullptr;
     QAction* mnuAbout = nullptr;
     QToolBar* Toolbar1 = nullptr;
 
@@ -291,6 +305,7 @@ private:
     QLineEdit* txtName = nullptr;
     QLabel* lblNumber = nullptr;
     QTabWidget* SSTab1 = nullptr;
+    ValueTable* tblValues = nullptr;
     QLabel* lblWebLink = nullptr;
     QLabel* lblCounts = nullptr; // the status bar's lasting part
     QPushButton* cmdSave = nullptr;
