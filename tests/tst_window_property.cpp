@@ -649,7 +649,7 @@ QString Sequence::click(Answer answer) {
         return {};
     const int row = bounded(int(model.listed.size()));
     QLineEdit* from = nullptr;
-    if (model.shown > 0 && bounded(3) == 0) {
+    if (model.shown > 0 && !model.table && bounded(3) == 0) {
         from = editor.seasonBox(tabs()->currentIndex(), bounded(Positions));
         editor.window->activateWindow();
         from->setFocus();
@@ -679,7 +679,7 @@ QString Sequence::key(Answer answer) {
 // Typing into a season box, whose key filter drops all but digits and "-".
 QString Sequence::type(Answer /*answer*/) {
     Model& m = model;
-    if (m.shown == 0)
+    if (m.shown == 0 || m.table) // the table hides the boxes
         return {};
     int s = bounded(Seasons);
     int p = bounded(Positions);
@@ -708,6 +708,8 @@ QString Sequence::type(Answer /*answer*/) {
 }
 
 QString Sequence::updateButton(Answer /*answer*/) {
+    if (model.table)
+        return {};
     const int s = bounded(Seasons);
     tabs()->setCurrentIndex(s);
     editor.click(QStringLiteral("cmdUpdate(%1)").arg(s));
@@ -719,7 +721,7 @@ QString Sequence::updateButton(Answer /*answer*/) {
 }
 
 QString Sequence::enter(Answer /*answer*/) {
-    if (model.shown == 0)
+    if (model.shown == 0 || model.table)
         return {};
     const int s = bounded(Seasons);
     const int p = bounded(Positions);
@@ -732,7 +734,7 @@ QString Sequence::enter(Answer /*answer*/) {
 // A rename ends with Enter or by moving the focus; a refused name changes nothing.
 QString Sequence::rename(Answer /*answer*/) {
     const Model& m = model;
-    if (m.shown == 0)
+    if (m.shown == 0 || m.table)
         return {};
     const int name = bounded(int(renames().size()));
     const bool byEnter = bounded(2) == 0;
@@ -1085,7 +1087,7 @@ QString Sequence::findUndoKeys(Answer answer) {
 // the box, and the row clicked is the one shown, where the rows stayed.
 QString Sequence::renameThenClick(Answer answer) {
     Model& m = model;
-    if (m.shown == 0 || m.listed.isEmpty())
+    if (m.shown == 0 || m.listed.isEmpty() || m.table)
         return {};
     const int row = bounded(int(m.listed.size()));
     const int name = bounded(int(renames().size()));

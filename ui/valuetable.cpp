@@ -114,7 +114,11 @@ protected:
                 continue;
             QStyleOptionHeader option;
             initStyleOption(&option);
-            option.rect = QRect(left, 0, right - left, height() / 2);
+            // The part in view, so that the season's name stays readable while scrolling.
+            option.rect =
+                QRect(left, 0, right - left, height() / 2).intersected(viewport()->rect());
+            if (option.rect.isEmpty())
+                continue;
             option.text = seasonText(s);
             option.textAlignment = Qt::AlignCenter;
             option.position = QStyleOptionHeader::Middle;
