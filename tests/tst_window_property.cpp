@@ -1224,6 +1224,8 @@ QString Sequence::sortTable(Answer /*answer*/) {
 QString Sequence::filterTable(Answer /*answer*/) {
     if (!model.table)
         return {};
+    // The rows are found again when a control changes, as the window sees it.
+    const std::array<int, 3> before = {model.filterValue, model.comparison, model.filterNumber};
     if (bounded(4) == 0) {
         editor.click(QStringLiteral("cmdClearFilter"));
         model.filterValue = -1;
@@ -1237,7 +1239,8 @@ QString Sequence::filterTable(Answer /*answer*/) {
             ->setCurrentIndex(model.comparison);
         editor.find<QSpinBox>(QStringLiteral("spnFilterNumber"))->setValue(model.filterNumber);
     }
-    model.refindTable();
+    if (before != std::array{model.filterValue, model.comparison, model.filterNumber})
+        model.refindTable();
     return model.filterValue < 0 ? QStringLiteral("clear the value filter")
                                  : QStringLiteral("filter value %1, comparison %2, number %3")
                                        .arg(model.filterValue)
@@ -1251,9 +1254,16 @@ QString Sequence::editCell(Answer answer) {
     Model& m = model;
     if (!m.table || tableRows().rowCount() == 0)
         return {};
-    const int row = bounded(tableRows().rowCount());
+    int row = bounded(tableRows().rowCount());
+    int s = bounded(Seasons);
+    // Often a season with typed values (a paste) of the configuration on display: Update as the
+    // answer stores them first, and the cell's value then goes into that season.
+    const QList<int> pending = m.pendingSeasons();
+    if (!pending.isEmpty() && tableRows().rowOf(m.shown) >= 0 && bounded(2) == 0) {
+        row = tableRows().rowOf(m.shown);
+        s = pending[bounded(int(pending.size()))];
+    }
     const int slot = tableRows().slotAt(row);
-    const int s = bounded(Seasons);
     const int p = bounded(Positions);
     const QModelIndex cell = tableRows().index(row, weather::ValueTableModel::valueColumn(s, p));
     editor.window->activateWindow();
