@@ -47,22 +47,6 @@ void drawBars(benchmark::State& state, int count, int scale) {
     }
 }
 
-// Keeps the median time per drawing of each benchmark.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (isQuotedRun(run))
-                ms[run.run_name.function_name] = run.GetAdjustedRealTime() /
-                                                 benchmark::GetTimeUnitMultiplier(run.time_unit) *
-                                                 1e3;
-        }
-    }
-
-    std::map<std::string, double> ms;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {

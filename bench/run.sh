@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release, runs them (load, save, CSV import and export against their
-# floors, with the ratios; drawing a group's bars on a season tab after a keystroke, offscreen), then times `weather-editor --check` on the largest file the format allows and
+# floors, with the ratios; drawing a group's bars on a season tab after a keystroke, offscreen;
+# sorting and filtering the table of every value on 10000 configurations), then times `weather-editor --check` on the largest file the format allows and
 # `weather-editor --import-csv` on its CSV with /usr/bin/time -v, and `weather-editor --diff` of
 # that file and one as long that differs in every value against two --check runs on them, and
 # the window's opening of that file, a keystroke in its find box and Compare with File against a
@@ -23,12 +24,15 @@ if [ ! -x /usr/bin/time ] || [ ! -e /usr/include/benchmark/benchmark.h ]; then
 fi
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWEATHER_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target weather_bench weather_bars_bench weather-editor bench_window
+cmake --build "$build" -j2 --target weather_bench weather_bars_bench weather_table_bench weather-editor \
+    bench_window
 
 status=0
 "$build/bench/weather_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
     "$@" || status=1
 "$build/bench/weather_bars_bench" --benchmark_repetitions=10 \
+    --benchmark_report_aggregates_only=true || status=1
+"$build/bench/weather_table_bench" --benchmark_repetitions=10 \
     --benchmark_report_aggregates_only=true || status=1
 
 tmp=$(mktemp -d)

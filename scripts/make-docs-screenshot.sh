@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Remakes docs/window.png, the README's picture of the window: the example file opened from the
-# game's data folder in a Wine prefix, its second configuration selected, the Spring tab, scale 1.
+# Remakes docs/window.png and docs/table.png, the README's pictures of the window: the example file
+# opened from the game's data folder in a Wine prefix, its second configuration selected, the
+# Spring tab and the table of every value, scale 1.
 #
 #   scripts/make-docs-screenshot.sh
 #
@@ -21,6 +22,9 @@ env -u QT_SCALE_FACTOR "$root/scripts/screenshot.sh" "$data/weather.cfg" "$scrat
     >/dev/null
 # A window has few colours (under a thousand, mostly the edges of letters), so a palette of 256
 # without dithering looks the same at a third of the size; -strip drops the time stamps.
-convert "$scratch/shots/window-spring.png" -strip -dither None -colors 256 \
-    -define png:compression-level=9 -define png:compression-filter=0 "PNG8:$root/docs/window.png"
-echo "$root/docs/window.png: $(stat -c %s "$root/docs/window.png") bytes"
+for shot in spring:window table:table; do
+    convert "$scratch/shots/window-${shot%%:*}.png" -strip -dither None -colors 256 \
+        -define png:compression-level=9 -define png:compression-filter=0 \
+        "PNG8:$root/docs/${shot#*:}.png"
+    echo "$root/docs/${shot#*:}.png: $(stat -c %s "$root/docs/${shot#*:}.png") bytes"
+done

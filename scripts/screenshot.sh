@@ -39,6 +39,11 @@ if [ "${1:-}" = --inside ]; then
         xdotool key ctrl+Tab
         sleep 0.5
     done
+    # View > Table in place of the tabs, the same configuration current.
+    xdotool key ctrl+t
+    sleep 0.5
+    import -window "$wid" "$out/window-table.png"
+    echo "$out/window-table.png"
     exit 0
 fi
 

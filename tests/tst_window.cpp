@@ -220,7 +220,8 @@ void TestWindow::menuAndToolbar() {
     for (const QAction* item : bar[2]->menu()->actions())
         view << (item->isSeparator() ? "-" : item->objectName());
     QCOMPARE(view, QStringList({"mnuWiderList", "mnuNarrowerList", "mnuResetList", "-",
-                                "mnuNextSeason", "mnuPreviousSeason"}));
+                                "mnuNextSeason", "mnuPreviousSeason", "-", "mnuTable",
+                                "mnuTableColumns"}));
     QCOMPARE(bar[3]->objectName(), "mnuAbout");
     QCOMPARE(bar[3]->text(), "&About");
     QVERIFY(!bar[3]->menu()); // a command on the bar itself

@@ -3,7 +3,9 @@
 // Last, Undo, Redo, the three answers of the pending-edit question, Save, Export, Compare with
 // File, merging ticked differences from another file, Import, opening the file again and closing,
 // with the one question before the file is left, typing in the find box and Enter, Down and Ctrl+Z
-// there, a click right after a rename, Paste Season) run on the real window offscreen, the test
+// there, a click right after a rename, Paste Season, selecting several configurations and changing
+// their values, pasting and reverting them, the table of every value: switching to it and back,
+// sorting by a column, the value filter, editing a cell) run on the real window offscreen, the test
 // desktop answering every dialog. After every step the window is compared with a model kept by the
 // test alone: a plain list of records, what the file holds, the configuration on display, the texts
 // typed into its boxes, the undo history, the rows the list shows and the counts in the status bar;
@@ -18,17 +20,21 @@
 #include "csvfile.h"
 #include "testfiles.h"
 #include "tst_window_support.h"
+#include "valuetablemodel.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +46,7 @@
 #include <cstdlib>
 #include <numeric>
 #include <optional>
+#include <variant>
 
 using weather::SeasonWeather;
 using weather::WeatherConfig;
@@ -185,6 +192,15 @@ struct Model {
     QList<int> listed; // the slots of the list's rows, top to bottom
     QList<int> extra;  // selected besides the one on display (Ctrl+click)
     std::optional<Paste> paste;
+    // The table of every value: whether it is shown, the rows it shows (in any order), its
+    // value filter (value -1: none) and the column it is sorted by (-1: none).
+    bool table = false;
+    QList<int> tabled;
+    int filterValue = -1; // season * Positions + position
+    int comparison = 0;   // =, not =, <, <=, >, >=
+    int filterNumber = 0;
+    int sortColumn = -1;
+    bool descending = false;
 
     // The configurations a change to a selection reaches, in file order.
     QList<int> selected() const {
@@ -201,12 +217,33 @@ struct Model {
         extra.removeIf([this](int slot) { return slot > records.size() || rowOf(slot) < 0; });
     }
 
-    // The rows are found afresh when the find text changes.
+    bool passes(const WeatherConfig& record) const {
+        if (filterValue < 0)
+            return true;
+        const int value = record.season(filterValue / Positions).at(filterValue % Positions);
+        const std::array<bool, 6> holds = {
+            value == filterNumber, value != filterNumber,
+            value<filterNumber, value <= filterNumber, value> filterNumber, value >= filterNumber};
+        return holds[std::size_t(comparison)];
+    }
+    bool tables(int slot) const {
+        return found(find, records[slot - 1]) && passes(records[slot - 1]);
+    }
+    // The rows are found afresh when the find text changes; the table's also when its value
+    // filter does.
     void refind() {
         listed.clear();
         for (int k = 1; k <= records.size(); ++k) {
             if (found(find, records[k - 1]))
                 listed << k;
+        }
+        refindTable();
+    }
+    void refindTable() {
+        tabled.clear();
+        for (int k = 1; k <= records.size(); ++k) {
+            if (tables(k))
+                tabled << k;
         }
     }
     // Records that come or go at the end come and go as rows; when an import renamed any
@@ -219,9 +256,12 @@ struct Model {
             }
         }
         listed.removeIf([this](int slot) { return slot > records.size(); });
+        tabled.removeIf([this](int slot) { return slot > records.size(); });
         for (int k = int(before.size()) + 1; k <= records.size(); ++k) {
             if (found(find, records[k - 1]))
                 listed << k;
+            if (tables(k))
+                tabled << k;
         }
     }
     int rowOf(int slot) const { return int(listed.indexOf(slot)); }
@@ -464,6 +504,23 @@ struct Sequence {
     QString revert(Answer answer);
     // A change to the selected records, one step when anything changed.
     void changeSelected(const Records& after);
+    QString switchView(Answer answer);
+    QString sortTable(Answer answer);
+    QString filterTable(Answer answer);
+    QString editCell(Answer answer);
+    [[nodiscard]] QTableView* table() const {
+        return editor.find<QTableView>(QStringLiteral("tblValues"));
+    }
+    [[nodiscard]] const weather::ValueTableProxy& tableRows() const {
+        return *qobject_cast<const weather::ValueTableProxy*>(table()->model());
+    }
+    [[nodiscard]] QList<int> tableSlots() const {
+        QList<int> rowSlots;
+        for (int r = 0; r < tableRows().rowCount(); ++r)
+            rowSlots << tableRows().slotAt(r);
+        return rowSlots;
+    }
+    void checkTable(Checker& c) const;
     [[nodiscard]] QLineEdit* typeName(int name) const;
     void renamed(int name);
     // One random step, taken with the given answer ready for the pending-edit question.
@@ -474,6 +531,12 @@ struct Sequence {
              {6, &Sequence::changeValues},
              {3, &Sequence::pasteConfiguration},
              {4, &Sequence::revert},
+        static constexpr std::array<std::pair<int, Action>, 25> Steps{
+            {{12, &Sequence::click},
+             {4, &Sequence::switchView},
+             {3, &Sequence::sortTable},
+             {3, &Sequence::filterTable},
+             {8, &Sequence::editCell},
              {6, &Sequence::findType},
              {5, &Sequence::findKey},
              {3, &Sequence::findUndoKeys},
@@ -655,7 +718,7 @@ QString Sequence::click(Answer answer) {
         return {};
     const int row = bounded(int(model.listed.size()));
     QLineEdit* from = nullptr;
-    if (model.shown > 0 && bounded(3) == 0) {
+    if (model.shown > 0 && !model.table && bounded(3) == 0) {
         from = editor.seasonBox(tabs()->currentIndex(), bounded(Positions));
         editor.window->activateWindow();
         from->setFocus();
@@ -686,7 +749,7 @@ QString Sequence::key(Answer answer) {
 // Typing into a season box, whose key filter drops all but digits and "-".
 QString Sequence::type(Answer /*answer*/) {
     Model& m = model;
-    if (m.shown == 0)
+    if (m.shown == 0 || m.table) // the table hides the boxes
         return {};
     int s = bounded(Seasons);
     int p = bounded(Positions);
@@ -715,6 +778,8 @@ QString Sequence::type(Answer /*answer*/) {
 }
 
 QString Sequence::updateButton(Answer /*answer*/) {
+    if (model.table)
+        return {};
     const int s = bounded(Seasons);
     tabs()->setCurrentIndex(s);
     editor.click(QStringLiteral("cmdUpdate(%1)").arg(s));
@@ -726,7 +791,7 @@ QString Sequence::updateButton(Answer /*answer*/) {
 }
 
 QString Sequence::enter(Answer /*answer*/) {
-    if (model.shown == 0)
+    if (model.shown == 0 || model.table)
         return {};
     const int s = bounded(Seasons);
     const int p = bounded(Positions);
@@ -739,7 +804,7 @@ QString Sequence::enter(Answer /*answer*/) {
 // A rename ends with Enter or by moving the focus; a refused name changes nothing.
 QString Sequence::rename(Answer /*answer*/) {
     const Model& m = model;
-    if (m.shown == 0)
+    if (m.shown == 0 || m.table)
         return {};
     const int name = bounded(int(renames().size()));
     const bool byEnter = bounded(2) == 0;
@@ -1283,7 +1348,7 @@ QString Sequence::findUndoKeys(Answer answer) {
 // the box, and the row clicked is the one shown, where the rows stayed.
 QString Sequence::renameThenClick(Answer answer) {
     Model& m = model;
-    if (m.shown == 0 || m.listed.isEmpty())
+    if (m.shown == 0 || m.listed.isEmpty() || m.table)
         return {};
     const int row = bounded(int(m.listed.size()));
     const int name = bounded(int(renames().size()));
@@ -1581,6 +1646,178 @@ void Sequence::checkList(Checker& c) const {
                 m.expect.focus->objectName());
 }
 
+// View > Table and back; the boxes' typed values are asked about before they go out of sight.
+QString Sequence::switchView(Answer answer) {
+    trigger("mnuTable");
+    if (model.table || model.settle(answer))
+        model.table = !model.table;
+    return QStringLiteral("View, Table");
+}
+
+// A click on a column's header: a new column sorts ascending, the same one reverses. The rows
+// must then stand in the column's order, equal ones in file order, and nothing else changes.
+QString Sequence::sortTable(Answer /*answer*/) {
+    if (!model.table)
+        return {};
+    const int column = bounded(2 + Seasons * Positions);
+    QHeaderView* header = table()->horizontalHeader();
+    table()->scrollTo(table()->model()->index(0, column));
+    const QPoint middle(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+    model.descending = column == model.sortColumn && !model.descending;
+    model.sortColumn = column;
+    const auto key = [this, column](int slot) -> std::variant<qint64, QString> {
+        const WeatherConfig& record = model.records[slot - 1];
+        if (column == 0)
+            return qint64(record.Number);
+        if (column == 1)
+            return folded(nameText(record.Name));
+        return qint64(record.season((column - 2) / Positions).at((column - 2) % Positions));
+    };
+    const QList<int> rowSlots = tableSlots();
+    for (qsizetype r = 1; r < rowSlots.size() && observed.isEmpty(); ++r) {
+        const auto before = key(rowSlots[r - 1]);
+        const auto after = key(rowSlots[r]);
+        const bool inOrder = before == after    ? rowSlots[r - 1] < rowSlots[r]
+                             : model.descending ? after < before
+                                                : before < after;
+        if (!inOrder)
+            observed = QStringLiteral("rows %1 and %2 out of order after sorting by column %3")
+                           .arg(r - 1)
+                           .arg(r)
+                           .arg(column);
+    }
+    return QStringLiteral("sort the table by column %1%2")
+        .arg(column)
+        .arg(model.descending ? " descending" : "");
+}
+
+// The value filter from its three controls, or cleared.
+QString Sequence::filterTable(Answer /*answer*/) {
+    if (!model.table)
+        return {};
+    // The rows are found again when a control changes, as the window sees it.
+    const std::array<int, 3> before = {model.filterValue, model.comparison, model.filterNumber};
+    if (bounded(4) == 0) {
+        editor.click(QStringLiteral("cmdClearFilter"));
+        model.filterValue = -1;
+    } else {
+        model.filterValue = bounded(Seasons * Positions);
+        model.comparison = bounded(6);
+        model.filterNumber = bounded(450) - 50;
+        editor.find<QComboBox>(QStringLiteral("cboFilterValue"))
+            ->setCurrentIndex(model.filterValue + 1);
+        editor.find<QComboBox>(QStringLiteral("cboFilterComparison"))
+            ->setCurrentIndex(model.comparison);
+        editor.find<QSpinBox>(QStringLiteral("spnFilterNumber"))->setValue(model.filterNumber);
+    }
+    if (before != std::array{model.filterValue, model.comparison, model.filterNumber})
+        model.refindTable();
+    return model.filterValue < 0 ? QStringLiteral("clear the value filter")
+                                 : QStringLiteral("filter value %1, comparison %2, number %3")
+                                       .arg(model.filterValue)
+                                       .arg(model.comparison)
+                                       .arg(model.filterNumber);
+}
+
+// A click on a value's cell (which shows its configuration, after the question), then F2, a
+// text through the boxes' key filter and Enter: an Update of that value, or a message.
+QString Sequence::editCell(Answer answer) {
+    Model& m = model;
+    if (!m.table || tableRows().rowCount() == 0)
+        return {};
+    int row = bounded(tableRows().rowCount());
+    int s = bounded(Seasons);
+    // Often a season with typed values (a paste) of the configuration on display: Update as the
+    // answer stores them first, and the cell's value then goes into that season.
+    const QList<int> pending = m.pendingSeasons();
+    if (!pending.isEmpty() && tableRows().rowOf(m.shown) >= 0 && bounded(2) == 0) {
+        row = tableRows().rowOf(m.shown);
+        s = pending[bounded(int(pending.size()))];
+    }
+    const int slot = tableRows().slotAt(row);
+    const int p = bounded(Positions);
+    const QModelIndex cell = tableRows().index(row, weather::ValueTableModel::valueColumn(s, p));
+    editor.window->activateWindow();
+    table()->scrollTo(cell);
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualRect(cell).center());
+    QCoreApplication::processEvents();
+    const int asked = m.expect.pendingQuestions;
+    m.select(slot, answer);
+    const QString what =
+        QStringLiteral("cell of slot %1 season %2 position %3").arg(slot).arg(s).arg(p);
+    if (m.shown != slot || m.expect.pendingQuestions > asked)
+        return QStringLiteral("click the ") + what;
+    static const QStringList bad = {"", "40000", "-32769", "1-2", "x7y"};
+    const QString text =
+        bounded(3) == 0 ? bad[bounded(int(bad.size()))] : QString::number(bounded(450) - 50);
+    QTest::keyClick(table(), Qt::Key_F2);
+    auto* box = qobject_cast<QLineEdit*>(table()->indexWidget(table()->currentIndex()));
+    if (box == nullptr)
+        return observed = QStringLiteral("F2 opened no editor on the ") + what;
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+    // The editor commits after its key, and the window takes the value after the editor closed.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    const QString kept = QString(text).remove(QRegularExpression(QStringLiteral("[^-0-9]")));
+    const qint16 stored = m.records[slot - 1].season(s).at(p);
+    const auto value = boxNumber(kept);
+    if (kept != QString::number(stored)) {
+        if (!value)
+            ++m.expect.messages;
+        else if (*value != stored && m.settle(answer) &&
+                 m.records[slot - 1].season(s).at(p) != *value) {
+            Records after = m.records;
+            after[slot - 1].season(s).at(p) = *value;
+            m.change(after, slot, slot, {s});
+            m.showStored(s);
+        }
+    }
+    return QStringLiteral("type \"%1\" into the ").arg(text) + what;
+}
+
+// The table shows the rows the model finds, each with the record's number, name and values
+// as they are now, the configuration on display as its current row; and the view chosen.
+void Sequence::checkTable(Checker& c) const {
+    const Model& m = model;
+    c.equal(QStringLiteral("table shown"),
+            editor.find<QWidget>(QStringLiteral("pnlTable"))->isVisibleTo(editor.window.get()),
+            m.table);
+    c.equal(QStringLiteral("record shown"),
+            editor.find<QWidget>(QStringLiteral("scrRecord"))->isVisibleTo(editor.window.get()),
+            !m.table);
+    c.equal(QStringLiteral("View, Table checked"),
+            editor.find<QAction>(QStringLiteral("mnuTable"))->isChecked(), m.table);
+    QList<int> rowSlots = tableSlots();
+    QList<int> meant = m.tabled;
+    std::sort(rowSlots.begin(), rowSlots.end());
+    std::sort(meant.begin(), meant.end());
+    c.equal(QStringLiteral("table rows"), rowSlots, meant);
+    const weather::ValueTableProxy& rows = tableRows();
+    for (int r = 0; r < rows.rowCount() && c.problem.isEmpty(); ++r) {
+        const int slot = rows.slotAt(r);
+        if (slot < 1 || slot > m.records.size())
+            continue;
+        QStringList cells;
+        for (int column = 0; column < rows.columnCount(); ++column)
+            cells << brief(rows.index(r, column).data().toString());
+        const QStringList record = fields(m.records[slot - 1]);
+        const QStringList values =
+            (record[2] + u',' + record[3] + u',' + record[4] + u',' + record[5]).split(u',');
+        c.equal(QStringLiteral("table row %1").arg(r), cells,
+                QStringList{record[0], brief(record[1])} + values);
+    }
+    if (m.shown > 0 && m.tabled.contains(m.shown))
+        c.equal(QStringLiteral("table's current row"), rows.slotAt(table()->currentIndex().row()),
+                m.shown);
+}
+
 // Compares the window with the model; the first difference, or nothing.
 QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pending) const {
     const Model& m = model;
@@ -1610,6 +1847,7 @@ QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pendi
             c.equal(QStringLiteral("record %1 field %2").arg(k).arg(f), held[f], meant[f]);
     }
     checkList(c);
+    checkTable(c);
     // Name and number show the record on display afresh, also after an import replaced it.
     c.equal(QStringLiteral("name box"), editor.find<QLineEdit>(QStringLiteral("txtName"))->text(),
             m.shown > 0 ? nameText(m.shownRecord().Name) : QString());

@@ -770,6 +770,72 @@ Seit dem Öffnen oder Speichern der Datei geändert</translation>
     </message>
 </context>
 <context>
+    <name>weather::ValueTable</name>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>Configurations and their values</source>
+        <translation>Konfigurationen und ihre Werte</translation>
+    </message>
+    <message>
+        <source>Filter Value</source>
+        <translation>Filterwert</translation>
+    </message>
+    <message>
+        <source>Filter Comparison</source>
+        <translation>Filtervergleich</translation>
+    </message>
+    <message>
+        <source>Filter Number</source>
+        <translation>Filterzahl</translation>
+    </message>
+    <message>
+        <source>Every value</source>
+        <translation>Jeder Wert</translation>
+    </message>
+    <message>
+        <source>equal to</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>not equal to</source>
+        <translation>ungleich</translation>
+    </message>
+    <message>
+        <source>less than</source>
+        <translation>kleiner als</translation>
+    </message>
+    <message>
+        <source>less than or equal to</source>
+        <translation>kleiner oder gleich</translation>
+    </message>
+    <message>
+        <source>more than</source>
+        <translation>größer als</translation>
+    </message>
+    <message>
+        <source>more than or equal to</source>
+        <translation>größer oder gleich</translation>
+    </message>
+    <message>
+        <source>&amp;Show rows where</source>
+        <translation>&amp;Zeilen zeigen mit</translation>
+    </message>
+</context>
+<context>
+    <name>weather::ValueTableModel</name>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
     <name>weather::frmWeather</name>
     <message>
         <source>%1 was changed by another program after it was opened. Overwrite it with the configurations in this window?</source>
@@ -1345,6 +1411,35 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Revert Co&amp;nfiguration</source>
         <translation>Konfiguration &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tabelle</translation>
+    </message>
+    <message>
+        <source>Shows every configuration with all its values in a table.</source>
+        <translation>Zeigt jede Konfiguration mit allen ihren Werten in einer Tabelle.</translation>
+    </message>
+    <message>
+        <source>Table &amp;Columns</source>
+        <translation>Tabellensp&amp;alten</translation>
+    </message>
+    <message>
+        <source>&amp;All Values</source>
+        <translation>&amp;Alle Werte</translation>
+    </message>
+    <message>
+        <source>&amp;Start Days</source>
+        <translation>&amp;Starttage</translation>
+    </message>
+    <message>
+        <source>The value was not changed.</source>
+        <translation>Der Wert wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Update %1 of %2</source>
+        <extracomment>An undo step: &quot;Update Summer Gale of Alpine Valley&quot;.</extracomment>
+        <translation>%1 von %2 setzen</translation>
     </message>
 </context>
 </TS>

@@ -20,17 +20,12 @@ ConfigFindModel::ConfigFindModel(QObject* parent)
 }
 
 void ConfigFindModel::setFindText(const QString& text) {
-    const QString trimmed = text.trimmed();
-    bool number = false;
-    findNumber_ = trimmed.toLongLong(&number);
-    findsNumber_ = number;
-    findText_ = foldForFind(trimmed);
+    find_.setText(text);
     invalidate();
 }
 
 bool ConfigFindModel::filterAcceptsRow(int sourceRow, const QModelIndex& /*parent*/) const {
-    return (findsNumber_ && records_->number(sourceRow) == findNumber_) ||
-           records_->foldedName(sourceRow).contains(findText_);
+    return find_.matches(*records_, sourceRow);
 }
 
 int ConfigFindModel::recordCount() const {

@@ -3,6 +3,8 @@
 // user moves its selection away from the entry on display.
 #pragma once
 
+#include "configtablemodel.h"
+
 #include <QPointer>
 #include <QSortFilterProxyModel>
 #include <QTreeView>
@@ -10,9 +12,6 @@
 #include <functional>
 
 namespace weather {
-
-class ConfigTable;
-class ConfigTableModel;
 
 // The rows of a ConfigTableModel that match a find text. The rows are found when the text
 // changes and when records come or go; a record renamed meanwhile keeps its row (and the rows
@@ -40,9 +39,7 @@ protected:
 
 private:
     ConfigTableModel* records_;
-    QString findText_; // folded
-    qint64 findNumber_ = 0;
-    bool findsNumber_ = false;
+    FindRule find_;
 };
 
 // Ctrl and Shift with a click or an arrow key select several entries; a plain click or key

@@ -20,6 +20,14 @@ QString foldForFind(const QString& text) {
     return folded.toCaseFolded();
 }
 
+void FindRule::setText(const QString& text) {
+    const QString trimmed = text.trimmed();
+    bool number = false;
+    number_ = trimmed.toLongLong(&number);
+    findsNumber_ = number;
+    text_ = foldForFind(trimmed);
+}
+
 void ConfigTableModel::setTables(const ConfigTable* table, const ConfigTable* file) {
     beginResetModel();
     table_ = table;

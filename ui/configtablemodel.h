@@ -59,4 +59,20 @@ private:
 // `text` without case and accents: "Süd" and "SUD" both become "sud".
 [[nodiscard]] QString foldForFind(const QString& text);
 
+// What the find box keeps: the records whose name holds its text, ignoring case and accents, or
+// whose number is the text when it is a whole number; every record when it is empty.
+class FindRule {
+public:
+    void setText(const QString& text);
+    [[nodiscard]] bool matches(const ConfigTableModel& records, int row) const {
+        return (findsNumber_ && records.number(row) == number_) ||
+               records.foldedName(row).contains(text_);
+    }
+
+private:
+    QString text_; // folded
+    qint64 number_ = 0;
+    bool findsNumber_ = false;
+};
+
 } // namespace weather

@@ -8,6 +8,7 @@
 #include "pendingedits.h"
 #include "seasonpage.h"
 #include "seasontext.h"
+#include "valuetable.h"
 
 #include <QGroupBox>
 #include <QItemSelectionModel>
@@ -20,6 +21,7 @@ namespace weather {
 
 void frmWeather::showRecord(int slot) {
     shownSlot_ = slot;
+    tblValues->setCurrentSlot(slot);
     showName(slot);
     for (int s = 0; s < SeasonCount; ++s)
         showSeason(slot, s);
@@ -87,6 +89,7 @@ void frmWeather::selectEntry(int slot) {
 
 void frmWeather::clearShown() {
     shownSlot_ = 0;
+    tblValues->setCurrentSlot(0);
     txtName->clear();
     lblNumber->clear();
     for (int s = 0; s < SeasonCount; ++s) {

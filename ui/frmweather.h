@@ -22,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QSplitter;
+class QVBoxLayout;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -36,6 +37,7 @@ class ConfigList;
 struct FileError;
 struct SeasonPaste;
 class SeasonPage;
+class ValueTable;
 
 // Boxes per season on the value tabs: the seventeen weather values (the start day has its own).
 inline constexpr int ValuesPerSeason = SeasonValueCount - 1;
@@ -123,6 +125,13 @@ public:
     void mnuResetList_Click();
     void mnuNextSeason_Click();
     void mnuPreviousSeason_Click();
+    // Shows the table of every value in place of the record on display, or the record again.
+    void mnuTable_Click(bool table);
+    // The table's current row moved to `slot`'s: shows that configuration.
+    void tblValues_RowChange(int slot);
+    // `text` entered in the table for one value of `slot`: an Update of that value, or a
+    // message saying why not.
+    void tblValues_ValueEntered(int slot, int season, int position, const QString& text);
     void Toolbar1_ButtonClick(QAction* Button);
     void lblWebLink_Click();
     void txtStart_KeyPress(int Index, int& KeyAscii);
@@ -142,6 +151,9 @@ private:
     void buildMenu();
     void buildEditMenu();
     void buildViewMenu();
+    void buildTableMenu();
+    // The table of every value, hidden below the record's scrolled pane in `recordSide`.
+    void buildTable(QVBoxLayout* recordSide);
     void buildToolbar();
     void buildClientArea();
     QWidget* buildSeason(int season);
@@ -315,6 +327,8 @@ private:
     QAction* mnuResetList = nullptr;
     QAction* mnuNextSeason = nullptr;
     QAction* mnuPreviousSeason = nullptr;
+    QAction* mnuTable = nullptr;
+    QMenu* mnuTableColumns = nullptr;
     QAction* mnuAbout = nullptr;
     QToolBar* Toolbar1 = nullptr;
 
@@ -329,6 +343,7 @@ private:
     QLineEdit* txtName = nullptr;
     QLabel* lblNumber = nullptr;
     QTabWidget* SSTab1 = nullptr;
+    ValueTable* tblValues = nullptr;
     QLabel* lblWebLink = nullptr;
     QLabel* lblCounts = nullptr; // the status bar's lasting part
     QPushButton* cmdSave = nullptr;

@@ -48,6 +48,7 @@ void frmWeather::buildViewMenu() {
     mnuPreviousSeason =
         add(tr("&Previous Season"), "mnuPreviousSeason", QKeySequence(Qt::CTRL | Qt::Key_PageUp),
             &frmWeather::mnuPreviousSeason_Click);
+    buildTableMenu();
 }
 
 // The splitter keeps each side at least as wide as its minimum.

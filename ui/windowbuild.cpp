@@ -369,6 +369,7 @@ void frmWeather::buildClientArea() {
     auto* recordSideLayout = new QVBoxLayout(recordSide);
     recordSideLayout->setContentsMargins(0, 0, 0, 0);
     recordSideLayout->addWidget(scroller, 1);
+    buildTable(recordSideLayout);
     recordSideLayout->addLayout(buttons);
 
     // The list side: as wide as the list always was, or as the find box's words need.

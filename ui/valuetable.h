@@ -1,0 +1,94 @@
+// The table of every value: a row per configuration, the seasons' values side by side under two
+// header rows (the season over its columns, then the value), the value groups and seasons set
+// apart by lines; above it the value filter, built from a value, a comparison and a number.
+#pragma once
+
+#include "valuefilter.h"
+
+#include <QTableView>
+#include <QWidget>
+
+class QComboBox;
+class QPushButton;
+class QSpinBox;
+
+namespace weather {
+
+class ConfigTableModel;
+class ValueTableModel;
+class ValueTableProxy;
+
+// Which columns the table shows: every one, one season's or one value group's.
+enum class TableColumns {
+    All,
+    Spring,
+    Summer,
+    Autumn,
+    Winter,
+    StartDays,
+    Wind,
+    Precipitation,
+    Warmth
+};
+inline constexpr int TableColumnsCount = 9;
+
+// A cell's text is edited with the season boxes' key filter; what the user enters goes to
+// valueEntered(), which stores it or says why not. Typing a character the filter drops does not
+// start editing.
+class ValueTableView final : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit ValueTableView(QWidget* parent = nullptr);
+
+    // Whether a key or the mouse is moving the current cell, rather than the window.
+    [[nodiscard]] bool userMoving() const { return userMoving_; }
+
+signals:
+    void valueEntered(const QModelIndex& index, const QString& text);
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    bool userMoving_ = false;
+};
+
+class ValueTable final : public QWidget {
+    Q_OBJECT
+
+public:
+    ValueTable(const ConfigTableModel* records, const ConfigTable* table,
+               QWidget* parent = nullptr);
+
+    [[nodiscard]] ValueTableView* view() const { return view_; }
+    [[nodiscard]] ValueTableProxy* rows() const { return proxy_; }
+    void showColumns(TableColumns columns);
+    // Keeps the rows whose configurations the find box's text finds, as the list does.
+    void setFindText(const QString& text);
+    // Makes `slot`'s row the current one (none when it is not shown), without a signal.
+    void setCurrentSlot(int slot);
+
+signals:
+    // The user moved the current row to `slot`'s.
+    void slotChosen(int slot);
+    // The user entered `text` for a value of `slot`.
+    void valueEntered(int slot, int season, int position, const QString& text);
+
+private:
+    void applyFilter();
+
+    ValueTableModel* model_;
+    ValueTableProxy* proxy_;
+    ValueTableView* view_;
+    QComboBox* cboFilterValue_;
+    QComboBox* cboFilterComparison_;
+    QSpinBox* spnFilterNumber_;
+    QPushButton* cmdClearFilter_;
+    int currentSlot_ = 0; // the configuration on display, current again after rows are found
+};
+
+} // namespace weather
