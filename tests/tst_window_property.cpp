@@ -38,6 +38,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTableView>
 #include <QTreeView>
 
 #include <algorithm>
@@ -525,14 +526,12 @@ struct Sequence {
     void renamed(int name);
     // One random step, taken with the given answer ready for the pending-edit question.
     QString step(Answer answer) {
-        static constexpr std::array<std::pair<int, Action>, 26> Steps{
+        static constexpr std::array<std::pair<int, Action>, 30> Steps{
             {{12, &Sequence::click},
              {8, &Sequence::selectAlso},
              {6, &Sequence::changeValues},
              {3, &Sequence::pasteConfiguration},
              {4, &Sequence::revert},
-        static constexpr std::array<std::pair<int, Action>, 25> Steps{
-            {{12, &Sequence::click},
              {4, &Sequence::switchView},
              {3, &Sequence::sortTable},
              {3, &Sequence::filterTable},
@@ -1430,6 +1429,22 @@ QString Sequence::selectAlso(Answer answer) {
     if (free.isEmpty())
         return {};
     const int slot = free[bounded(int(free.size()))];
+    // With the table shown, as often in the table: one selection in two views.
+    if (m.table && m.tabled.contains(slot) && bounded(2) == 0) {
+        const weather::ValueTableProxy& rows = tableRows();
+        const int row = rows.rowOf(slot);
+        const QRect cell = table()->visualRect(rows.index(row, int(bounded(rows.columnCount()))));
+        table()->scrollTo(rows.index(row, 0));
+        const QRect shown = table()->visualRect(rows.index(row, 0));
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          shown.isValid() ? shown.center() : cell.center());
+        const QList<int> before = m.selected();
+        if (m.settle(answer)) {
+            m.show(slot);
+            m.extra = before;
+        }
+        return QStringLiteral("Ctrl+click table row %1").arg(row);
+    }
     editor.select(m.rowOf(slot), Qt::ControlModifier);
     const QList<int> before = m.selected();
     if (m.settle(answer)) {
@@ -1744,7 +1759,7 @@ QString Sequence::editCell(Answer answer) {
     QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualRect(cell).center());
     QCoreApplication::processEvents();
     const int asked = m.expect.pendingQuestions;
-    m.select(slot, answer);
+    m.pick(slot, answer);
     const QString what =
         QStringLiteral("cell of slot %1 season %2 position %3").arg(slot).arg(s).arg(p);
     if (m.shown != slot || m.expect.pendingQuestions > asked)
@@ -1816,6 +1831,16 @@ void Sequence::checkTable(Checker& c) const {
     if (m.shown > 0 && m.tabled.contains(m.shown))
         c.equal(QStringLiteral("table's current row"), rows.slotAt(table()->currentIndex().row()),
                 m.shown);
+    QList<int> selectedRows;
+    for (const QModelIndex& row : table()->selectionModel()->selectedRows())
+        selectedRows << rows.slotAt(row.row());
+    std::sort(selectedRows.begin(), selectedRows.end());
+    QList<int> selectedMeant;
+    for (const int slot : m.selected()) {
+        if (m.tabled.contains(slot))
+            selectedMeant << slot;
+    }
+    c.equal(QStringLiteral("table's selection"), selectedRows, selectedMeant);
 }
 
 // Compares the window with the model; the first difference, or nothing.

@@ -27,6 +27,9 @@ void frmWeather::txtFind_Change() {
         selectAlso(selected);
     }
     updateFindCount();
+    // Rows the find text hides leave the selection without a signal: what Revert would change
+    // is found afresh.
+    updateRevertActions();
 }
 
 bool frmWeather::txtFind_KeyDown(int KeyCode) {

@@ -129,6 +129,7 @@ public:
     void mnuTable_Click(bool table);
     // The table's current row moved to `slot`'s: shows that configuration.
     void tblValues_RowChange(int slot);
+    void tblValues_SelectionChange(const QList<int>& chosen);
     // `text` entered in the table for one value of `slot`: an Update of that value, or a
     // message saying why not.
     void tblValues_ValueEntered(int slot, int season, int position, const QString& text);

@@ -8,6 +8,7 @@
 #include "seasonclip.h"
 #include "selectionedit.h"
 #include "uitext.h"
+#include "valuetable.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -14,6 +14,8 @@
 #include <QBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QItemSelectionModel>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -29,6 +31,12 @@ void frmWeather::buildTable(QVBoxLayout* recordSide) {
     recordSide->insertWidget(1, tblValues, 1);
     connect(txtFind, &QLineEdit::textChanged, tblValues, &ValueTable::setFindText);
     connect(tblValues, &ValueTable::slotChosen, this, &frmWeather::tblValues_RowChange);
+    // One selection in two views: what the user selects in either is selected in the other.
+    connect(tblValues, &ValueTable::selectionChosen, this, &frmWeather::tblValues_SelectionChange);
+    connect(lstConfigs->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { tblValues->selectSlots(selectedEntries()); });
+    connect(tblValues, &ValueTable::rowsFound, this,
+            [this] { tblValues->selectSlots(selectedEntries()); });
     // After the editor has closed: the message about a refused value takes the focus.
     connect(tblValues, &ValueTable::valueEntered, this, &frmWeather::tblValues_ValueEntered,
             Qt::QueuedConnection);
@@ -82,12 +90,38 @@ void frmWeather::tblValues_RowChange(int slot) {
     if (slot == shownSlot_)
         return;
     if (settlePendingEdits()) {
-        showSlot(slot);
+        // The list's entry becomes current; what is selected follows the table's own selection,
+        // which the view sets after this.
+        const int row = lstConfigs->configs()->rowOf(slot);
+        if (row >= 0) {
+            const QScopedValueRollback quiet(selecting_, true);
+            const QModelIndex entry = lstConfigs->model()->index(row, 0);
+            lstConfigs->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::NoUpdate);
+            lstConfigs->scrollTo(entry);
+        }
+        showRecord(slot);
         return;
     }
-    // The view is still inside its own change of the current row: back once it has finished.
-    tblValues->setCurrentSlot(shownSlot_);
-    QTimer::singleShot(0, this, [this] { tblValues->setCurrentSlot(shownSlot_); });
+    // The view is still inside its own change of the current row and the selection: both back,
+    // in the table and the list, once it has finished.
+    const QList<int> before = selectedEntries();
+    QTimer::singleShot(0, this, [this, before] {
+        tblValues_SelectionChange(before);
+        tblValues->selectSlots(before);
+        tblValues->setCurrentSlot(shownSlot_);
+    });
+}
+
+void frmWeather::tblValues_SelectionChange(const QList<int>& chosen) {
+    const QScopedValueRollback quiet(selecting_, true);
+    QItemSelection rows;
+    for (const int slot : chosen) {
+        const int row = lstConfigs->configs()->rowOf(slot);
+        if (row >= 0)
+            rows.select(lstConfigs->model()->index(row, 0), lstConfigs->model()->index(row, 0));
+    }
+    lstConfigs->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect |
+                                                   QItemSelectionModel::Rows);
 }
 
 void frmWeather::tblValues_ValueEntered(int slot, int season, int position, const QString& text) {

@@ -184,7 +184,10 @@ ValueTableView::ValueTableView(QWidget* parent) : QTableView(parent) {
     setItemDelegate(new ValueDelegate(this));
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Whole configurations are selected, several with Ctrl and Shift, for the changes to a
+    // selection; the current cell is the one a key edits.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setWordWrap(false);
     setCornerButtonEnabled(false);
     verticalHeader()->hide(); // the number column numbers the rows
@@ -222,6 +225,11 @@ void ValueTableView::mousePressEvent(QMouseEvent* event) {
 void ValueTableView::mouseMoveEvent(QMouseEvent* event) {
     const QScopedValueRollback user(userMoving_, true);
     QTableView::mouseMoveEvent(event);
+}
+
+void ValueTableView::mouseReleaseEvent(QMouseEvent* event) {
+    const QScopedValueRollback user(userMoving_, true);
+    QTableView::mouseReleaseEvent(event);
 }
 
 ValueTable::ValueTable(const ConfigTableModel* records, const ConfigTable* table, QWidget* parent)
@@ -291,6 +299,10 @@ ValueTable::ValueTable(const ConfigTableModel* records, const ConfigTable* table
                     emit slotChosen(currentSlot_);
                 }
             });
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (view_->userMoving())
+            emit selectionChosen(selectedSlots());
+    });
     connect(view_, &ValueTableView::valueEntered, this,
             [this](const QModelIndex& index, const QString& text) {
                 const int column = index.column();
@@ -314,11 +326,13 @@ void ValueTable::applyFilter() {
     cmdClearFilter_->setEnabled(filter.active());
     proxy_->setValueFilter(filter);
     setCurrentSlot(currentSlot_);
+    emit rowsFound();
 }
 
 void ValueTable::setFindText(const QString& text) {
     proxy_->setFindText(text);
     setCurrentSlot(currentSlot_);
+    emit rowsFound();
 }
 
 void ValueTable::showColumns(TableColumns columns) {
@@ -326,8 +340,31 @@ void ValueTable::showColumns(TableColumns columns) {
         view_->setColumnHidden(c, !shows(columns, c));
 }
 
+QList<int> ValueTable::selectedSlots() const {
+    QList<int> chosen;
+    for (const QModelIndex& row : view_->selectionModel()->selectedRows())
+        chosen << proxy_->slotAt(row.row());
+    std::sort(chosen.begin(), chosen.end());
+    return chosen;
+}
+
+void ValueTable::selectSlots(const QList<int>& chosen) {
+    QItemSelection rows;
+    const int last = proxy_->columnCount() - 1;
+    for (const int slot : chosen) {
+        const int row = proxy_->rowOf(slot);
+        if (row >= 0)
+            rows.select(proxy_->index(row, 0), proxy_->index(row, last));
+    }
+    if (rows != view_->selectionModel()->selection())
+        view_->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+}
+
 void ValueTable::setCurrentSlot(int slot) {
     currentSlot_ = slot;
+    if (view_->userMoving())
+        return; // the view sets its own current row and selection as the user asked
+
     const int row = proxy_->rowOf(slot);
     QItemSelectionModel* selection = view_->selectionModel();
     if (row < 0) {
@@ -337,7 +374,11 @@ void ValueTable::setCurrentSlot(int slot) {
     } else {
         const int column = std::max(view_->currentIndex().column(), 0);
         const QModelIndex index = proxy_->index(row, column);
-        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        // A row among several selected keeps the others selected.
+        selection->setCurrentIndex(index, selection->isRowSelected(row, {})
+                                              ? QItemSelectionModel::NoUpdate
+                                              : QItemSelectionModel::ClearAndSelect |
+                                                    QItemSelectionModel::Rows);
         view_->scrollTo(index);
     }
 }

@@ -5,6 +5,7 @@
 
 #include "valuefilter.h"
 
+#include <QList>
 #include <QTableView>
 #include <QWidget>
 
@@ -52,6 +53,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // A plain click on a row among several selected selects it alone when the button is let go.
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     bool userMoving_ = false;
@@ -69,12 +72,20 @@ public:
     void showColumns(TableColumns columns);
     // Keeps the rows whose configurations the find box's text finds, as the list does.
     void setFindText(const QString& text);
+    // The configurations of the selected rows, in file order.
+    [[nodiscard]] QList<int> selectedSlots() const;
+    // Selects the rows of `chosen` (those shown), keeping the current row; no signal.
+    void selectSlots(const QList<int>& chosen);
     // Makes `slot`'s row the current one (none when it is not shown), without a signal.
     void setCurrentSlot(int slot);
 
 signals:
     // The user moved the current row to `slot`'s.
     void slotChosen(int slot);
+    // The user changed which rows are selected; `chosen` are their configurations.
+    void selectionChosen(const QList<int>& chosen);
+    // The find text or the value filter changed which rows are shown.
+    void rowsFound();
     // The user entered `text` for a value of `slot`.
     void valueEntered(int slot, int season, int position, const QString& text);
 
