@@ -59,6 +59,9 @@ public:
     // row) where they are, and gives the focus back to where a click took it from. Asked once
     // per click, however far the mouse then drags.
     void setSelectionGate(std::function<bool(int row)> gate) { gate_ = std::move(gate); }
+    // The gate said no during the key or click being handled: the current row it moves is put
+    // back afterwards, and shows nothing meanwhile.
+    [[nodiscard]] bool refusedMove() const { return refused_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

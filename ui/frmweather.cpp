@@ -93,7 +93,7 @@ void frmWeather::cmdSave_Click() {
 // Shows the selected configuration, the record of the list entry's slot. Edits not yet updated
 // are asked about first; when the user cancels, the selection goes back.
 void frmWeather::lstConfigs_Click() {
-    if (selecting_)
+    if (selecting_ || lstConfigs->refusedMove())
         return;
     const int slot = slotToShow();
     if (slot == 0 || slot == shownSlot_)
