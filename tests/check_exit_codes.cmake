@@ -60,7 +60,11 @@ expect(1 --import-csv ${EXAMPLE} -o ${WORK}/bad.cfg)
 # -o writes into a device (the tests of the save check that it stays one); a device that takes
 # nothing is a file fault.
 foreach(device /dev/null /dev/full)
-    if(EXISTS ${device})
+    if(EMULATOR)
+        # This script runs on the build machine; the Windows program under Wine sees no POSIX
+        # device (Z:\dev\null is no device there).
+        message("skipped on Windows: -o ${device}: a POSIX device, which the Windows program cannot name")
+    elseif(EXISTS ${device})
         set(code 0)
         if(device STREQUAL "/dev/full")
             set(code 1)
@@ -82,6 +86,12 @@ endif()
 
 # Standard output that takes nothing is a fault, not a silent loss.
 find_program(SH sh)
+if(EMULATOR)
+    message("skipped on Windows: output to /dev/full, -o /dev/stdout and --diff of /dev/stdin "
+            "and a FIFO: POSIX devices and FIFOs, which the Windows program cannot name")
+    unset(SH)
+    unset(SH CACHE)
+endif()
 if(SH AND EXISTS /dev/full)
     foreach(command --export-csv --check)
         execute_process(COMMAND ${SH} -c "\"$0\" $1 \"$2\" > /dev/full"

@@ -257,6 +257,9 @@ void TestWindowFiles::onlyRegularFilesOpen() {
     const QString path = name == "weather.cfg" ? name : dir.filePath(name);
     QProcess writer; // writes the example into the FIFO, should the window read it
     if (name == "fifo") {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no FIFOs in its folders (its named pipes live apart from files)");
+#endif
         QCOMPARE(QProcess::execute("mkfifo", {path}), 0);
         writer.start("sh", {"-c", R"(exec cat "$0" > "$1")", examplePath(), path});
         QVERIFY(writer.waitForStarted());

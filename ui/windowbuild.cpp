@@ -59,20 +59,29 @@ namespace {
 // Font sizes in pixels (8.25, 9.75 and 12 points at 96 dots per inch) so that text scales with
 // the layout. Liberation Sans is metric-compatible with the classic Windows dialog faces;
 // Liberation Sans Narrow in bold comes closest to the condensed, heavy face of the web link.
-// Windows has neither, and a face it lacks loses glyphs there: it gets Tahoma, the face behind
-// its classic dialog font, and Impact, the heavy condensed face itself, which every Windows 10
-// and 11 (and Wine) has.
+// Windows lacks both, and a face it lacks loses glyphs there. It has Arial, whose metrics
+// Liberation Sans copies, so every caption fits there as it does here; and Impact, the heavy
+// condensed face itself. Each list names the faces in the order they are taken: Wine has
+// neither Arial nor Impact of its own.
 #ifdef Q_OS_WIN
-constexpr const char* DialogFace = "Tahoma";
-constexpr const char* LinkFace = "Impact";
+QStringList dialogFaces() {
+    return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
+}
+QStringList linkFaces() {
+    return {QStringLiteral("Impact"), QStringLiteral("Liberation Sans Narrow")};
+}
 constexpr bool LinkBold = false; // Impact is heavy in itself
 #else
-constexpr const char* DialogFace = "Liberation Sans";
-constexpr const char* LinkFace = "Liberation Sans Narrow";
+QStringList dialogFaces() {
+    return {QStringLiteral("Liberation Sans")};
+}
+QStringList linkFaces() {
+    return {QStringLiteral("Liberation Sans Narrow")};
+}
 constexpr bool LinkBold = true;
 #endif
-QFont font(const char* family, int pixels, bool bold = false, bool underline = false) {
-    QFont f(QString::fromLatin1(family));
+QFont font(const QStringList& families, int pixels, bool bold = false, bool underline = false) {
+    QFont f(families);
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixels);
     f.setBold(bold);
@@ -80,10 +89,10 @@ QFont font(const char* family, int pixels, bool bold = false, bool underline = f
     return f;
 }
 QFont controlFont(bool bold = false) {
-    return font(DialogFace, 11, bold);
+    return font(dialogFaces(), 11, bold);
 }
 QFont linkFont() {
-    return font(LinkFace, 16, LinkBold, true);
+    return font(linkFaces(), 16, LinkBold, true);
 }
 
 template <typename W> W* named(W* widget, const QString& name, const QString& accessibleName = {}) {
