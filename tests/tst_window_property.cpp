@@ -36,9 +36,9 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTableView>
 #include <QTreeView>
 
 #include <algorithm>
@@ -467,6 +467,12 @@ struct MergeTicks {
     Records appended;
 };
 
+// What a change to a selection met: a result out of range (nothing changes), a group left alone.
+struct ChangeCheck {
+    bool outOfRange = false;
+    bool leftAlone = false;
+};
+
 struct Sequence {
     Sequence(quint64 seed, int steps);
     // Empty when every step matched the model; else what differed, where, and the last steps.
@@ -499,8 +505,12 @@ struct Sequence {
     QString findUndoKeys(Answer answer);
     QString renameThenClick(Answer answer);
     QString pasteSeason(Answer answer);
+    QString pasteSeasonIntoSelection(Answer answer, int s, const QStringList& cells);
     QString selectAlso(Answer answer);
     QString changeValues(Answer answer);
+    weather::ValueChange randomChange();
+    void changeOne(const weather::ValueChange& change, int slot, SeasonWeather& season,
+                   ChangeCheck& check);
     QString pasteConfiguration(Answer answer);
     QString revert(Answer answer);
     // A change to the selected records, one step when anything changed.
@@ -1022,6 +1032,19 @@ Records Sequence::mergeSource(const QString& file) {
 // A configuration's row ticked at random: nothing, the whole, some of its parts, or the whole
 // but one part. Parts: (slot, -1) the whole configuration, (slot, 0..3) a season, 4 the name, 5
 // the number, CommentPart + i the line i in front of the name line.
+// The part of a configuration a row of the comparison stands for: a season 0..3, the name (4),
+// the number (5) or one of the lines before the name (CommentPart + line).
+int partOfRow(const QString& label) {
+    int part = label == QStringLiteral("name") ? 4 : -2;
+    part = label == QStringLiteral("number") ? 5 : part;
+    part = label == QStringLiteral("empty line") ? CommentPart : part;
+    for (int line = 1; line < 5; ++line)
+        part = label == QStringLiteral("comment line %1").arg(line) ? CommentPart + line : part;
+    for (int s = 0; s < Seasons; ++s)
+        part = label == QLatin1String(weather::seasonCaption(s)) ? s : part;
+    return part;
+}
+
 void Sequence::tickConfiguration(QTreeView* tree, const QModelIndex& row, int slot,
                                  MergeTicks& ticks) {
     const QAbstractItemModel* rows = tree->model();
@@ -1032,14 +1055,7 @@ void Sequence::tickConfiguration(QTreeView* tree, const QModelIndex& row, int sl
         ticks.parts << std::pair{slot, -1};
     const int left = how == 3 ? bounded(rows->rowCount(row)) : -1;
     for (int c = 0; how >= 2 && c < rows->rowCount(row); ++c) {
-        const QString label = rows->index(c, 0, row).data().toString();
-        int part = label == QStringLiteral("name") ? 4 : -2;
-        part = label == QStringLiteral("number") ? 5 : part;
-        part = label == QStringLiteral("empty line") ? CommentPart : part;
-        for (int line = 1; line < 5; ++line)
-            part = label == QStringLiteral("comment line %1").arg(line) ? CommentPart + line : part;
-        for (int s = 0; s < Seasons; ++s)
-            part = label == QLatin1String(weather::seasonCaption(s)) ? s : part;
+        const int part = partOfRow(rows->index(c, 0, row).data().toString());
         const bool on = how == 3 ? c != left : bounded(2) == 0;
         setTick(tree, rows->index(c, 0, row), on);
         if (on)
@@ -1062,34 +1078,44 @@ void Sequence::setTick(QTreeView* tree, const QModelIndex& index, bool on) {
 // The records after taking the ticked parts: each value, name and number that differed between
 // `before` (the window when compared) and `other` is the other's where ticked; the ticked
 // configurations only in the other file follow the last, numbered on.
-Records merged(Records records, const Records& before, const Records& other,
-               const MergeTicks& ticks) {
-    for (const auto& [slot, part] : ticks.parts) {
-        const WeatherConfig& from = other[slot - 1];
-        const WeatherConfig& was = before[slot - 1];
-        WeatherConfig& record = records[slot - 1];
-        if ((part == -1 || part == 4) && from.Name != was.Name)
-            record.Name = from.Name;
-        if ((part == -1 || part == 5) && from.Number != was.Number)
-            record.Number = from.Number;
-        auto lines = weather::blockLines(record);
-        const auto theirs = weather::blockLines(from);
-        const auto ours = weather::blockLines(was);
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if ((part == -1 || part == CommentPart + int(i)) && theirs.at(i) != ours.at(i))
-                lines.at(i) = theirs.at(i);
-        }
-        // The standard lines are kept as none.
-        const bool standard = lines == weather::blockLines(WeatherConfig{});
-        record.Comments =
-            standard ? QByteArray() : QList<QByteArray>(lines.begin(), lines.end()).join('\n');
-        for (int s = 0; s < Seasons; ++s) {
-            for (int p = 0; (part == -1 || part == s) && p < Positions; ++p) {
-                if (from.season(s).at(p) != was.season(s).at(p))
-                    record.season(s).at(p) = from.season(s).at(p);
-            }
+// Takes the lines before the name that differ between `was` and `from` into `record`: all of
+// them (part -1) or the one `part` names.
+void takeLines(WeatherConfig& record, const WeatherConfig& was, const WeatherConfig& from,
+               int part) {
+    auto lines = weather::blockLines(record);
+    const auto theirs = weather::blockLines(from);
+    const auto ours = weather::blockLines(was);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if ((part == -1 || part == CommentPart + int(i)) && theirs.at(i) != ours.at(i))
+            lines.at(i) = theirs.at(i);
+    }
+    // The standard lines are kept as none.
+    const bool standard = lines == weather::blockLines(WeatherConfig{});
+    record.Comments =
+        standard ? QByteArray() : QList<QByteArray>(lines.begin(), lines.end()).join('\n');
+}
+
+// Takes what differs between `was` and `from` into `record`: everything (part -1) or the part
+// that `part` names (see partOfRow).
+void takePart(WeatherConfig& record, const WeatherConfig& was, const WeatherConfig& from,
+              int part) {
+    if ((part == -1 || part == 4) && from.Name != was.Name)
+        record.Name = from.Name;
+    if ((part == -1 || part == 5) && from.Number != was.Number)
+        record.Number = from.Number;
+    takeLines(record, was, from, part);
+    for (int s = 0; s < Seasons; ++s) {
+        for (int p = 0; (part == -1 || part == s) && p < Positions; ++p) {
+            if (from.season(s).at(p) != was.season(s).at(p))
+                record.season(s).at(p) = from.season(s).at(p);
         }
     }
+}
+
+Records merged(Records records, const Records& before, const Records& other,
+               const MergeTicks& ticks) {
+    for (const auto& [slot, part] : ticks.parts)
+        takePart(records[slot - 1], before[slot - 1], other[slot - 1], part);
     for (WeatherConfig record : ticks.appended) {
         record.Number = (records.isEmpty() ? 0 : records.last().Number) + 1;
         records << record;
@@ -1383,19 +1409,8 @@ QString Sequence::pasteSeason(Answer answer) {
         ++m.expect.messages;
         return QStringLiteral("Paste Season, not a season");
     }
-    if (const QList<int> chosen = m.selected(); chosen.size() > 1) {
-        // Into the table, that season of each selected one, as one step.
-        if (!m.settle(answer))
-            return QStringLiteral("Paste Season %1 into several, kept the typed values").arg(s);
-        Records after = m.records;
-        for (const int slot : chosen) {
-            qsizetype cell = 0;
-            for (int p = kind == 1 ? 1 : 0; p < Positions; ++p)
-                after[slot - 1].season(s).at(p) = qint16(cells[cell++].toInt());
-        }
-        changeSelected(after);
-        return QStringLiteral("Paste Season %1 into %2").arg(s).arg(chosen.size());
-    }
+    if (m.selected().size() > 1)
+        return pasteSeasonIntoSelection(answer, s, cells);
     const QStringList before = m.typed[s];
     qsizetype cell = 0; // the start day stays as typed when the clipboard holds 17 numbers
     for (int p = kind == 1 ? 1 : 0; p < Positions; ++p)
@@ -1405,6 +1420,22 @@ QString Sequence::pasteSeason(Answer answer) {
     else
         m.paste = Paste{m.shown, s, m.done, m.shownRecord(), before, m.typed[s]};
     return QStringLiteral("Paste Season %1 (%2 numbers)").arg(s).arg(cells.size());
+}
+
+// Paste Season with several selected: into the table, that season of each, as one step.
+QString Sequence::pasteSeasonIntoSelection(Answer answer, int s, const QStringList& cells) {
+    Model& m = model;
+    const QList<int> chosen = m.selected();
+    if (!m.settle(answer))
+        return QStringLiteral("Paste Season %1 into several, kept the typed values").arg(s);
+    Records after = m.records;
+    const int first = Positions - int(cells.size()); // 17 numbers leave the start day
+    for (const int slot : chosen) {
+        for (int p = first; p < Positions; ++p)
+            after[slot - 1].season(s).at(p) = qint16(cells[p - first].toInt());
+    }
+    changeSelected(after);
+    return QStringLiteral("Paste Season %1 into %2").arg(s).arg(chosen.size());
 }
 
 void Sequence::changeSelected(const Records& after) {
@@ -1462,6 +1493,37 @@ QString Sequence::changeValues(Answer answer) {
     Model& m = model;
     if (m.shown == 0)
         return {};
+    const weather::ValueChange change = randomChange();
+    editor.desktop->valueChanges = {change};
+    trigger("mnuChangeValues");
+    QString what = QStringLiteral("Change Values (%1 of season %2, group %3 position %4, "
+                                  "%5 / %6)")
+                       .arg(change.kind)
+                       .arg(change.target.season)
+                       .arg(change.target.group)
+                       .arg(change.target.position)
+                       .arg(change.amount)
+                       .arg(change.factor);
+    if (!m.settle(answer))
+        return what + QStringLiteral(", kept the typed values");
+    Records after = m.records;
+    ChangeCheck check;
+    for (const int slot : m.selected())
+        changeOne(change, slot, after[slot - 1].season(change.target.season), check);
+    if (check.outOfRange) {
+        // Nothing changed: the shares of the configurations before the one at fault were
+        // compared with the unchanged values.
+        observed.clear();
+        ++m.expect.messages;
+        return what + QStringLiteral(", refused");
+    }
+    if (check.leftAlone)
+        ++m.expect.messages;
+    changeSelected(after);
+    return what;
+}
+
+weather::ValueChange Sequence::randomChange() {
     weather::ValueChange change;
     change.kind = weather::ValueChange::Kind(bounded(4));
     change.target.season = bounded(Seasons);
@@ -1474,94 +1536,78 @@ QString Sequence::changeValues(Answer answer) {
     change.factor = std::array{0.5, 1.1, -1.0, 2.5, 1000.0}[bounded(5)];
     if (change.kind == weather::ValueChange::ScaleToTotal)
         change.amount = std::abs(change.amount); // the dialog takes no negative total
-    editor.desktop->valueChanges = {change};
-    trigger("mnuChangeValues");
-    const QString what = QStringLiteral("Change Values (%1 of season %2, group %3 position %4, "
-                                        "%5 / %6)")
-                             .arg(change.kind)
-                             .arg(change.target.season)
-                             .arg(change.target.group)
-                             .arg(change.target.position)
-                             .arg(change.amount)
-                             .arg(change.factor);
-    if (!m.settle(answer))
-        return what + QStringLiteral(", kept the typed values");
-    QList<int> positions{change.target.position};
-    if (change.target.group != weather::ValueTarget::Single) {
-        const int first = std::array{0, 1, 6, 11}[change.target.group];
-        const int count = std::array{0, 5, 5, 7}[change.target.group];
-        positions.clear();
-        for (int p = first; p < first + count; ++p)
-            positions << p;
+    return change;
+}
+
+// The positions a change reaches: one value, or a group's.
+QList<int> positionsOf(const weather::ValueTarget& target) {
+    if (target.group == weather::ValueTarget::Single)
+        return {target.position};
+    const int first = std::array{0, 1, 6, 11}[target.group];
+    const int count = std::array{0, 5, 5, 7}[target.group];
+    QList<int> positions;
+    for (int p = first; p < first + count; ++p)
+        positions << p;
+    return positions;
+}
+
+// A value after a set, an add or a multiply (rounded half away from zero).
+double changedValue(const weather::ValueChange& change, double value) {
+    switch (change.kind) {
+    case weather::ValueChange::Set:
+        return double(change.amount);
+    case weather::ValueChange::Add:
+        return value + double(change.amount);
+    case weather::ValueChange::Multiply:
+        value *= change.factor;
+        return value < 0 ? -std::floor(-value + 0.5) : std::floor(value + 0.5);
+    case weather::ValueChange::ScaleToTotal:
+        break;
     }
-    Records after = m.records;
-    bool outOfRange = false;
-    bool leftAlone = false;
-    for (const int slot : m.selected()) {
-        SeasonWeather& season = after[slot - 1].season(change.target.season);
-        qint64 sum = 0;
-        bool negative = false;
-        for (const int p : positions) {
-            sum += season.at(p);
-            negative = negative || season.at(p) < 0;
-        }
-        const SeasonWeather& scaled =
-            editor.window->table().Configs(slot).season(change.target.season);
-        for (const int p : positions) {
-            double value = season.at(p);
-            switch (change.kind) {
-            case weather::ValueChange::Set:
-                value = double(change.amount);
-                break;
-            case weather::ValueChange::Add:
-                value += double(change.amount);
-                break;
-            case weather::ValueChange::Multiply:
-                value = value * change.factor;
-                value = value < 0 ? -std::floor(-value + 0.5) : std::floor(value + 0.5);
-                break;
-            case weather::ValueChange::ScaleToTotal: {
-                if (negative || sum == 0) {
-                    leftAlone = true;
-                    break;
-                }
-                const double share = double(season.at(p)) * double(change.amount) / double(sum);
-                if (share > 32767.5)
-                    outOfRange = true;
-                else if (std::abs(scaled.at(p) - share) >= 1.0)
-                    observed = QStringLiteral("scaled value %1 of slot %2 is %3, its share %4")
-                                   .arg(p)
-                                   .arg(slot)
-                                   .arg(scaled.at(p))
-                                   .arg(share);
-                value = scaled.at(p);
-                break;
-            }
-            }
-            outOfRange = outOfRange || value < -32768 || value > 32767;
-            if (!outOfRange)
-                season.at(p) = qint16(value);
-        }
-        if (change.kind == weather::ValueChange::ScaleToTotal && !negative && sum != 0 &&
-            !outOfRange) {
-            qint64 total = 0;
-            for (const int p : positions)
-                total += season.at(p);
-            if (total != change.amount)
-                observed = QStringLiteral("slot %1 scaled to %2, not %3")
+    return value;
+}
+
+// `season` of `slot` after `change`. A scaled group is the window's, checked: each value within
+// one of its exact share and the total exact; a group of zeros or with a negative value stays.
+void Sequence::changeOne(const weather::ValueChange& change, int slot, SeasonWeather& season,
+                         ChangeCheck& check) {
+    const QList<int> positions = positionsOf(change.target);
+    qint64 sum = 0;
+    bool negative = false;
+    for (const int p : positions) {
+        sum += season.at(p);
+        negative = negative || season.at(p) < 0;
+    }
+    const bool scale = change.kind == weather::ValueChange::ScaleToTotal;
+    if (scale && (negative || sum == 0)) {
+        check.leftAlone = true;
+        return;
+    }
+    const SeasonWeather& scaled = editor.window->table().Configs(slot).season(change.target.season);
+    for (const int p : positions) {
+        double value = changedValue(change, season.at(p));
+        if (scale) {
+            const double share = double(season.at(p)) * double(change.amount) / double(sum);
+            if (share > 32767.5)
+                check.outOfRange = true;
+            else if (std::abs(scaled.at(p) - share) >= 1.0)
+                observed = QStringLiteral("scaled value %1 of slot %2 is %3, its share %4")
+                               .arg(p)
                                .arg(slot)
-                               .arg(total)
-                               .arg(change.amount);
+                               .arg(scaled.at(p))
+                               .arg(share);
+            value = scaled.at(p);
         }
+        check.outOfRange = check.outOfRange || value < -32768 || value > 32767;
+        if (!check.outOfRange)
+            season.at(p) = qint16(value);
     }
-    if (outOfRange) {
-        ++m.expect.messages;
-        return what + QStringLiteral(", refused");
-    }
-    if (leftAlone)
-        ++m.expect.messages;
-    changeSelected(after);
-    return what;
+    qint64 total = 0;
+    for (const int p : positions)
+        total += season.at(p);
+    if (scale && !check.outOfRange && total != change.amount)
+        observed =
+            QStringLiteral("slot %1 scaled to %2, not %3").arg(slot).arg(total).arg(change.amount);
 }
 
 // Copy Configuration from the one on display, then Paste Configuration into the selection: the

@@ -12,9 +12,9 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QBoxLayout>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QItemSelectionModel>
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <QUndoStack>

@@ -215,11 +215,13 @@ bool ValueTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent*
 void ValueTableView::keyPressEvent(QKeyEvent* event) {
     const QScopedValueRollback user(userMoving_, true);
     QTableView::keyPressEvent(event);
+    emit userActed();
 }
 
 void ValueTableView::mousePressEvent(QMouseEvent* event) {
     const QScopedValueRollback user(userMoving_, true);
     QTableView::mousePressEvent(event);
+    emit userActed();
 }
 
 void ValueTableView::mouseMoveEvent(QMouseEvent* event) {
@@ -292,13 +294,13 @@ ValueTable::ValueTable(const ConfigTableModel* records, const ConfigTable* table
     connect(spnFilterNumber_, &QSpinBox::valueChanged, this, &ValueTable::applyFilter);
     connect(cmdClearFilter_, &QPushButton::clicked, this,
             [this] { cboFilterValue_->setCurrentIndex(0); });
-    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (view_->userMoving() && current.isValid()) {
-                    currentSlot_ = proxy_->slotAt(current.row());
-                    emit slotChosen(currentSlot_);
-                }
-            });
+    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (view_->userMoving())
+            chooseCurrentRow();
+    });
+    // The view may have made a row current by itself (when it took the focus without one): a
+    // click or key on that row chooses it too.
+    connect(view_, &ValueTableView::userActed, this, &ValueTable::chooseCurrentRow);
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (view_->userMoving())
             emit selectionChosen(selectedSlots());
@@ -310,6 +312,14 @@ ValueTable::ValueTable(const ConfigTableModel* records, const ConfigTable* table
                                   ValueTableModel::positionOf(column), text);
             });
     applyFilter();
+}
+
+void ValueTable::chooseCurrentRow() {
+    const QModelIndex current = view_->currentIndex();
+    if (!current.isValid() || proxy_->slotAt(current.row()) == currentSlot_)
+        return;
+    currentSlot_ = proxy_->slotAt(current.row());
+    emit slotChosen(currentSlot_);
 }
 
 void ValueTable::applyFilter() {

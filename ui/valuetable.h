@@ -47,6 +47,8 @@ public:
 
 signals:
     void valueEntered(const QModelIndex& index, const QString& text);
+    // A key or a mouse press was handled.
+    void userActed();
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
@@ -91,6 +93,8 @@ signals:
 
 private:
     void applyFilter();
+    // The user made a row current: its configuration is chosen, unless it is on display.
+    void chooseCurrentRow();
 
     ValueTableModel* model_;
     ValueTableProxy* proxy_;
