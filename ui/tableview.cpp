@@ -31,6 +31,9 @@ void frmWeather::buildTable(QVBoxLayout* recordSide) {
     recordSide->insertWidget(1, tblValues, 1);
     connect(txtFind, &QLineEdit::textChanged, tblValues, &ValueTable::setFindText);
     connect(tblValues, &ValueTable::slotChosen, this, &frmWeather::tblValues_RowChange);
+    // The question about typed values comes before a click or a key moves the selection.
+    tblValues->setSelectionGate(
+        [this](int slot) { return slot == shownSlot_ || settlePendingEdits(); });
     // One selection in two views: what the user selects in either is selected in the other.
     connect(tblValues, &ValueTable::selectionChosen, this, &frmWeather::tblValues_SelectionChange);
     connect(lstConfigs->selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -213,14 +213,39 @@ bool ValueTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent*
 }
 
 void ValueTableView::keyPressEvent(QKeyEvent* event) {
-    const QScopedValueRollback user(userMoving_, true);
-    QTableView::keyPressEvent(event);
+    refused_ = false;
+    currentBefore_ = currentIndex();
+    {
+        const QScopedValueRollback user(userMoving_, true);
+        QTableView::keyPressEvent(event); // asks the gate through selectionCommand()
+    }
+    // cppcheck-suppress knownConditionTrueFalse ; set by selectionCommand() during the call
+    if (refused_) {
+        // The current row stays with the selection the user chose to keep.
+        if (currentBefore_.isValid())
+            selectionModel()->setCurrentIndex(currentBefore_, QItemSelectionModel::NoUpdate);
+        refused_ = false;
+    }
     emit userActed();
 }
 
 void ValueTableView::mousePressEvent(QMouseEvent* event) {
-    const QScopedValueRollback user(userMoving_, true);
-    QTableView::mousePressEvent(event);
+    refused_ = false;
+    currentBefore_ = currentIndex();
+    // A plain press on a row selected already makes it current at once (it is selected alone
+    // only on release): the gate is asked before that.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (gate_ && index.isValid() && index.row() != currentIndex().row() &&
+        event->modifiers() == Qt::NoModifier && selectionModel()->isRowSelected(index.row(), {}) &&
+        !gate_(index)) {
+        refused_ = true;
+        event->accept();
+        return;
+    }
+    {
+        const QScopedValueRollback user(userMoving_, true);
+        QTableView::mousePressEvent(event);
+    }
     emit userActed();
 }
 
@@ -230,8 +255,36 @@ void ValueTableView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ValueTableView::mouseReleaseEvent(QMouseEvent* event) {
-    const QScopedValueRollback user(userMoving_, true);
-    QTableView::mouseReleaseEvent(event);
+    {
+        const QScopedValueRollback user(userMoving_, true);
+        QTableView::mouseReleaseEvent(event);
+    }
+    if (refused_) {
+        refused_ = false;
+        if (currentBefore_.isValid())
+            selectionModel()->setCurrentIndex(currentBefore_, QItemSelectionModel::NoUpdate);
+    }
+}
+
+QItemSelectionModel::SelectionFlags ValueTableView::selectionCommand(const QModelIndex& index,
+                                                                     const QEvent* event) const {
+    const auto flags = QTableView::selectionCommand(index, event);
+    const bool user =
+        event != nullptr &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::MouseMove ||
+         event->type() == QEvent::MouseButtonRelease);
+    // Ctrl+click on a selected row only takes it out of the selection.
+    const bool takesOut =
+        user && selectionModel()->isRowSelected(index.row(), index.parent()) &&
+        (static_cast<const QInputEvent*>(event)->modifiers() & Qt::ControlModifier) != 0;
+    if (!user || !gate_ || flags == QItemSelectionModel::NoUpdate || !index.isValid() || takesOut)
+        return flags;
+    if (refused_ || !gate_(index)) {
+        refused_ = true;
+        return QItemSelectionModel::NoUpdate;
+    }
+    return flags;
 }
 
 ValueTable::ValueTable(const ConfigTableModel* records, const ConfigTable* table, QWidget* parent)
@@ -314,9 +367,19 @@ ValueTable::ValueTable(const ConfigTableModel* records, const ConfigTable* table
     applyFilter();
 }
 
+void ValueTable::setSelectionGate(std::function<bool(int slot)> gate) {
+    view_->setSelectionGate([this, gate = std::move(gate)](const QModelIndex& index) {
+        return gate(proxy_->slotAt(index.row()));
+    });
+}
+
 void ValueTable::chooseCurrentRow() {
+    // A refused move is put back; a row only made current (Ctrl+click taking it out of the
+    // selection, a press before the release selects it) shows nothing yet.
     const QModelIndex current = view_->currentIndex();
-    if (!current.isValid() || proxy_->slotAt(current.row()) == currentSlot_)
+    if (view_->refusedMove() || !current.isValid() ||
+        !view_->selectionModel()->isRowSelected(current.row(), {}) ||
+        proxy_->slotAt(current.row()) == currentSlot_)
         return;
     currentSlot_ = proxy_->slotAt(current.row());
     emit slotChosen(currentSlot_);
@@ -359,15 +422,15 @@ QList<int> ValueTable::selectedSlots() const {
 }
 
 void ValueTable::selectSlots(const QList<int>& chosen) {
-    QItemSelection rows;
+    QItemSelection wanted;
     const int last = proxy_->columnCount() - 1;
     for (const int slot : chosen) {
         const int row = proxy_->rowOf(slot);
         if (row >= 0)
-            rows.select(proxy_->index(row, 0), proxy_->index(row, last));
+            wanted.select(proxy_->index(row, 0), proxy_->index(row, last));
     }
-    if (rows != view_->selectionModel()->selection())
-        view_->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+    if (wanted != view_->selectionModel()->selection())
+        view_->selectionModel()->select(wanted, QItemSelectionModel::ClearAndSelect);
 }
 
 void ValueTable::setCurrentSlot(int slot) {

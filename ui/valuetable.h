@@ -6,8 +6,11 @@
 #include "valuefilter.h"
 
 #include <QList>
+#include <QPersistentModelIndex>
 #include <QTableView>
 #include <QWidget>
+
+#include <functional>
 
 class QComboBox;
 class QPushButton;
@@ -44,6 +47,13 @@ public:
 
     // Whether a key or the mouse is moving the current cell, rather than the window.
     [[nodiscard]] bool userMoving() const { return userMoving_; }
+    // Asked before a click or a key selects the row of `index`; false keeps the selection and
+    // the current row where they are. Asked once per click, however far the mouse then drags.
+    void setSelectionGate(std::function<bool(const QModelIndex& index)> gate) {
+        gate_ = std::move(gate);
+    }
+    // The gate said no during the key or click being handled.
+    [[nodiscard]] bool refusedMove() const { return refused_; }
 
 signals:
     void valueEntered(const QModelIndex& index, const QString& text);
@@ -57,9 +67,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     // A plain click on a row among several selected selects it alone when the button is let go.
     void mouseReleaseEvent(QMouseEvent* event) override;
+    [[nodiscard]] QItemSelectionModel::SelectionFlags
+    selectionCommand(const QModelIndex& index, const QEvent* event) const override;
 
 private:
     bool userMoving_ = false;
+    std::function<bool(const QModelIndex& index)> gate_;
+    mutable bool refused_ = false;        // the gate said no during this key or mouse press
+    QPersistentModelIndex currentBefore_; // current before the press, back when refused
 };
 
 class ValueTable final : public QWidget {
@@ -72,6 +87,8 @@ public:
     [[nodiscard]] ValueTableView* view() const { return view_; }
     [[nodiscard]] ValueTableProxy* rows() const { return proxy_; }
     void showColumns(TableColumns columns);
+    // Asked before a click or a key moves the selection to `slot`'s row; false keeps it.
+    void setSelectionGate(std::function<bool(int slot)> gate);
     // Keeps the rows whose configurations the find box's text finds, as the list does.
     void setFindText(const QString& text);
     // The configurations of the selected rows, in file order.
