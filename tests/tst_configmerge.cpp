@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <limits>
 
 using weather::ConfigTable;
@@ -103,9 +104,9 @@ void TestConfigMerge::mergeTicked() {
     other.HeaderLine = QByteArray("# a header of its own");
     const weather::TableDiff diff(other, window, QStringLiteral("pack.cfg"),
                                   QStringLiteral("the window"));
-    std::vector<bool> ticked;
-    for (const Difference& d : diff.differences())
-        ticked.push_back(ticks.contains(d.kind));
+    std::vector<bool> ticked(diff.differences().size());
+    std::transform(diff.differences().begin(), diff.differences().end(), ticked.begin(),
+                   [&ticks](const Difference& d) { return ticks.contains(d.kind); });
 
     ConfigTable now = testfiles::makeTable(nowCount, 1);
     for (int k = 1; k <= std::min(nowCount, windowCount); ++k)

@@ -622,11 +622,11 @@ Sequence::Sequence(quint64 seed, int steps) : seed(seed), steps(steps) {
     original.replace(second, 12, "# Start Day, -- tuned for hot summers");
     if (seed % 2 == 1)
         original += "\r\n# kept after the last configuration\r\n99 Not read\r\n";
-    weather::ConfigTable& table = openedTable;
-    if (!testfiles::writeAll(path, original) || weather::loadConfigFile(path, table))
+    weather::ConfigTable& loaded = openedTable;
+    if (!testfiles::writeAll(path, original) || weather::loadConfigFile(path, loaded))
         qFatal("cannot set up %s", qPrintable(path));
-    for (int k = 1; k <= table.recordCount(); ++k)
-        opened << table.Configs(k);
+    for (int k = 1; k <= loaded.recordCount(); ++k)
+        opened << loaded.Configs(k);
     model.records = model.file = opened;
     model.refind();
     model.show(opened.isEmpty() ? 0 : 1); // a load shows the first configuration
@@ -971,25 +971,25 @@ QString Sequence::compareRows(Answer answer) {
     int rows = int(std::abs(from.size() - to.size()));
     int firstSlot = from.size() < to.size() ? int(from.size()) + 1 : 0;
     for (int k = int(std::min(from.size(), to.size())); k >= 1; --k) {
-        const int found = differences(from[k - 1], to[k - 1]);
-        rows += found;
-        if (found > 0)
+        const int count = differences(from[k - 1], to[k - 1]);
+        rows += count;
+        if (count > 0)
             firstSlot = k;
     }
     editor.desktop->fileAnswers = {path};
     trigger("mnuCompare");
     auto* dialog = editor.window->findChild<QDialog*>(QStringLiteral("dlgCompare"));
-    auto* table = dialog ? dialog->findChild<QTreeView*>(QStringLiteral("tblCompare")) : nullptr;
-    if (table == nullptr)
+    auto* tree = dialog ? dialog->findChild<QTreeView*>(QStringLiteral("tblCompare")) : nullptr;
+    if (tree == nullptr)
         return QStringLiteral("Compare: no dialog (the check fails)");
-    const int shown = differenceRows(table->model());
+    const int shown = differenceRows(tree->model());
     QString what = QStringLiteral("Compare with File (%1 rows)").arg(shown);
     if (shown != rows) {
         ++model.expect.messages; // makes the check fail, naming the step
         what += QStringLiteral(", %1 expected").arg(rows);
     }
     if (rows > 0) {
-        emit table->activated(table->model()->index(0, 0));
+        emit tree->activated(tree->model()->index(0, 0));
         if (firstSlot > 0)
             model.select(firstSlot, answer);
     }
@@ -1021,10 +1021,10 @@ Records Sequence::mergeSource(const QString& file) {
         record.Winter.at(bounded(Positions)) = qint16(bounded(100));
         other << record;
     }
-    weather::ConfigTable table = tableOf(other);
-    table.HeaderLine = openedTable.HeaderLine;
-    table.TrailingText = openedTable.TrailingText;
-    if (!testfiles::writeAll(file, weather::formatConfig(table)))
+    weather::ConfigTable packed = tableOf(other);
+    packed.HeaderLine = openedTable.HeaderLine;
+    packed.TrailingText = openedTable.TrailingText;
+    if (!testfiles::writeAll(file, weather::formatConfig(packed)))
         qFatal("cannot write %s", qPrintable(file));
     return other;
 }
@@ -1507,17 +1507,17 @@ QString Sequence::changeValues(Answer answer) {
     if (!m.settle(answer))
         return what + QStringLiteral(", kept the typed values");
     Records after = m.records;
-    ChangeCheck check;
+    ChangeCheck outcome;
     for (const int slot : m.selected())
-        changeOne(change, slot, after[slot - 1].season(change.target.season), check);
-    if (check.outOfRange) {
+        changeOne(change, slot, after[slot - 1].season(change.target.season), outcome);
+    if (outcome.outOfRange) {
         // Nothing changed: the shares of the configurations before the one at fault were
         // compared with the unchanged values.
         observed.clear();
         ++m.expect.messages;
         return what + QStringLiteral(", refused");
     }
-    if (check.leftAlone)
+    if (outcome.leftAlone)
         ++m.expect.messages;
     changeSelected(after);
     return what;
@@ -1602,9 +1602,9 @@ void Sequence::changeOne(const weather::ValueChange& change, int slot, SeasonWea
         if (!check.outOfRange)
             season.at(p) = qint16(value);
     }
-    qint64 total = 0;
-    for (const int p : positions)
-        total += season.at(p);
+    const qint64 total =
+        std::accumulate(positions.begin(), positions.end(), qint64(0),
+                        [&season](qint64 sum, int p) { return sum + season.at(p); });
     if (scale && !check.outOfRange && total != change.amount)
         observed =
             QStringLiteral("slot %1 scaled to %2, not %3").arg(slot).arg(total).arg(change.amount);
@@ -1728,7 +1728,7 @@ QString Sequence::sortTable(Answer /*answer*/) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
     model.descending = column == model.sortColumn && !model.descending;
     model.sortColumn = column;
-    const auto key = [this, column](int slot) -> std::variant<qint64, QString> {
+    const auto sortKey = [this, column](int slot) -> std::variant<qint64, QString> {
         const WeatherConfig& record = model.records[slot - 1];
         if (column == 0)
             return qint64(record.Number);
@@ -1738,8 +1738,8 @@ QString Sequence::sortTable(Answer /*answer*/) {
     };
     const QList<int> rowSlots = tableSlots();
     for (qsizetype r = 1; r < rowSlots.size() && observed.isEmpty(); ++r) {
-        const auto before = key(rowSlots[r - 1]);
-        const auto after = key(rowSlots[r]);
+        const auto before = sortKey(rowSlots[r - 1]);
+        const auto after = sortKey(rowSlots[r]);
         const bool inOrder = before == after    ? rowSlots[r - 1] < rowSlots[r]
                              : model.descending ? after < before
                                                 : before < after;
@@ -1909,10 +1909,10 @@ QString Sequence::check(qsizetype messages, qsizetype questions, qsizetype pendi
     c.equal(QStringLiteral("messages (%1)").arg(said.join(" | ")), said.size(),
             qsizetype(m.expect.messages));
     // The table holds the model's records: each step changed what it should and nothing else.
-    const weather::ConfigTable& table = window.table();
-    c.equal(QStringLiteral("record count"), qsizetype(table.recordCount()), m.records.size());
-    for (int k = 1; k <= std::min<qsizetype>(table.recordCount(), m.records.size()); ++k) {
-        const QStringList held = fields(table.Configs(k));
+    const weather::ConfigTable& windowTable = window.table();
+    c.equal(QStringLiteral("record count"), qsizetype(windowTable.recordCount()), m.records.size());
+    for (int k = 1; k <= std::min<qsizetype>(windowTable.recordCount(), m.records.size()); ++k) {
+        const QStringList held = fields(windowTable.Configs(k));
         const QStringList meant = fields(m.records[k - 1]);
         for (int f = 0; f < held.size(); ++f)
             c.equal(QStringLiteral("record %1 field %2").arg(k).arg(f), held[f], meant[f]);
