@@ -115,7 +115,9 @@ void frmWeather::refreshList() {
         selectEntry(0); // the rows that went took the selection to a neighbour
     } else {
         selectEntry(shownSlot_);
-        if (shownSlot_ > 0 && selected.contains(shownSlot_)) {
+        // Not beside one on display that is no longer listed.
+        const bool listed = lstConfigs->configs()->rowOf(shownSlot_) >= 0;
+        if (shownSlot_ > 0 && listed && selected.contains(shownSlot_)) {
             const QScopedValueRollback quiet(selecting_, true);
             selectAlso(selected);
         }
