@@ -7,7 +7,8 @@
 # from, in this order: the prebuilt archive in ../shared/toolchains/ when its checksum holds,
 # the copy unpacked or built before under the user's cache folder, or a build from Debian's
 # own source package (about an hour on two cores). Extra CMake arguments: $CMAKE_ARGS; the
-# build folder: $WINDOWS_BUILD_DIR. With WINDOWS_TARGETS=all the tests are built too.
+# build folder: $WINDOWS_BUILD_DIR. With WINDOWS_TARGETS=all the tests are built too; with
+# WINDOWS_BUILD_QT=no it fails rather than build Qt.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${WINDOWS_BUILD_DIR:-$root/build-windows}
@@ -105,6 +106,9 @@ elif [ -f "$qt_stamp" ]; then
     [ -z "$prebuilt" ] || say "$prebuilt does not match its checksum; using the cached Qt"
 else
     [ -z "$prebuilt" ] || say "$prebuilt does not match its checksum"
+    [ "${WINDOWS_BUILD_QT:-yes}" != no ] ||
+        fail "no prebuilt Qt for Windows ($qt_archive in ../shared/toolchains/), and" \
+            "WINDOWS_BUILD_QT=no forbids the hour it takes to build one"
     build_qt_from_source
 fi
 say "Qt for Windows: $qt_prefix"
