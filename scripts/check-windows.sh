@@ -153,10 +153,11 @@ for _ in $(seq 50); do
     xdotool getdisplaygeometry >/dev/null 2>&1 && break
     sleep 0.2
 done
-# Wine's first program on a display starts the prefix's desktop process first, which can take
-# long on a busy machine: a console program that ends at once has it started before the
-# editor's time counts.
-"$wine" cmd /c exit >/dev/null 2>&1 || true
+# The Wine session of the steps above, without a display, may still be running: its desktop
+# would take the editor's window where no X server shows it. The editor starts a session of
+# its own, on this display.
+wineserver -k 2>/dev/null || true
+wineserver -w
 # find_window SECONDS: the editor's main window, waited for up to SECONDS.
 find_window() {
     local found=
