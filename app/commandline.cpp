@@ -5,10 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QTextStream>
 
 #include <array>
-#include <cstdlib>
 
 namespace {
 
@@ -121,9 +119,9 @@ QString CommandLine::helpText() const {
     return all.helpText();
 }
 
-void CommandLine::showHelp() const {
-    QTextStream(stdout) << helpText();
-    std::exit(0);
+QString CommandLine::versionText() {
+    return QCoreApplication::applicationName() + QLatin1Char(' ') +
+           QCoreApplication::applicationVersion() + QLatin1Char('\n');
 }
 
 CommandLine::Mode CommandLine::parse(const QStringList& arguments) {

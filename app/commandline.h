@@ -26,9 +26,9 @@ public:
     // The help: the program's options, and with --help-all Qt's own too.
     [[nodiscard]] QString helpText() const;
 
-    // Print the help or the version and end the program; need an application object.
-    [[noreturn]] void showHelp() const;
-    [[noreturn]] void showVersion() { parser_.showVersion(); }
+    // The help (--help or --help-all) and the version line, as printed; need an application
+    // object.
+    [[nodiscard]] static QString versionText();
 
 private:
     QCommandLineParser parser_;

@@ -16,6 +16,14 @@ namespace {
 
 constexpr int UsageError = 2;
 
+// A standard output that took nothing (a full disk, /dev/full) lost what was printed: said on
+// standard error, with exit status 1.
+int reportLostOutput() {
+    QTextStream(stderr) << QCoreApplication::translate("main", "-: cannot write standard output")
+                        << '\n';
+    return 1;
+}
+
 } // namespace
 
 int runWindow(const QString& file); // the editor window, in main_window.cpp
@@ -57,10 +65,13 @@ int main(int argc, char** argv) {
     }
     const QCoreApplication app(argc, argv);
     (void)commandLine.parse(QCoreApplication::arguments());
-    if (mode == CommandLine::Mode::Version)
-        commandLine.showVersion();
-    if (mode == CommandLine::Mode::Help)
-        commandLine.showHelp();
+    if (mode == CommandLine::Mode::Version || mode == CommandLine::Mode::Help) {
+        QTextStream out(stdout);
+        out << (mode == CommandLine::Mode::Help ? commandLine.helpText()
+                                                : CommandLine::versionText());
+        out.flush();
+        return out.status() == QTextStream::Ok ? 0 : reportLostOutput();
+    }
     if (mode == CommandLine::Mode::Csv) {
         QTextStream err(stderr);
         return runCsvCommand(commandLine.parser(), err);
@@ -72,11 +83,7 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     const int status = runCheck(commandLine.files(), out);
     // A standard output that took nothing (a full disk, /dev/full) would lose the report.
-    if (out.status() != QTextStream::Ok) {
-        QTextStream(stderr) << QCoreApplication::translate("main",
-                                                           "-: cannot write standard output")
-                            << '\n';
-        return std::max(status, 1);
-    }
+    if (out.status() != QTextStream::Ok)
+        return std::max(status, reportLostOutput());
     return status;
 }

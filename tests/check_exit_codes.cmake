@@ -93,7 +93,7 @@ if(EMULATOR)
     unset(SH CACHE)
 endif()
 if(SH AND EXISTS /dev/full)
-    foreach(command --export-csv --check)
+    foreach(command --export-csv --check --help --version)
         execute_process(COMMAND ${SH} -c "\"$0\" $1 \"$2\" > /dev/full"
                                 ${EDITOR} ${command} ${EXAMPLE} RESULT_VARIABLE rc ERROR_VARIABLE err)
         if(NOT rc EQUAL 1 OR NOT err MATCHES "^-: cannot write standard output")
