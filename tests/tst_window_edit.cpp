@@ -103,6 +103,8 @@ private slots:
     void undoTextShowsAmpersands();
     void viewKeys_data();
     void viewKeys();
+    void chosenListWidthStays_data();
+    void chosenListWidthStays();
 };
 
 void TestWindowEdit::boxText_data() {
@@ -700,6 +702,42 @@ void TestWindowEdit::viewKeys() {
     QTest::keyClick(box, Qt::Key_Comma, Qt::ControlModifier);
     QCOMPARE(splitter->sizes().first(), list);
     QCOMPARE(editor.window->shownSlot(), 1); // the list kept its selection
+}
+
+// A list width the user chose stays when another file opens, and in the next run.
+void TestWindowEdit::chosenListWidthStays_data() {
+    QTest::addColumn<bool>("drag");
+    QTest::newRow("dragged") << true;
+    QTest::newRow("View > Wider List") << false;
+}
+
+void TestWindowEdit::chosenListWidthStays() {
+    QFETCH(bool, drag);
+    const QTemporaryDir dir;
+    int chosen = 0;
+    {
+        const Editor editor;
+        editor.openThroughDialog(examplePath());
+        auto* splitter = editor.find<QSplitter>("splMain");
+        const int fitted = splitter->sizes().first();
+        if (drag) {
+            QSplitterHandle* handle = splitter->handle(1);
+            const QPoint from = handle->rect().center();
+            QTest::mousePress(handle, Qt::LeftButton, {}, from);
+            QTest::mouseMove(handle, from + QPoint(60, 0));
+            QTest::mouseRelease(handle, Qt::LeftButton, {}, from + QPoint(60, 0));
+        } else {
+            editor.find<QAction>("mnuWiderList")->trigger();
+        }
+        chosen = splitter->sizes().first();
+        QVERIFY2(chosen > fitted, qPrintable(QStringLiteral("%1 %2").arg(chosen).arg(fitted)));
+        editor.openNumberedFile(dir.filePath("other.cfg"));
+        QCOMPARE(splitter->sizes().first(), chosen);
+        QVERIFY(editor.window->close());
+    }
+    const Editor next(Editor::Settings::Kept);
+    next.openThroughDialog(examplePath());
+    QCOMPARE(next.find<QSplitter>("splMain")->sizes().first(), chosen);
 }
 
 // A name's "&" shows as itself in Undo's text, not as the mnemonic of the next letter.

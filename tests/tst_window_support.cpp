@@ -89,7 +89,7 @@ bool FakeDesktop::askToRetry(QWidget* /*parent*/, const QString& /*title*/, cons
     return !retryAnswers.isEmpty() && retryAnswers.takeFirst();
 }
 
-Editor::Editor() {
+Editor::Editor(Settings start) {
     // Settings (window place, recent files, the CSV separator) go to a scratch folder, and each
     // window starts from none, as on a first run.
     static const QTemporaryDir settings;
@@ -106,7 +106,8 @@ Editor::Editor() {
         QCoreApplication::setOrganizationName(
             QStringLiteral("Weather Configurations Editor Tests"));
 #endif
-    QSettings().clear();
+    if (start == Settings::Fresh)
+        QSettings().clear();
     auto fake = std::make_unique<FakeDesktop>();
     desktop = fake.get();
     window = std::make_unique<weather::frmWeather>(std::move(fake));

@@ -82,9 +82,11 @@ public:
     }
 };
 
-// A window with a FakeDesktop, shown.
+// A window with a FakeDesktop, shown; with Kept, from the settings an earlier window left, as
+// in a next run.
 struct Editor {
-    Editor();
+    enum class Settings { Fresh, Kept };
+    explicit Editor(Settings start = Settings::Fresh);
     ~Editor();
 
     FakeDesktop* desktop; // owned by the window

@@ -279,7 +279,7 @@ private:
     FileStamp loadedStamp_;        // what the file held at the last load or save
     ConfigTable fileTable_;        // the configurations as last loaded or saved
     bool selecting_ = false;       // a list selection is being settled
-    bool listWidthChosen_ = false; // the user has dragged the splitter
+    bool listWidthChosen_ = false; // the user has dragged the splitter or used the View menu
     int shownSlot_ = 0;
     QUndoStack* undoStack_ = nullptr;
     QObject* undoKeys_ = nullptr; // lets Ctrl+Z reach Edit, Undo from a box with no typing to undo

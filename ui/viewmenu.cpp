@@ -51,8 +51,10 @@ void frmWeather::buildViewMenu() {
     buildTableMenu();
 }
 
-// The splitter keeps each side at least as wide as its minimum.
+// The splitter keeps each side at least as wide as its minimum. A width chosen here, as one
+// dragged, is kept when another file opens.
 void frmWeather::mnuWiderList_Click() {
+    listWidthChosen_ = true;
     QList<int> sizes = splMain->sizes();
     const int step = std::min(listStep(lstConfigs), sizes[1] - splMain->widget(1)->minimumWidth());
     if (step > 0)
@@ -60,6 +62,7 @@ void frmWeather::mnuWiderList_Click() {
 }
 
 void frmWeather::mnuNarrowerList_Click() {
+    listWidthChosen_ = true;
     QList<int> sizes = splMain->sizes();
     const int step = std::min(listStep(lstConfigs), sizes[0] - splMain->widget(0)->minimumWidth());
     if (step > 0)
@@ -68,6 +71,7 @@ void frmWeather::mnuNarrowerList_Click() {
 
 // The record side as wide as its controls, the list the rest.
 void frmWeather::mnuResetList_Click() {
+    listWidthChosen_ = true;
     const QList<int> sizes = splMain->sizes();
     const auto* scroller = qobject_cast<QScrollArea*>(splMain->widget(1));
     const int record = scroller != nullptr ? scroller->widget()->width() : sizes[1];

@@ -505,6 +505,8 @@ void frmWeather::placeWindow() {
     const QSettings settings;
     if (restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray())) {
         splMain->restoreState(settings.value(QStringLiteral("window/splitter")).toByteArray());
+        // A width the user chose stays through the files opened later; else the list fits them.
+        listWidthChosen_ = settings.value(QStringLiteral("window/listWidthChosen")).toBool();
     } else if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
@@ -566,6 +568,7 @@ void frmWeather::saveWindowPlace() const {
     QSettings settings;
     settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
     settings.setValue(QStringLiteral("window/splitter"), splMain->saveState());
+    settings.setValue(QStringLiteral("window/listWidthChosen"), listWidthChosen_);
 }
 
 } // namespace weather
