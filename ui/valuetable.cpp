@@ -441,9 +441,9 @@ void ValueTable::setCurrentSlot(int slot) {
     const int row = proxy_->rowOf(slot);
     QItemSelectionModel* selection = view_->selectionModel();
     if (row < 0) {
-        // No current row either: a click on any row then shows its configuration.
+        // No current row either: a click on any row then shows its configuration. The rows
+        // selected with it stay selected, as in the list.
         selection->clearCurrentIndex();
-        selection->clearSelection();
     } else {
         const int column = std::max(view_->currentIndex().column(), 0);
         const QModelIndex index = proxy_->index(row, column);
