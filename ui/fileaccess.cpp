@@ -8,6 +8,7 @@
 #include "csvfile.h"
 #include "pendingedits.h"
 #include "recentfiles.h"
+#include "valuetable.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -166,6 +167,9 @@ bool frmWeather::openFile(const QString& path) {
     undoStack_->clear();
     shownSlot_ = 0;
     txtFind->clear(); // another file: every name is listed again
+    // and the table's rows are found afresh, also when the box was empty already (its value
+    // filter stays).
+    tblValues->setFindText(QString());
     refreshList();
     showSlot(table_.recordCount() > 0 ? 1 : 0);
     updateModified();
