@@ -278,6 +278,8 @@ QItemSelectionModel::SelectionFlags ValueTableView::selectionCommand(const QMode
     const bool takesOut =
         user && selectionModel()->isRowSelected(index.row(), index.parent()) &&
         (static_cast<const QInputEvent*>(event)->modifiers() & Qt::ControlModifier) != 0;
+    if (user && flags != QItemSelectionModel::NoUpdate)
+        clears_ = (flags & QItemSelectionModel::Clear) != 0;
     if (!user || !gate_ || flags == QItemSelectionModel::NoUpdate || !index.isValid() || takesOut)
         return flags;
     if (refused_ || !gate_(index)) {
@@ -355,8 +357,16 @@ ValueTable::ValueTable(const ConfigTableModel* records, const ConfigTable* table
     // click or key on that row chooses it too.
     connect(view_, &ValueTableView::userActed, this, &ValueTable::chooseCurrentRow);
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (view_->userMoving())
-            emit selectionChosen(selectedSlots());
+        if (!view_->userMoving())
+            return;
+        // Added to or taken from, the selection keeps the configurations selected in the list
+        // that this table's filter hides.
+        QList<int> chosen = selectedSlots();
+        if (!view_->selectsAfresh()) {
+            chosen += hiddenSelected_;
+            std::sort(chosen.begin(), chosen.end());
+        }
+        emit selectionChosen(chosen);
     });
     connect(view_, &ValueTableView::valueEntered, this,
             [this](const QModelIndex& index, const QString& text) {
@@ -423,11 +433,14 @@ QList<int> ValueTable::selectedSlots() const {
 
 void ValueTable::selectSlots(const QList<int>& chosen) {
     QItemSelection wanted;
+    hiddenSelected_.clear();
     const int last = proxy_->columnCount() - 1;
     for (const int slot : chosen) {
         const int row = proxy_->rowOf(slot);
         if (row >= 0)
             wanted.select(proxy_->index(row, 0), proxy_->index(row, last));
+        else
+            hiddenSelected_ << slot;
     }
     if (wanted != view_->selectionModel()->selection())
         view_->selectionModel()->select(wanted, QItemSelectionModel::ClearAndSelect);

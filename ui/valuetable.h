@@ -54,6 +54,9 @@ public:
     }
     // The gate said no during the key or click being handled.
     [[nodiscard]] bool refusedMove() const { return refused_; }
+    // The last key or click selected afresh (a plain click, an arrow key), rather than adding
+    // to the selection or taking from it (Ctrl, Shift).
+    [[nodiscard]] bool selectsAfresh() const { return clears_; }
 
 signals:
     void valueEntered(const QModelIndex& index, const QString& text);
@@ -74,6 +77,7 @@ private:
     bool userMoving_ = false;
     std::function<bool(const QModelIndex& index)> gate_;
     mutable bool refused_ = false;        // the gate said no during this key or mouse press
+    mutable bool clears_ = true;          // the last key or click selected afresh
     QPersistentModelIndex currentBefore_; // current before the press, back when refused
 };
 
@@ -93,7 +97,8 @@ public:
     void setFindText(const QString& text);
     // The configurations of the selected rows, in file order.
     [[nodiscard]] QList<int> selectedSlots() const;
-    // Selects the rows of `chosen` (those shown), keeping the current row; no signal.
+    // Selects the rows of `chosen` (those shown), keeping the current row; no signal. The others
+    // stay selected through a Ctrl+click here.
     void selectSlots(const QList<int>& chosen);
     // Makes `slot`'s row the current one (none when it is not shown), without a signal.
     void setCurrentSlot(int slot);
@@ -120,7 +125,8 @@ private:
     QComboBox* cboFilterComparison_;
     QSpinBox* spnFilterNumber_;
     QPushButton* cmdClearFilter_;
-    int currentSlot_ = 0; // the configuration on display, current again after rows are found
+    int currentSlot_ = 0;       // the configuration on display, current again after rows are found
+    QList<int> hiddenSelected_; // of those selectSlots() chose, the ones no row shows
 };
 
 } // namespace weather
