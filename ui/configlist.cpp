@@ -1,6 +1,7 @@
 #include "configlist.h"
 
 #include "configtablemodel.h"
+#include "selectiongate.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -130,16 +131,7 @@ void ConfigList::fitNumberColumn() {
 QItemSelectionModel::SelectionFlags ConfigList::selectionCommand(const QModelIndex& index,
                                                                  const QEvent* event) const {
     const auto flags = QTreeView::selectionCommand(index, event);
-    const bool user =
-        event != nullptr &&
-        (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress ||
-         event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::MouseMove ||
-         event->type() == QEvent::MouseButtonRelease);
-    // Ctrl+click on a selected entry only takes it out of the selection.
-    const bool takesOut =
-        user && selectionModel()->isRowSelected(index.row(), index.parent()) &&
-        (static_cast<const QInputEvent*>(event)->modifiers() & Qt::ControlModifier) != 0;
-    if (!user || !gate_ || flags == QItemSelectionModel::NoUpdate || !index.isValid() || takesOut)
+    if (!gate_ || !asksSelectionGate(flags, index, event, selectionModel()))
         return flags;
     if (refused_ || !gate_(index.row())) {
         refused_ = true;

@@ -1,6 +1,7 @@
 #include "valuetable.h"
 
 #include "seasontext.h"
+#include "selectiongate.h"
 #include "uitext.h"
 #include "valuetablemodel.h"
 #include "windowlayout.h"
@@ -269,18 +270,9 @@ void ValueTableView::mouseReleaseEvent(QMouseEvent* event) {
 QItemSelectionModel::SelectionFlags ValueTableView::selectionCommand(const QModelIndex& index,
                                                                      const QEvent* event) const {
     const auto flags = QTableView::selectionCommand(index, event);
-    const bool user =
-        event != nullptr &&
-        (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress ||
-         event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::MouseMove ||
-         event->type() == QEvent::MouseButtonRelease);
-    // Ctrl+click on a selected row only takes it out of the selection.
-    const bool takesOut =
-        user && selectionModel()->isRowSelected(index.row(), index.parent()) &&
-        (static_cast<const QInputEvent*>(event)->modifiers() & Qt::ControlModifier) != 0;
-    if (user && flags != QItemSelectionModel::NoUpdate)
+    if (isUserSelectionEvent(event) && flags != QItemSelectionModel::NoUpdate)
         clears_ = (flags & QItemSelectionModel::Clear) != 0;
-    if (!user || !gate_ || flags == QItemSelectionModel::NoUpdate || !index.isValid() || takesOut)
+    if (!gate_ || !asksSelectionGate(flags, index, event, selectionModel()))
         return flags;
     if (refused_ || !gate_(index)) {
         refused_ = true;
